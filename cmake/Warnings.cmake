@@ -1,0 +1,14 @@
+# One interface target that carries the project's warning and sanitizer flags.
+add_library(quillmark_options INTERFACE)
+target_compile_options(quillmark_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+                       -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual)
+if(QUILLMARK_WERROR)
+  target_compile_options(quillmark_options INTERFACE -Werror)
+endif()
+
+add_library(quillmark_sanitizers INTERFACE)
+if(QUILLMARK_SANITIZE)
+  target_compile_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined
+                         -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "files/DataFileResult.h"
+#include "files/LineText.h"
+#include "files/SafeFile.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill {
+
+// The shared reading and writing of the one-record-per-line data files.
+
+template <typename Record, typename ParseLine>
+LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records,
+                           ParseLine parseLine) {
+    FileContents contents = ReadWholeFile(path);
+    switch (contents.status) {
+    case ReadStatus::Missing:
+        CreateEmptyIfMissing(path);
+        return LoadOutcome::CreatedNew;
+    case ReadStatus::Unreadable:
+        return LoadOutcome::LeftAlone;
+    case ReadStatus::Ok:
+        break;
+    }
+    for (const std::string& line : SplitLines(contents.bytes)) {
+        records.push_back(parseLine(line));
+    }
+    return LoadOutcome::Loaded;
+}
+
+template <typename Record, typename FormatLine>
+bool SaveRecordFile(const std::string& path, const std::vector<Record>& records,
+                    FormatLine formatLine) {
+    std::string bytes;
+    for (const Record& record : records) {
+        bytes += formatLine(record);
+    }
+    return ReplaceFileContents(path, bytes);
+}
+
+} // namespace quill

@@ -1,0 +1,167 @@
+#include "files/SafeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace quill {
+
+namespace {
+
+// Follows a chain of symbolic links to the file that really holds the data,
+// so that a replace keeps the link in place.
+fs::path ResolveLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec)) || ec) {
+            return current;
+        }
+        fs::path target = fs::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current;
+}
+
+std::string TemporarySibling(const fs::path& target) {
+    static thread_local std::mt19937_64 generator{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%016llx.tmp",
+                  static_cast<unsigned long long>(generator()));
+    return (target.parent_path() / ("." + target.filename().string() + suffix)).string();
+}
+
+#ifndef _WIN32
+bool WriteAllAndSync(int fd, const std::string& bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return ::fsync(fd) == 0;
+}
+
+void SyncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#endif
+
+} // namespace
+
+FileContents ReadWholeFile(const std::string& path) {
+    FileContents result;
+    std::error_code ec;
+    auto status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        result.status = ec && ec != std::errc::no_such_file_or_directory ? ReadStatus::Unreadable
+                                                                         : ReadStatus::Missing;
+        return result;
+    }
+    if (fs::is_directory(status)) {
+        result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.status = ReadStatus::Unreadable;
+        return result;
+    }
+    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    result.status = in.bad() ? ReadStatus::Unreadable : ReadStatus::Ok;
+    if (result.status != ReadStatus::Ok) {
+        result.bytes.clear();
+    }
+    return result;
+}
+
+bool CreateEmptyIfMissing(const std::string& path) {
+    std::error_code ec;
+    if (fs::exists(path, ec)) {
+        return true;
+    }
+#ifdef _WIN32
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    return static_cast<bool>(out);
+#else
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return errno == EEXIST;
+    }
+    ::close(fd);
+    return true;
+#endif
+}
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    const fs::path target = ResolveLinks(fs::path(path));
+    const std::string temporary = TemporarySibling(target);
+#ifdef _WIN32
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+#else
+    struct stat existing {};
+    const bool hadFile = ::stat(target.c_str(), &existing) == 0;
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = true;
+    if (hadFile) {
+        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    }
+    ok = ok && WriteAllAndSync(fd, bytes);
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(target.parent_path());
+    return true;
+#endif
+}
+
+} // namespace quill

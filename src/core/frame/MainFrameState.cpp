@@ -1,0 +1,61 @@
+#include "frame/MainFrameState.h"
+
+#include "app/ProgramRunner.h"
+#include "files/PathNames.h"
+#include "integration/BrowserMenuEntry.h"
+#include "integration/FirstRunImport.h"
+#include "links/LinkFile.h"
+#include "settings/ProfileValues.h"
+#include "tasks/TaskFile.h"
+
+namespace quill {
+
+namespace {
+constexpr std::string_view kOpenedMarker = "true";
+}
+
+void ReadFrameSettings(MainFrameState& state, const Profile& profile) {
+    state.m_bFirstRun = ReadString(profile, values::kIsOpened) != kOpenedMarker;
+    state.m_bIntegrate = ReadInt(profile, values::kIntegrate) != 0;
+    state.m_bTrackMouse = ReadInt(profile, values::kTrackMouse) != 0;
+    state.m_transparency = ReadInt(profile, values::kPercent);
+    if (state.m_transparency == 0) {
+        state.m_transparency = values::kPercent.integerDefault;
+    }
+    if (state.m_bFirstRun) {
+        state.m_bTrackMouse = true;
+    }
+}
+
+ListsLoadReport ConstructFrameState(MainFrameState& state, FrameEnvironment& environment) {
+    ReadFrameSettings(state, environment.profile);
+    if (state.m_bFirstRun) {
+        if (auto command = FirstRunImportCommand(environment.windowsFolder)) {
+            environment.runner.RunAndWait(*command, kRunAndWaitTimeoutMs);
+        }
+    }
+    state.m_bLayered = false;
+    state.m_linkFilePath = ResolveInFolder(environment.workingFolder, kLinkFileName);
+    state.m_taskFilePath = ResolveInFolder(environment.workingFolder, kTaskFileName);
+    state.m_extensionPage = ExtensionPageAddress(environment.workingFolder);
+    environment.menuEntry.Apply(state.m_bIntegrate, state.m_extensionPage);
+    return ReloadLists(state);
+}
+
+void StoreFrameSettings(const MainFrameState& state, Profile& profile) {
+    WriteInt(profile, values::kPercent, state.m_transparency);
+    WriteString(profile, values::kIsOpened, kOpenedMarker);
+    WriteInt(profile, values::kIntegrate, state.m_bIntegrate ? 1 : 0);
+    WriteInt(profile, values::kTrackMouse, state.m_bTrackMouse ? 1 : 0);
+}
+
+ListsLoadReport ReloadLists(MainFrameState& state) {
+    state.m_links.clear();
+    state.m_tasks.clear();
+    ListsLoadReport report;
+    report.links = LoadLinkFile(state.m_linkFilePath, state.m_links);
+    report.tasks = LoadTaskFile(state.m_taskFilePath, state.m_tasks);
+    return report;
+}
+
+} // namespace quill

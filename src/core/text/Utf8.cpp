@@ -1,0 +1,48 @@
+#include "text/Utf8.h"
+
+namespace quill {
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned int codePoint = 0;
+        if ((c & 0xE0) == 0xC0) {
+            length = 2;
+            codePoint = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            length = 3;
+            codePoint = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            length = 4;
+            codePoint = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(length) > n) {
+            return false;
+        }
+        for (int k = 1; k < length; ++k) {
+            unsigned char next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        static constexpr unsigned int kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
+            (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+            return false;
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+} // namespace quill

@@ -1,0 +1,191 @@
+#include "frame/MainFrameState.h"
+
+#include "app/ProgramRunner.h"
+#include "integration/BrowserMenuEntry.h"
+#include "settings/ProfileValues.h"
+#include "support/FakeProfile.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace quill {
+namespace {
+
+struct RecordingRunner : ProgramRunner {
+    void RunAndWait(const ProgramCommand& command, int timeoutMs) override {
+        runs.push_back(command);
+        timeouts.push_back(timeoutMs);
+    }
+    std::vector<ProgramCommand> runs;
+    std::vector<int> timeouts;
+};
+
+struct RecordingMenuEntry : BrowserMenuEntry {
+    void Apply(bool integrate, const std::string& page) override {
+        calls.emplace_back(integrate, page);
+    }
+    std::vector<std::pair<bool, std::string>> calls;
+};
+
+class MainFrameStateTest : public ::testing::Test {
+protected:
+    MainFrameStateTest() { fs::create_directory(folder.Path() / "Data"); }
+
+    ListsLoadReport Construct(std::string windowsFolder = "") {
+        FrameEnvironment environment{profile, runner, menuEntry, folder.Path().string(),
+                                     std::move(windowsFolder)};
+        return ConstructFrameState(state, environment);
+    }
+
+    test::TempFolder folder;
+    test::FakeProfile profile;
+    RecordingRunner runner;
+    RecordingMenuEntry menuEntry;
+    MainFrameState state;
+};
+
+TEST_F(MainFrameStateTest, EmptyProfileGivesTheDefaultsAndAFirstRun) {
+    Construct();
+
+    EXPECT_TRUE(state.m_bFirstRun);
+    EXPECT_TRUE(state.m_bIntegrate);
+    EXPECT_TRUE(state.m_bTrackMouse);
+    EXPECT_EQ(state.m_transparency, 80);
+    EXPECT_TRUE(state.m_bWindowShown);
+    EXPECT_FALSE(state.m_bLayered);
+}
+
+TEST_F(MainFrameStateTest, StoredSettingsAreReadBack) {
+    profile.Set("Status", "IsOpened", "true");
+    profile.Set("Status", "Integrate", 0);
+    profile.Set("Status", "Track mouse", 0);
+    profile.Set("Status", "Percent", 20);
+
+    Construct();
+
+    EXPECT_FALSE(state.m_bFirstRun);
+    EXPECT_FALSE(state.m_bIntegrate);
+    EXPECT_FALSE(state.m_bTrackMouse);
+    EXPECT_EQ(state.m_transparency, 20);
+}
+
+TEST_F(MainFrameStateTest, PercentZeroReadsAsEightyAndOddCodesAreKept) {
+    profile.Set("Status", "Percent", 0);
+    Construct();
+    EXPECT_EQ(state.m_transparency, 80);
+
+    profile.Set("Status", "Percent", 33);
+    Construct();
+    EXPECT_EQ(state.m_transparency, 33);
+}
+
+TEST_F(MainFrameStateTest, AnyNonZeroFlagIsOn) {
+    profile.Set("Status", "IsOpened", "true");
+    profile.Set("Status", "Integrate", -7);
+    profile.Set("Status", "Track mouse", 2);
+
+    Construct();
+
+    EXPECT_TRUE(state.m_bIntegrate);
+    EXPECT_TRUE(state.m_bTrackMouse);
+}
+
+TEST_F(MainFrameStateTest, FirstRunForcesTrackingOnAndIsOpenedIsCaseSensitive) {
+    profile.Set("Status", "IsOpened", "True");
+    profile.Set("Status", "Track mouse", 0);
+
+    Construct();
+
+    EXPECT_TRUE(state.m_bFirstRun);
+    EXPECT_TRUE(state.m_bTrackMouse);
+}
+
+TEST_F(MainFrameStateTest, TrackMouseAbsentAfterTheFirstRunReadsAsOn) {
+    profile.Set("Status", "IsOpened", "true");
+
+    Construct();
+
+    EXPECT_TRUE(state.m_bTrackMouse);
+}
+
+TEST_F(MainFrameStateTest, FirstRunImportRunsTheRegistryEditorByItsFullPathOnce) {
+    Construct("C:\\Windows");
+
+    ASSERT_EQ(runner.runs.size(), 1u);
+    EXPECT_EQ(runner.runs[0].program, "C:\\Windows\\regedit.exe");
+    EXPECT_EQ(runner.runs[0].arguments, (std::vector<std::string>{"/s", "state.reg"}));
+    EXPECT_EQ(runner.timeouts[0], 5000);
+
+    StoreFrameSettings(state, profile);
+    MainFrameState second;
+    FrameEnvironment environment{profile, runner, menuEntry, folder.Path().string(), "C:\\Windows"};
+    ConstructFrameState(second, environment);
+
+    EXPECT_EQ(runner.runs.size(), 1u);
+}
+
+TEST_F(MainFrameStateTest, WithoutARegistryEditorTheImportIsSkipped) {
+    Construct("");
+
+    EXPECT_TRUE(runner.runs.empty());
+    EXPECT_TRUE(state.m_bFirstRun);
+}
+
+TEST_F(MainFrameStateTest, PathsAreResolvedInTheWorkingFolderAndMenuEntryApplied) {
+    profile.Set("Status", "Integrate", 0);
+
+    Construct();
+
+    EXPECT_EQ(state.m_linkFilePath, (folder.Path() / "Data" / "qmlinks.qbx").string());
+    EXPECT_EQ(state.m_taskFilePath, (folder.Path() / "Data" / "qmtasks.qbx").string());
+    EXPECT_EQ(state.m_extensionPage,
+              "res://" + (folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
+    ASSERT_EQ(menuEntry.calls.size(), 1u);
+    EXPECT_EQ(menuEntry.calls[0], std::make_pair(false, state.m_extensionPage));
+}
+
+TEST_F(MainFrameStateTest, BothListsAreLoadedAndMissingFilesCreated) {
+    folder.Write("Data/qmlinks.qbx", "a.org|A\r\nb.org|B\r\n");
+
+    ListsLoadReport report = Construct();
+
+    EXPECT_EQ(report.links, LoadOutcome::Loaded);
+    EXPECT_EQ(report.tasks, LoadOutcome::CreatedNew);
+    EXPECT_EQ(state.m_links.size(), 2u);
+    EXPECT_TRUE(state.m_tasks.empty());
+    EXPECT_TRUE(fs::exists(folder.Path() / "Data" / "qmtasks.qbx"));
+}
+
+TEST_F(MainFrameStateTest, StoreWritesTheFourValuesInOrder) {
+    Construct();
+    state.m_transparency = 40;
+    state.m_bIntegrate = false;
+
+    StoreFrameSettings(state, profile);
+
+    EXPECT_EQ(profile.writes,
+              (std::vector<std::string>{"Percent", "IsOpened", "Integrate", "Track mouse"}));
+    EXPECT_EQ(ReadInt(profile, values::kPercent), 40);
+    EXPECT_EQ(ReadString(profile, values::kIsOpened), "true");
+    EXPECT_EQ(ReadInt(profile, values::kIntegrate), 0);
+    EXPECT_EQ(ReadInt(profile, values::kTrackMouse), 1);
+}
+
+TEST_F(MainFrameStateTest, ReloadReplacesBothListsAndClearsReminders) {
+    folder.Write("Data/qmtasks.qbx", "05.03.2004|09:05|x\r\n");
+    Construct();
+    state.m_tasks[0].reminded = true;
+    state.m_links.push_back({"only", "in memory"});
+
+    ReloadLists(state);
+
+    EXPECT_TRUE(state.m_links.empty());
+    ASSERT_EQ(state.m_tasks.size(), 1u);
+    EXPECT_FALSE(state.m_tasks[0].reminded);
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,57 @@
+#include "support/TempFolder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace quill::test {
+
+TempFolder::TempFolder() {
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path candidate =
+            fs::temp_directory_path() / ("quillmark-test-" + std::to_string(seed()));
+        if (fs::create_directory(candidate)) {
+            m_path = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    // Give back write permission first, in case a test took it away.
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
+}
+
+void TempFolder::Write(std::string_view name, std::string_view bytes) const {
+    std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempFolder::Read(std::string_view name) const {
+    std::ifstream in(m_path / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TempFolder::Listing() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_path)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    std::string joined;
+    for (const auto& name : names) {
+        joined += name + "\n";
+    }
+    return joined;
+}
+
+} // namespace quill::test

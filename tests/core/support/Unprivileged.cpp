@@ -1,0 +1,25 @@
+#include "support/Unprivileged.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quill::test {
+
+bool RunUnprivileged(const std::function<bool()>& check) {
+    if (::geteuid() != 0) {
+        return check();
+    }
+    pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            ::_exit(2);
+        }
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace quill::test
