@@ -1,0 +1,52 @@
+#include "integration/HostManifest.h"
+
+#include "integration/JsonText.h"
+
+namespace quill {
+
+std::string HostManifestText(BrowserFamily family, std::string_view hostPath) {
+    std::string allowed;
+    if (family == BrowserFamily::Chromium) {
+        allowed = "  \"allowed_origins\": [" +
+                  JsonQuote("chrome-extension://" + std::string(kChromiumExtensionId) + "/") +
+                  "]\n";
+    } else {
+        allowed = "  \"allowed_extensions\": [" + JsonQuote(kFirefoxExtensionId) + "]\n";
+    }
+    return "{\n"
+           "  \"name\": " +
+           JsonQuote(kLinkHostName) +
+           ",\n"
+           "  \"description\": \"Hands links picked in the browser over to Quillmark\",\n"
+           "  \"path\": " +
+           JsonQuote(hostPath) +
+           ",\n"
+           "  \"type\": \"stdio\",\n" +
+           allowed + "}\n";
+}
+
+std::string HostManifestFileName() {
+    return std::string(kLinkHostName) + ".json";
+}
+
+std::vector<ManifestFolder> LinuxManifestFolders(std::string_view home,
+                                                 std::string_view xdgConfigHome) {
+    std::string homeFolder(home);
+    while (homeFolder.size() > 1 && homeFolder.back() == '/') {
+        homeFolder.pop_back();
+    }
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as the browsers do.
+    std::string config = (!xdgConfigHome.empty() && xdgConfigHome.front() == '/')
+                             ? std::string(xdgConfigHome)
+                             : homeFolder + "/.config";
+    while (config.size() > 1 && config.back() == '/') {
+        config.pop_back();
+    }
+    return {
+        {config + "/chromium/NativeMessagingHosts", BrowserFamily::Chromium},
+        {config + "/google-chrome/NativeMessagingHosts", BrowserFamily::Chromium},
+        {homeFolder + "/.mozilla/native-messaging-hosts", BrowserFamily::Firefox},
+    };
+}
+
+} // namespace quill

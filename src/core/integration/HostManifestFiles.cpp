@@ -1,0 +1,36 @@
+#include "integration/HostManifestFiles.h"
+
+#include "files/SafeFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quill {
+
+HostManifestFiles::HostManifestFiles(std::vector<ManifestFolder> folders, std::string hostPath)
+    : m_folders(std::move(folders)), m_hostPath(std::move(hostPath)) {}
+
+std::vector<std::string> HostManifestFiles::ManifestPaths() const {
+    std::vector<std::string> paths;
+    for (const auto& folder : m_folders) {
+        paths.push_back((fs::path(folder.folder) / HostManifestFileName()).string());
+    }
+    return paths;
+}
+
+void HostManifestFiles::Apply(bool integrate, const std::string& /*extensionPage*/) {
+    for (const auto& folder : m_folders) {
+        fs::path file = fs::path(folder.folder) / HostManifestFileName();
+        std::error_code ignored;
+        if (integrate) {
+            fs::create_directories(folder.folder, ignored);
+            ReplaceFileContents(file.string(), HostManifestText(folder.family, m_hostPath));
+        } else {
+            fs::remove(file, ignored);
+        }
+    }
+}
+
+} // namespace quill

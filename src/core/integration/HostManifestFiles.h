@@ -1,0 +1,30 @@
+#pragma once
+
+#include "integration/BrowserMenuEntry.h"
+#include "integration/HostManifest.h"
+
+#include <string>
+#include <vector>
+
+namespace quill {
+
+// The browser menu entry where browsers reach the program through the
+// companion extension: integration on writes the link host's manifest into
+// each browser's folder, off removes exactly those files (the folders stay).
+// Failures are silent, as for every other integration step.
+class HostManifestFiles : public BrowserMenuEntry {
+public:
+    HostManifestFiles(std::vector<ManifestFolder> folders, std::string hostPath);
+
+    // The extension page is the old menu-extension address; the manifests do
+    // not need it.
+    void Apply(bool integrate, const std::string& extensionPage) override;
+
+    std::vector<std::string> ManifestPaths() const;
+
+private:
+    std::vector<ManifestFolder> m_folders;
+    std::string m_hostPath;
+};
+
+} // namespace quill

@@ -1,0 +1,97 @@
+#include "integration/HostManifest.h"
+#include "integration/HostManifestFiles.h"
+#include "integration/JsonText.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace quill {
+namespace {
+
+using test::TempFolder;
+namespace fs = std::filesystem;
+
+// The value of a top-level string member of a manifest, read back as JSON.
+std::optional<std::string> Member(const std::string& manifest, const std::string& name) {
+    std::size_t pos = manifest.find(JsonQuote(name) + ": ");
+    if (pos == std::string::npos) {
+        return std::nullopt;
+    }
+    pos += name.size() + 4;
+    return ReadJsonString(manifest, pos);
+}
+
+int Entries(const std::string& folder) {
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
+    std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
+    std::string chromium = HostManifestText(BrowserFamily::Chromium, path);
+    EXPECT_EQ(Member(chromium, "name"), "quillmark.link_host");
+    EXPECT_EQ(Member(chromium, "path"), path);
+    EXPECT_EQ(Member(chromium, "type"), "stdio");
+    EXPECT_NE(chromium.find(R"("allowed_origins": ["chrome-extension://)" +
+                            std::string(kChromiumExtensionId) + "/\"]"),
+              std::string::npos);
+    EXPECT_EQ(chromium.find("allowed_extensions"), std::string::npos);
+
+    std::string firefox = HostManifestText(BrowserFamily::Firefox, path);
+    EXPECT_EQ(Member(firefox, "path"), path);
+    EXPECT_NE(firefox.find(R"("allowed_extensions": ["add-link@quillmark"])"), std::string::npos);
+    EXPECT_EQ(firefox.find("allowed_origins"), std::string::npos);
+}
+
+TEST(HostManifest, LinuxFoldersFollowHomeAndXdgConfigHome) {
+    auto folders = LinuxManifestFolders("/home/u/", "");
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders[0].folder, "/home/u/.config/chromium/NativeMessagingHosts");
+    EXPECT_EQ(folders[1].folder, "/home/u/.config/google-chrome/NativeMessagingHosts");
+    EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
+    EXPECT_EQ(folders[0].family, BrowserFamily::Chromium);
+    EXPECT_EQ(folders[1].family, BrowserFamily::Chromium);
+    EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
+
+    auto xdg = LinuxManifestFolders("/home/u", "/tmp/conf/");
+    EXPECT_EQ(xdg[0].folder, "/tmp/conf/chromium/NativeMessagingHosts");
+    EXPECT_EQ(xdg[1].folder, "/tmp/conf/google-chrome/NativeMessagingHosts");
+    EXPECT_EQ(xdg[2].folder, "/home/u/.mozilla/native-messaging-hosts");
+
+    EXPECT_EQ(LinuxManifestFolders("/home/u", "conf")[0].folder,
+              "/home/u/.config/chromium/NativeMessagingHosts");
+}
+
+TEST(HostManifestFiles, OnWritesEveryManifestOffRemovesExactlyThem) {
+    TempFolder home;
+    auto folders = LinuxManifestFolders(home.Path().string(), "");
+    HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
+    fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
+    home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
+
+    entry.Apply(true, "res://ignored");
+    for (const auto& folder : folders) {
+        std::string file = folder.folder + "/quillmark.link_host.json";
+        ASSERT_TRUE(fs::exists(file)) << file;
+        std::string relative = fs::relative(file, home.Path()).string();
+        EXPECT_EQ(home.Read(relative),
+                  HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
+    }
+    entry.Apply(true, "res://ignored"); // again: same files, no temporary leftovers
+    EXPECT_EQ(Entries(folders[0].folder), 1);
+    EXPECT_EQ(Entries(folders[1].folder), 1);
+    EXPECT_EQ(Entries(folders[2].folder), 2);
+
+    entry.Apply(false, "res://ignored");
+    for (const auto& path : entry.ManifestPaths()) {
+        EXPECT_FALSE(fs::exists(path)) << path;
+    }
+    EXPECT_EQ(home.Read(".mozilla/native-messaging-hosts/other.host.json"), "{}");
+    EXPECT_TRUE(fs::is_directory(folders[0].folder));
+    entry.Apply(false, "res://ignored"); // nothing left to remove: no harm
+}
+
+} // namespace
+} // namespace quill
