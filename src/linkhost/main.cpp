@@ -1,0 +1,23 @@
+// quillmark-link-host: started by the web browser for the companion extension.
+// It reads framed JSON messages on stdin, leaves each link in the program's
+// profile for the running program to pick up, and answers on stdout.
+
+#include "SettingsProfile.h"
+#include "integration/LinkHost.h"
+
+#include <iostream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+int main() {
+#ifdef _WIN32
+    // Length prefixes are binary: no newline translation.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    SettingsProfile profile;
+    return quill::ServeLinkHost(std::cin, std::cout, profile);
+}
