@@ -1,5 +1,6 @@
 #include "app/CQuillboxApp.h"
 
+#include "BrowserIntegration.h"
 #include "PlatformFolders.h"
 #include "TerminationSignals.h"
 #include "app/CAboutDlg.h"
@@ -11,14 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
-
-namespace {
-// Until browser integration is wired in, the entry has nothing to add or remove.
-class NoBrowserMenuEntry : public quill::BrowserMenuEntry {
-public:
-    void Apply(bool, const std::string&) override {}
-};
-} // namespace
 
 CQuillboxApp::CQuillboxApp() = default;
 
@@ -32,7 +25,7 @@ bool CQuillboxApp::InitInstance() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.png")));
 
     m_profile = std::make_unique<QtProfile>();
-    m_menuEntry = std::make_unique<NoBrowserMenuEntry>();
+    m_menuEntry = CreateBrowserMenuEntry(LinkHostProgramPath());
     m_document = std::make_unique<CQuillboxDoc>();
     quill::FrameEnvironment environment{*m_profile, m_runner, *m_menuEntry,
                                         QDir::currentPath().toStdString(), WindowsFolder()};
@@ -50,6 +43,10 @@ bool CQuillboxApp::InitInstance() {
     connect(qApp, &QGuiApplication::commitDataRequest, m_frame.get(), &CMainFrame::StoreSettings);
 
     m_frame->show();
+    // Stand-in for the frame's 10 ms poll timer until that timer calls PollNewLink.
+    auto* pickupTimer = new QTimer(m_frame.get());
+    connect(pickupTimer, &QTimer::timeout, m_frame.get(), &CMainFrame::PollNewLink);
+    pickupTimer->start(10);
     QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get()] {
         frame->ReportUnreadableFiles(frame->LoadReport());
     });

@@ -1,6 +1,10 @@
 #include "frame/CMainFrame.h"
 
 #include "common/UserMessages.h"
+#include "integration/CNewLinkPickup.h"
+#include "integration/QtAddLinkPrompt.h"
+#include "links/LinkHandover.h"
+#include "settings/CSettingsDlg.h"
 #include "settings/QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
@@ -9,13 +13,39 @@
 #include <QDir>
 
 CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
-    : m_profile(profile) {
+    : m_profile(profile), m_menuEntry(environment.menuEntry) {
     setObjectName(QStringLiteral("mainFrame"));
     m_loadReport = quill::ConstructFrameState(m_state, environment);
+    m_newLinkPickup =
+        std::make_unique<CNewLinkPickup>(m_profile, m_state, [this] { OnLinkHandover(); });
 }
 
 CMainFrame::~CMainFrame() {
     StoreSettings();
+}
+
+void CMainFrame::PollNewLink() {
+    m_newLinkPickup->OnPollTick();
+}
+
+void CMainFrame::OnLinkHandover() {
+    QtAddLinkPrompt prompt;
+    const quill::HandoverOutcome outcome = quill::HandOverLink(m_state, prompt);
+    if (!outcome.appended) {
+        return;
+    }
+    if (!outcome.saved) {
+        ReportSaveFailure(m_state.m_linkFilePath);
+    }
+    // Nothing repaints under a closed dialog here: the page is drawn again now.
+    if (m_pDocument != nullptr) {
+        m_pDocument->UpdateAllViews();
+    }
+}
+
+void CMainFrame::OnSettings() {
+    CSettingsDlg dialog(*this, m_menuEntry);
+    dialog.exec();
 }
 
 bool CMainFrame::OnCreate(CQuillboxDoc& document) {

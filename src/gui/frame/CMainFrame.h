@@ -3,9 +3,11 @@
 #include "frame/MainFrameState.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 class QtProfile;
+class CNewLinkPickup;
 class CQuillboxDoc;
 class CQuillboxView;
 
@@ -40,6 +42,15 @@ public:
     void ReportUnreadableFiles(const quill::ListsLoadReport& report);
     const quill::ListsLoadReport& LoadReport() const { return m_loadReport; }
 
+    // Browser hand-over: the poll tick's pickup of a waiting link, and the
+    // hand-over it runs ("Add new link", then the link file).
+    void PollNewLink();
+    void OnLinkHandover();
+
+public slots:
+    // "&Settings" in the tray menu and toolbar button 1.
+    void OnSettings();
+
 signals:
     // The window was closed by the user: the program ends.
     void Closed();
@@ -53,4 +64,6 @@ private:
     QtProfile& m_profile;
     quill::MainFrameState m_state;
     quill::ListsLoadReport m_loadReport;
+    quill::BrowserMenuEntry& m_menuEntry;
+    std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
 };

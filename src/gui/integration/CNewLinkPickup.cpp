@@ -1,0 +1,32 @@
+#include "integration/CNewLinkPickup.h"
+
+#include "settings/QtProfile.h"
+
+CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
+                               std::function<void()> handOver)
+    : m_profile(profile), m_state(state), m_handOver(std::move(handOver)) {}
+
+quill::PickupResult CNewLinkPickup::OnPollTick() {
+    const std::optional<ProfileStamp> stamp = StampOfProfile(m_profile.Settings().fileName());
+    const bool changed = !m_seenOnce || !stamp || stamp != m_lastSeen;
+    if (!changed && !m_retry) {
+        return quill::PickupResult::NothingWaiting;
+    }
+    m_seenOnce = true;
+    m_lastSeen = stamp;
+    if (changed || m_retry) {
+        m_profile.Refresh();
+    }
+    // The hand-over runs a dialog in which further ticks arrive: they must find
+    // this tick's bookkeeping done.
+    const quill::PickupResult result = quill::PollNewLink(m_profile, m_state, [this] {
+        m_retry = false;
+        m_handOver();
+    });
+    if (result == quill::PickupResult::ResetFailed) {
+        m_retry = true;
+    } else if (result == quill::PickupResult::NothingWaiting) {
+        m_retry = false;
+    }
+    return result;
+}

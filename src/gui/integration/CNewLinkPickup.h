@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ProfileStamp.h"
+#include "integration/NewLinkPickup.h"
+
+#include <functional>
+#include <optional>
+
+class QtProfile;
+namespace quill {
+struct MainFrameState;
+}
+
+// The new-link pickup as the poll tick runs it. The profile file is stat'ed on
+// every tick and re-read only when it changed, so a tick with no link waiting
+// costs one stat and no parsing.
+class CNewLinkPickup {
+public:
+    CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
+                   std::function<void()> handOver);
+
+    quill::PickupResult OnPollTick();
+
+private:
+    QtProfile& m_profile;
+    quill::MainFrameState& m_state;
+    std::function<void()> m_handOver;
+    std::optional<ProfileStamp> m_lastSeen;
+    bool m_seenOnce = false;
+    bool m_retry = false; // a link is waiting whose flag could not be reset
+};

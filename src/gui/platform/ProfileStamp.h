@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// What tells a changed file from an unchanged one without reading it: a save
+// by another process replaces the file (new inode) or at least its time.
+struct ProfileStamp {
+    bool exists = false;
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNs = 0;
+
+    bool operator==(const ProfileStamp&) const = default;
+};
+
+// Nothing where the profile is not a file (the registry), so it is always read.
+std::optional<ProfileStamp> StampOfProfile(const QString& path);

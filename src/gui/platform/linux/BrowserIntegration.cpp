@@ -1,0 +1,25 @@
+#include "BrowserIntegration.h"
+
+#include "integration/HostManifestFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString LinkHostProgramPath() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromUtf8(quill::kLinkHostProgram.data(),
+                                    static_cast<qsizetype>(quill::kLinkHostProgram.size())));
+}
+
+std::unique_ptr<quill::BrowserMenuEntry> CreateBrowserMenuEntry(const QString& hostProgram) {
+    // The same folders the browsers look in: they honour XDG_CONFIG_HOME too.
+    const QString home = qEnvironmentVariable("HOME", QDir::homePath());
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return std::make_unique<quill::HostManifestFiles>(
+        quill::LinuxManifestFolders(home.toStdString(), config.toStdString()),
+        hostProgram.toStdString());
+}
+
+QString IntegrationCheckText() {
+    return QStringLiteral("   Add \"Add link\" button to the web browser's context menu.");
+}

@@ -1,0 +1,6 @@
+#include "ProfileStamp.h"
+
+std::optional<ProfileStamp> StampOfProfile(const QString&) {
+    // The profile is the registry, read afresh on every access.
+    return std::nullopt;
+}
