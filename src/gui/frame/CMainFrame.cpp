@@ -11,13 +11,23 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QTimer>
 
 CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
     : m_profile(profile), m_menuEntry(environment.menuEntry) {
     setObjectName(QStringLiteral("mainFrame"));
     m_loadReport = quill::ConstructFrameState(m_state, environment);
-    m_newLinkPickup =
-        std::make_unique<CNewLinkPickup>(m_profile, m_state, [this] { OnLinkHandover(); });
+    // The hand-over runs just after the tick, not inside it: Qt does not fire a
+    // timer again while its handler runs, so a dialog opened inside the tick
+    // would stop every later tick (and a second hand-over) until it closed.
+    m_newLinkPickup = std::make_unique<CNewLinkPickup>(m_profile, m_state, [this] {
+        QTimer::singleShot(0, this,
+                           [this, href = m_state.m_newLinkHref, text = m_state.m_newLinkText] {
+                               m_state.m_newLinkHref = href;
+                               m_state.m_newLinkText = text;
+                               OnLinkHandover();
+                           });
+    });
 }
 
 CMainFrame::~CMainFrame() {

@@ -42,8 +42,9 @@ public:
     void ReportUnreadableFiles(const quill::ListsLoadReport& report);
     const quill::ListsLoadReport& LoadReport() const { return m_loadReport; }
 
-    // Browser hand-over: the poll tick's pickup of a waiting link, and the
-    // hand-over it runs ("Add new link", then the link file).
+    // Browser hand-over: the poll tick's pickup of a waiting link (called on
+    // every tick, whatever "Track mouse" says), and the hand-over it starts
+    // right after the tick ("Add new link", then the link file).
     void PollNewLink();
     void OnLinkHandover();
 

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QIcon>
 #include <QLineEdit>
+#include <QPushButton>
 
 bool QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
     QDialog dialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -15,6 +16,8 @@ bool QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
     auto* comment = new QLineEdit(QString::fromStdString(link.m_comment));
     comment->setObjectName(QStringLiteral("commentEdit"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);

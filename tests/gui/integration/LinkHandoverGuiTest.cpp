@@ -1,0 +1,125 @@
+// A link handed over by the real link host, as the browser starts it, reaches
+// the running program's "Add new link" dialog and its link file.
+
+#include "app/CQuillboxApp.h"
+#include "frame/CMainFrame.h"
+#include "settings/QtProfile.h"
+#include "support/ModalScript.h"
+#include "support/RunFolder.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+using quill::test::ClickButton;
+using quill::test::ModalScript;
+using quill::test::RunFolder;
+using quill::test::WaitUntil;
+
+// Runs the link host with one framed message, as a browser does; returns its answer.
+QJsonObject HandOver(const QByteArray& json) {
+    QProcess host;
+    host.start(QStringLiteral(QUILLMARK_LINK_HOST), {});
+    EXPECT_TRUE(host.waitForStarted(5000));
+    auto length = static_cast<std::uint32_t>(json.size());
+    QByteArray framed(sizeof length, '\0');
+    std::memcpy(framed.data(), &length, sizeof length);
+    host.write(framed + json);
+    host.closeWriteChannel();
+    EXPECT_TRUE(host.waitForFinished(5000));
+    return QJsonDocument::fromJson(host.readAllStandardOutput().mid(4)).object();
+}
+
+QByteArray Message(const QString& href, const QString& text) {
+    return QJsonDocument(QJsonObject{{"href", href}, {"text", text}})
+        .toJson(QJsonDocument::Compact);
+}
+
+struct Shown {
+    QString address;
+    QString comment;
+};
+
+// Reads what the dialog shows, then lets the user confirm it.
+ModalScript::Action ReadAndPress(std::vector<Shown>& shown, const QString& button) {
+    return [&shown, button](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Add new link");
+        shown.push_back({dialog.findChild<QLineEdit*>("addressEdit")->text(),
+                         dialog.findChild<QLineEdit*>("commentEdit")->text()});
+        ClickButton(dialog, button);
+    };
+}
+
+TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
+    RunFolder run;
+    run.Write("Data/qmlinks.qbx", "https://old.org/|old\r\n");
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+
+    QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QJsonObject sent = QJsonDocument::fromJson(golden.readAll()).object();
+
+    std::vector<Shown> shown;
+    ModalScript script;
+    script.Then("addLinkDialog", ReadAndPress(shown, "okButton"));
+    EXPECT_TRUE(HandOver(QJsonDocument(sent).toJson(QJsonDocument::Compact))["ok"].toBool());
+
+    const QByteArray expected = "https://old.org/|old\r\n"
+                                "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top|"
+                                "Caf\xC3\xA9 \"Zur Post\" | <b>\xC3\x9F</b>\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return run.Read("Data/qmlinks.qbx") == expected; }))
+        << run.Read("Data/qmlinks.qbx").toStdString();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].address, "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top");
+    EXPECT_EQ(shown[0].comment, sent["text"].toString());
+    EXPECT_EQ(app.GetMainFrame()->State().m_links.size(), 2u);
+    EXPECT_EQ(app.GetProfile().ReadString("Status", "new_link"), "false");
+
+    // Nothing more comes up: the link was taken once.
+    WaitUntil([] { return false; }, 300);
+    EXPECT_EQ(shown.size(), 1u);
+    app.ExitInstance(0);
+}
+
+TEST(LinkHandoverGui, SecondLinkWhileTheDialogIsOpenComesUpOnTopAndCancelWritesNothing) {
+    RunFolder run;
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    app.GetMainFrame()->hide(); // in the tray: the dialog comes up all the same
+
+    std::vector<Shown> shown;
+    ModalScript script;
+    script.Then("addLinkDialog", [&](QWidget& first) {
+        shown.push_back({first.findChild<QLineEdit*>("addressEdit")->text(), {}});
+        HandOver(Message(R"(<a href="https://second.org/">2</a>)", "second"));
+        // The first dialog stays open until the second is dealt with.
+        script.ThenAnother("addLinkDialog", &first, [&, firstDialog = &first](QWidget& second) {
+            ReadAndPress(shown, "okButton")(second);
+            // Back to the first one, still open underneath.
+            script.Then("addLinkDialog", [&, firstDialog](QWidget& again) {
+                EXPECT_EQ(&again, firstDialog);
+                ReadAndPress(shown, "cancelButton")(again);
+            });
+        });
+    });
+    HandOver(Message(R"(<a class="x" href="https://first.org/" title="t">1</a>)", "first"));
+
+    EXPECT_TRUE(WaitUntil([&] { return script.Done() && shown.size() == 3; }));
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].address, "https://first.org/");
+    EXPECT_EQ(shown[1].address, "https://second.org/");
+    EXPECT_EQ(shown[2].address, "https://first.org/");
+    EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "https://second.org/|second\r\n");
+    app.ExitInstance(0);
+}
+
+} // namespace

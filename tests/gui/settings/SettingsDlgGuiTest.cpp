@@ -1,0 +1,172 @@
+// The settings dialog on a real frame, with the link host's manifests written
+// into the test's temporary home.
+
+#include "app/QtProgramRunner.h"
+#include "frame/CMainFrame.h"
+#include "integration/HostManifestFiles.h"
+#include "settings/QtProfile.h"
+#include "support/ModalScript.h"
+#include "support/RunFolder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+using quill::test::ClickButton;
+using quill::test::ModalScript;
+using quill::test::RunFolder;
+using quill::test::WaitUntil;
+
+struct SettingsFixture : ::testing::Test {
+    RunFolder run;
+    QtProfile profile;
+    QtProgramRunner runner;
+    quill::HostManifestFiles manifests{
+        quill::LinuxManifestFolders(qEnvironmentVariable("HOME").toStdString(),
+                                    qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()),
+        "/opt/quillmark/quillmark-link-host"};
+    std::unique_ptr<CMainFrame> frame;
+
+    void SetUp() override {
+        run.Write("Data/qmlinks.qbx", "https://a.org/|a\r\nhttps://b.org/|b\r\n");
+        run.Write("Data/qmtasks.qbx", "01.02.2030|10:00|task\r\n");
+        profile.WriteString("Status", "IsOpened", "true");
+        profile.WriteInt("Status", "Percent", 60);
+        profile.WriteInt("Status", "Integrate", 1);
+        profile.WriteInt("Status", "Track mouse", 0);
+        frame = std::make_unique<CMainFrame>(
+            profile,
+            quill::FrameEnvironment{profile, runner, manifests, run.Path().toStdString(), {}});
+    }
+
+    bool ManifestsWritten() const {
+        for (const auto& path : manifests.ManifestPaths()) {
+            if (!QFile::exists(QString::fromStdString(path))) {
+                return false;
+            }
+        }
+        return true;
+    }
+    bool ManifestsGone() const {
+        for (const auto& path : manifests.ManifestPaths()) {
+            if (QFile::exists(QString::fromStdString(path))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Opens the dialog from the frame and runs script on it until it closes.
+    void RunSettings(ModalScript::Action action) {
+        ModalScript script;
+        script.Then("settingsDialog", std::move(action));
+        frame->OnSettings();
+        EXPECT_TRUE(script.Done());
+    }
+};
+
+QAbstractButton* Child(QWidget& dialog, const char* name) {
+    auto* button = dialog.findChild<QAbstractButton*>(name);
+    EXPECT_NE(button, nullptr) << name;
+    return button;
+}
+
+TEST_F(SettingsFixture, ShowsTheFrameUnderTheTrayMenusLabelsWithExactTexts) {
+    ASSERT_TRUE(ManifestsWritten()); // integration was on at start
+    RunSettings([](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Quillmark settings");
+        // Level 60 is the tray menu's "40%".
+        EXPECT_TRUE(Child(dialog, "radio40")->isChecked());
+        EXPECT_EQ(Child(dialog, "radio40")->text(), "40%");
+        EXPECT_FALSE(Child(dialog, "trackingCheck")->isChecked());
+        EXPECT_TRUE(Child(dialog, "integrationCheck")->isChecked());
+        EXPECT_EQ(Child(dialog, "integrationCheck")->text(),
+                  "   Add \"Add link\" button to the web browser's context menu.");
+        EXPECT_EQ(Child(dialog, "trackingCheck")->text(),
+                  "Change transparence tracking cursor position.");
+        ClickButton(dialog, "cancelButton");
+    });
+}
+
+TEST_F(SettingsFixture, SaveAppliesAtOnceAndIntegrationOffThenOnRemovesAndWritesManifests) {
+    RunSettings([](QWidget& dialog) {
+        Child(dialog, "radio60")->click();
+        Child(dialog, "trackingCheck")->click();
+        Child(dialog, "integrationCheck")->click();
+        ClickButton(dialog, "saveButton");
+    });
+    EXPECT_EQ(frame->State().m_transparency, 40);
+    EXPECT_TRUE(frame->State().m_bTrackMouse);
+    EXPECT_FALSE(frame->State().m_bIntegrate);
+    EXPECT_TRUE(ManifestsGone());
+
+    RunSettings([](QWidget& dialog) {
+        EXPECT_TRUE(Child(dialog, "radio60")->isChecked());
+        EXPECT_FALSE(Child(dialog, "integrationCheck")->isChecked());
+        Child(dialog, "integrationCheck")->click();
+        ClickButton(dialog, "saveButton");
+    });
+    EXPECT_TRUE(frame->State().m_bIntegrate);
+    EXPECT_TRUE(ManifestsWritten());
+    QFile manifest(QString::fromStdString(manifests.ManifestPaths()[0]));
+    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(manifest.readAll().contains("/opt/quillmark/quillmark-link-host"));
+}
+
+TEST_F(SettingsFixture, CancelAndEscapeApplyNothing) {
+    RunSettings([](QWidget& dialog) {
+        Child(dialog, "radioNo")->click();
+        Child(dialog, "trackingCheck")->click();
+        Child(dialog, "integrationCheck")->click();
+        ClickButton(dialog, "cancelButton");
+    });
+    RunSettings([](QWidget& dialog) {
+        Child(dialog, "radio80")->click();
+        Child(dialog, "integrationCheck")->click();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &escape);
+    });
+    EXPECT_EQ(frame->State().m_transparency, 60);
+    EXPECT_FALSE(frame->State().m_bTrackMouse);
+    EXPECT_TRUE(frame->State().m_bIntegrate);
+    EXPECT_TRUE(ManifestsWritten());
+}
+
+TEST_F(SettingsFixture, DeleteAllLinksYesActsAtOnceEvenWhenTheDialogIsCancelled) {
+    ModalScript script;
+    script
+        .Then("settingsDialog",
+              [](QWidget& dialog) { ClickButton(dialog, "deleteAllLinksButton"); })
+        .Then("deleteAllLinksDialog",
+              [](QWidget& question) {
+                  EXPECT_EQ(question.windowTitle(), "Delete all links");
+                  EXPECT_EQ(question.findChild<QLabel*>("questionLabel")->text(),
+                            "Are you sure to delete all links?");
+                  ClickButton(question, "yesButton");
+              })
+        .Then("settingsDialog",
+              [](QWidget& dialog) { ClickButton(dialog, "deleteAllTasksButton"); })
+        .Then("deleteAllTasksDialog",
+              [](QWidget& question) {
+                  EXPECT_EQ(question.windowTitle(), "Delete all tasks");
+                  EXPECT_EQ(question.findChild<QLabel*>("questionLabel")->text(),
+                            "Are you sure to delete all tasks?");
+                  ClickButton(question, "noButton");
+              })
+        .Then("settingsDialog", [](QWidget& dialog) { ClickButton(dialog, "cancelButton"); });
+    frame->OnSettings();
+    EXPECT_TRUE(script.Done());
+
+    EXPECT_TRUE(frame->State().m_links.empty());
+    EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "");
+    EXPECT_EQ(frame->State().m_tasks.size(), 1u);
+    EXPECT_EQ(run.Read("Data/qmtasks.qbx"), "01.02.2030|10:00|task\r\n");
+}
+
+} // namespace
