@@ -144,6 +144,11 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;
+    // A file this program cannot read was never loaded, so replacing it would
+    // throw away records nobody has seen.
+    if (hadFile && ::access(target.c_str(), R_OK) != 0) {
+        return false;
+    }
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
