@@ -94,7 +94,11 @@ FileContents ReadWholeFile(const std::string& path) {
         result.status = ReadStatus::Unreadable;
         return result;
     }
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read in blocks: the size seen by stat may change while another program writes.
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        result.bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    }
     result.status = in.bad() ? ReadStatus::Unreadable : ReadStatus::Ok;
     if (result.status != ReadStatus::Ok) {
         result.bytes.clear();
