@@ -27,6 +27,7 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     UpdateCaption();
     resize(360, 420);
+    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 // Only the program as a whole coming and going counts; moving
