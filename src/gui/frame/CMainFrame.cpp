@@ -1,6 +1,8 @@
 #include "frame/CMainFrame.h"
 
+#include "WindowSystem.h"
 #include "common/UserMessages.h"
+#include "frame/FrameParts.h"
 #include "settings/QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
@@ -15,6 +17,7 @@ CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
 }
 
 CMainFrame::~CMainFrame() {
+    m_parts.reset(); // timers stop and the tray icon goes before anything else
     StoreSettings();
 }
 
@@ -22,10 +25,18 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
     setCentralWidget(new CQuillboxView(*this, document));
+    m_parts = std::make_unique<FrameParts>(*this);
     connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     UpdateCaption();
     resize(360, 420);
     return true;
+}
+
+void CMainFrame::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        KeepOffTaskbar(this);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* document) {

@@ -3,11 +3,13 @@
 #include "frame/MainFrameState.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 class QtProfile;
 class CQuillboxDoc;
 class CQuillboxView;
+struct FrameParts;
 
 // The program's one top-level window and the owner of its state for the whole run.
 class CMainFrame : public QMainWindow {
@@ -40,6 +42,12 @@ public:
     void ReportUnreadableFiles(const quill::ListsLoadReport& report);
     const quill::ListsLoadReport& LoadReport() const { return m_loadReport; }
 
+    // Toolbar, tray, transparency and timers; null until OnCreate.
+    FrameParts* Parts() const { return m_parts.get(); }
+
+    // Every show keeps the window off the taskbar first.
+    void setVisible(bool visible) override;
+
 signals:
     // The window was closed by the user: the program ends.
     void Closed();
@@ -53,4 +61,5 @@ private:
     QtProfile& m_profile;
     quill::MainFrameState m_state;
     quill::ListsLoadReport m_loadReport;
+    std::unique_ptr<FrameParts> m_parts;
 };
