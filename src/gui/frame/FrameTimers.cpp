@@ -21,14 +21,21 @@ quill::CursorPlace FrameTimers::LocateCursor() {
         return quill::CursorPlace::Outside;
     }
     if (m_frame.underMouse()) {
-        return quill::CursorPlace::Client;
+        return m_lastPlace = quill::CursorPlace::Client;
     }
+    // Asking the X server costs a round trip. Entering the client area is
+    // reported by Qt at once, so away from the window only the caption needs
+    // looking for, and every few ticks is soon enough for that.
+    if (m_lastPlace == quill::CursorPlace::Outside && ++m_ticksSinceLook < kOutsideLookEvery) {
+        return m_lastPlace;
+    }
+    m_ticksSinceLook = 0;
     const QPoint cursor = QCursor::pos();
     const QRect client = m_frame.geometry();
     const QRect frame = m_frame.frameGeometry();
-    return quill::LocateCursor({cursor.x(), cursor.y()},
-                               {client.x(), client.y(), client.width(), client.height()},
-                               {frame.x(), frame.y(), frame.width(), frame.height()});
+    return m_lastPlace = quill::LocateCursor(
+               {cursor.x(), cursor.y()}, {client.x(), client.y(), client.width(), client.height()},
+               {frame.x(), frame.y(), frame.width(), frame.height()});
 }
 
 bool FrameTimers::StartTimer(int id, int periodMs) {

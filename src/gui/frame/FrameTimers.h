@@ -43,4 +43,7 @@ private:
     quill::DueTaskPass m_duePass;
     quill::FrameTimerDuties m_duties;
     std::map<int, int> m_qtIds; // our id -> Qt's
+    static constexpr int kOutsideLookEvery = 5;
+    quill::CursorPlace m_lastPlace = quill::CursorPlace::Outside;
+    int m_ticksSinceLook = 0;
 };

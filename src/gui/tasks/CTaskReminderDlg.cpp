@@ -12,6 +12,9 @@ CTaskReminderDlg::CTaskReminderDlg(QWidget* parent)
     : QDialog(parent), m_date(new QDateTimeEdit(this)), m_comment(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("taskReminderDlg"));
     setWindowTitle(tr("Task"));
+    // The main window stays on top of everything; the reminder must not end up behind it.
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     const DialogUnits du(font());
     setFixedSize(du.Size(208, 86));
 
