@@ -2,6 +2,7 @@
 
 #include "app/ProgramRunner.h"
 #include "files/PathNames.h"
+#include "frame/Transparency.h"
 #include "integration/BrowserMenuEntry.h"
 #include "integration/FirstRunImport.h"
 #include "links/LinkFile.h"
@@ -18,10 +19,7 @@ void ReadFrameSettings(MainFrameState& state, const Profile& profile) {
     state.m_bFirstRun = ReadString(profile, values::kIsOpened) != kOpenedMarker;
     state.m_bIntegrate = ReadInt(profile, values::kIntegrate) != 0;
     state.m_bTrackMouse = ReadInt(profile, values::kTrackMouse) != 0;
-    state.m_transparency = ReadInt(profile, values::kPercent);
-    if (state.m_transparency == 0) {
-        state.m_transparency = values::kPercent.integerDefault;
-    }
+    state.m_transparency = SanitizeStoredLevel(ReadInt(profile, values::kPercent));
     if (state.m_bFirstRun) {
         state.m_bTrackMouse = true;
     }

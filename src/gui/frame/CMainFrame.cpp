@@ -1,6 +1,8 @@
 #include "frame/CMainFrame.h"
 
+#include "WindowSystem.h"
 #include "common/UserMessages.h"
+#include "frame/FrameParts.h"
 #include "settings/QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
@@ -17,16 +19,20 @@ CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
 }
 
 CMainFrame::~CMainFrame() {
+    m_parts.reset(); // timers stop and the tray icon goes before anything else
     StoreSettings();
 }
 
 bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
+    // The commands exist before the views, which hook themselves to them.
+    m_parts = std::make_unique<FrameParts>(*this);
     setCentralWidget(new CQuillboxView(*this, document));
     connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     UpdateCaption();
     resize(360, 420);
+
     m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -41,26 +47,29 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     return true;
 }
 
-QAction* CMainFrame::Action(int commandId) {
-    auto [it, inserted] = m_actions.try_emplace(commandId, nullptr);
-    if (inserted) {
-        it->second = new QAction(this);
-        it->second->setData(commandId);
-        it->second->setObjectName(QStringLiteral("command%1").arg(commandId));
-    }
-    return it->second;
+QAction* CMainFrame::Action(int commandId) const {
+    return m_parts ? m_parts->commands.Action(commandId) : nullptr;
 }
 
 void CMainFrame::OnActivateApp(bool active) {
+    if (m_parts) {
+        m_parts->transparency.OnActivateApp(active);
+    }
     if (!active) {
         emit StoreRequested();
         return;
     }
-    const quill::ListsLoadReport report = quill::ReloadLists(m_state);
+    quill::ReloadLists(m_state);
     if (m_pDocument) {
         m_pDocument->UpdateAllViews();
     }
-    (void)report;
+}
+
+void CMainFrame::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        KeepOffTaskbar(this);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* document) {

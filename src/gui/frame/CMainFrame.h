@@ -3,13 +3,14 @@
 #include "frame/MainFrameState.h"
 
 #include <QMainWindow>
-#include <map>
+#include <memory>
 #include <string>
 
 class QAction;
 class QtProfile;
 class CQuillboxDoc;
 class CQuillboxView;
+struct FrameParts;
 
 // The program's one top-level window and the owner of its state for the whole run.
 class CMainFrame : public QMainWindow {
@@ -33,12 +34,13 @@ public:
     CQuillboxView* m_pTabView = nullptr;
     CQuillboxDoc* m_pDocument = nullptr;
 
-    // The one action of a command number (see CommandIds.h), made on first use;
-    // the toolbar, the menus and the views all share it.
-    QAction* Action(int commandId);
+    // The one action of a command number, shared by the toolbar, the menus and
+    // the views; null before OnCreate and for numbers the frame does not know.
+    QAction* Action(int commandId) const;
 
-    // The application became active (true) or inactive (false): on activation
-    // both lists are read again and every view redraws.
+    // The application became active (true) or inactive (false). Inactive: the
+    // window takes its level's translucency and the note is stored. Active: the
+    // window turns opaque, both lists are read again and every view redraws.
     void OnActivateApp(bool active);
 
     // Writes "Percent", "IsOpened", "Integrate" and "Track mouse" now.
@@ -49,6 +51,12 @@ public:
     // Tells the user about data files that exist but could not be read.
     void ReportUnreadableFiles(const quill::ListsLoadReport& report);
     const quill::ListsLoadReport& LoadReport() const { return m_loadReport; }
+
+    // Toolbar, tray, transparency and timers; null until OnCreate.
+    FrameParts* Parts() const { return m_parts.get(); }
+
+    // Every show keeps the window off the taskbar first.
+    void setVisible(bool visible) override;
 
 signals:
     // The window was closed by the user: the program ends.
@@ -65,6 +73,6 @@ private:
     QtProfile& m_profile;
     quill::MainFrameState m_state;
     quill::ListsLoadReport m_loadReport;
-    std::map<int, QAction*> m_actions;
+    std::unique_ptr<FrameParts> m_parts;
     bool m_bAppActive = false;
 };

@@ -3,11 +3,9 @@
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
 #include "frame/CMainFrame.h"
-#include "frame/CommandIds.h"
 #include "settings/ProfileValues.h"
 #include "settings/QtProfile.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -34,14 +32,6 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setFocus();
 
     connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
-
-    QAction* save = m_frame.Action(command::SaveNote);
-    connect(save, &QAction::triggered, this, &CNotesView::OnSaveNoteToFile);
-    QAction* paste = m_frame.Action(command::Paste);
-    connect(paste, &QAction::triggered, this, &CNotesView::OnPaste);
-    connect(m_frame.Action(command::Cut), &QAction::triggered, this, &QPlainTextEdit::cut);
-    connect(m_frame.Action(command::Copy), &QAction::triggered, this, &QPlainTextEdit::copy);
-    connect(m_frame.Action(command::Undo), &QAction::triggered, this, &QPlainTextEdit::undo);
 }
 
 CNotesView::~CNotesView() {

@@ -1,13 +1,12 @@
 #include "views/CQuillboxView.h"
 
 #include "frame/CMainFrame.h"
-#include "frame/CommandIds.h"
+#include "frame/FrameParts.h"
+#include "frame/ToolbarLayout.h"
 #include "views/CLinkView.h"
 #include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CTaskView.h"
-
-#include <QAction>
 
 CQuillboxView::CQuillboxView(CMainFrame& frame, CQuillboxDoc& document)
     : QTabWidget(&frame), m_frame(frame), m_document(document) {
@@ -30,5 +29,9 @@ void CQuillboxView::OnTabChanged(int index) {
     // The active tab names the document, so the caption follows the tab; saving
     // the note is offered only while the note is in front.
     m_document.SetTitle(tabText(index));
-    m_frame.Action(command::SaveNote)->setEnabled(qobject_cast<CNotesView*>(widget(index)));
+    std::function<void()> saveNote;
+    if (auto* notes = qobject_cast<CNotesView*>(widget(index))) {
+        saveNote = [notes] { notes->OnSaveNoteToFile(); };
+    }
+    m_frame.Parts()->commands.SetHandler(quill::kSaveNoteCommand, std::move(saveNote));
 }

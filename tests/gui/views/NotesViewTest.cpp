@@ -1,6 +1,6 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/CommandIds.h"
+#include "frame/ToolbarLayout.h"
 #include "settings/QtProfile.h"
 #include "support/ModalDriver.h"
 #include "support/RunFolder.h"
@@ -88,7 +88,7 @@ TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote)
         });
         QTest::keyClick(name, Qt::Key_Return);
     });
-    app->GetMainFrame()->Action(command::SaveNote)->trigger();
+    app->GetMainFrame()->Action(quill::kSaveNoteCommand)->trigger();
 
     EXPECT_TRUE(asked);
     EXPECT_EQ(run.Read(QStringLiteral("note.txt")), "line one\nline two");
@@ -96,7 +96,7 @@ TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote)
 
 TEST_F(NotesViewTest, SaveIsOfferedOnlyWhileTheNotesTabIsInFront) {
     Start();
-    QAction* save = app->GetMainFrame()->Action(command::SaveNote);
+    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
     auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
 
     EXPECT_TRUE(save->isEnabled());
@@ -110,7 +110,11 @@ TEST_F(NotesViewTest, SaveIsOfferedOnlyWhileTheNotesTabIsInFront) {
 
 TEST_F(NotesViewTest, PasteInsertsTextOnlyAndAlwaysAsPlainText) {
     Start();
-    QAction* paste = app->GetMainFrame()->Action(command::Paste);
+    QAction* paste = app->GetMainFrame()->Action(quill::kPasteCommand);
+    // The toolbar's Paste goes to the widget with the focus.
+    QApplication::setActiveWindow(app->GetMainFrame());
+    notes->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), notes);
 
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::red);
