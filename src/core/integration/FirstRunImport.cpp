@@ -9,8 +9,10 @@ std::optional<ProgramCommand> FirstRunImportCommand(std::string_view windowsFold
         return std::nullopt;
     }
     std::string folder(windowsFolder);
+    // Join with the separator the folder itself uses.
+    const char separator = folder.find('\\') != std::string::npos ? '\\' : '/';
     if (folder.back() != '\\' && folder.back() != '/') {
-        folder.push_back('\\');
+        folder.push_back(separator);
     }
     return ProgramCommand{folder + "regedit.exe", {"/s", std::string(kFirstRunRegistryFile)}};
 }

@@ -1,0 +1,9 @@
+#include "app/ApplicationSetup.h"
+
+#include <QCoreApplication>
+
+void PrepareBeforeApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick software"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}

@@ -1,0 +1,77 @@
+#include "app/CQuillboxApp.h"
+
+#include "PlatformFolders.h"
+#include "TerminationSignals.h"
+#include "app/CAboutDlg.h"
+#include "frame/CMainFrame.h"
+#include "integration/BrowserMenuEntry.h"
+#include "settings/QtProfile.h"
+#include "views/CQuillboxDoc.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+namespace {
+// Until browser integration is wired in, the entry has nothing to add or remove.
+class NoBrowserMenuEntry : public quill::BrowserMenuEntry {
+public:
+    void Apply(bool, const std::string&) override {}
+};
+} // namespace
+
+CQuillboxApp::CQuillboxApp() = default;
+
+CQuillboxApp::~CQuillboxApp() {
+    ExitInstance(0);
+}
+
+bool CQuillboxApp::InitInstance() {
+    // A tool window does not keep the program alive; it ends when the frame closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.png")));
+
+    m_profile = std::make_unique<QtProfile>();
+    m_menuEntry = std::make_unique<NoBrowserMenuEntry>();
+    m_document = std::make_unique<CQuillboxDoc>();
+    quill::FrameEnvironment environment{*m_profile, m_runner, *m_menuEntry,
+                                        QDir::currentPath().toStdString(), WindowsFolder()};
+    m_frame = std::make_unique<CMainFrame>(*m_profile, environment);
+    if (!m_frame->OnCreate(*m_document)) {
+        return false;
+    }
+    m_document->OnNewDocument();
+
+    connect(m_frame.get(), &CMainFrame::Closed, qApp, [] { QCoreApplication::quit(); });
+    m_termination = std::make_unique<TerminationSignals>();
+    connect(m_termination.get(), &TerminationSignals::Requested, m_frame.get(), &QWidget::close);
+    // At the end of the desktop session the settings are stored at once, in
+    // case the session does not give the program time to end in order.
+    connect(qApp, &QGuiApplication::commitDataRequest, m_frame.get(), &CMainFrame::StoreSettings);
+
+    m_frame->show();
+    QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get()] {
+        frame->ReportUnreadableFiles(frame->LoadReport());
+    });
+    return true;
+}
+
+int CQuillboxApp::ExitInstance(int exitCode) {
+    m_termination.reset();
+    m_frame.reset();
+    m_document.reset();
+    m_menuEntry.reset();
+    m_profile.reset();
+    return exitCode;
+}
+
+void CQuillboxApp::OnAppAbout() {
+    CAboutDlg dialog;
+    dialog.exec();
+}
+
+void CQuillboxApp::OnFileNew() {
+    if (m_document) {
+        m_document->OnNewDocument();
+    }
+}

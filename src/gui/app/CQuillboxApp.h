@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/QtProgramRunner.h"
+
+#include <QObject>
+#include <memory>
+
+class CMainFrame;
+class CQuillboxDoc;
+class QtProfile;
+class TerminationSignals;
+namespace quill {
+class BrowserMenuEntry;
+}
+
+// The application object: owns the profile, the document and the main frame for
+// the whole run, and starts and ends the program in order.
+class CQuillboxApp : public QObject {
+    Q_OBJECT
+public:
+    CQuillboxApp();
+    ~CQuillboxApp() override;
+
+    // Profile, document, frame (settings, first run, lists), window and tabs, in
+    // that order; then shows the window. False when the program cannot start.
+    bool InitInstance();
+    // Ends the run: the frame goes (and stores its settings); returns the exit code.
+    int ExitInstance(int exitCode);
+
+    CMainFrame* GetMainFrame() const { return m_frame.get(); }
+    CQuillboxDoc* GetDocument() const { return m_document.get(); }
+    QtProfile& GetProfile() const { return *m_profile; }
+
+    // "&About Quillmark...": runs the about box.
+    void OnAppAbout();
+    // Ctrl+N: re-initialises the one empty document in place.
+    void OnFileNew();
+
+private:
+    std::unique_ptr<QtProfile> m_profile;
+    QtProgramRunner m_runner;
+    std::unique_ptr<quill::BrowserMenuEntry> m_menuEntry;
+    std::unique_ptr<CQuillboxDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<TerminationSignals> m_termination;
+};

@@ -1,0 +1,19 @@
+#include "common/UserMessages.h"
+
+#include <QMessageBox>
+
+namespace {
+void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QStringLiteral("Quillmark"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("quillmarkMessage"));
+    box.exec();
+}
+} // namespace
+
+void ShowWarning(QWidget* parent, const QString& text) {
+    Show(parent, QMessageBox::Warning, text);
+}
+
+void ShowError(QWidget* parent, const QString& text) {
+    Show(parent, QMessageBox::Critical, text);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program is captioned "Quillmark" and goes through here.
+void ShowWarning(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);

@@ -1,0 +1,5 @@
+#include "PlatformFolders.h"
+
+std::string WindowsFolder() {
+    return {};
+}

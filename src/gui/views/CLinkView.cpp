@@ -1,0 +1,5 @@
+#include "views/CLinkView.h"
+
+CLinkView::CLinkView(CMainFrame&, CQuillboxDoc&) {
+    setObjectName(QStringLiteral("linkView"));
+}

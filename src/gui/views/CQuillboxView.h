@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTabWidget>
+
+class CMainFrame;
+class CQuillboxDoc;
+
+// The frame's client area: the "Notes", "Links" and "Tasks" tabs over the one document.
+class CQuillboxView : public QTabWidget {
+    Q_OBJECT
+public:
+    CQuillboxView(CMainFrame& frame, CQuillboxDoc& document);
+
+    CQuillboxDoc& GetDocument() const { return m_document; }
+
+private:
+    CQuillboxDoc& m_document;
+};

@@ -1,0 +1,5 @@
+#include "views/CTaskView.h"
+
+CTaskView::CTaskView(CMainFrame&, CQuillboxDoc&) {
+    setObjectName(QStringLiteral("taskView"));
+}

@@ -1,0 +1,133 @@
+#include "app/CAboutDlg.h"
+#include "app/CQuillboxApp.h"
+#include "app/QtProgramRunner.h"
+#include "frame/CMainFrame.h"
+#include "integration/BrowserMenuEntry.h"
+#include "settings/QtProfile.h"
+#include "support/RunFolder.h"
+#include "views/CQuillboxDoc.h"
+#include "views/CQuillboxView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using quill::test::RunFolder;
+
+struct IgnoredMenuEntry : quill::BrowserMenuEntry {
+    void Apply(bool, const std::string&) override {}
+};
+
+// Writes a small program named regedit.exe into folder that appends a line to log.
+void PlantRegistryEditor(const QString& folder, const QString& log, const QString& line) {
+    QFile script(folder + QStringLiteral("/regedit.exe"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> '%2'\n").arg(line, log).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ExeOther | QFile::ReadOther);
+}
+
+TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnceAndNeverAPlantedOne) {
+    RunFolder run;
+    QDir(run.Path()).mkpath(QStringLiteral("Windows"));
+    const QString log = run.File(QStringLiteral("runs.log"));
+    PlantRegistryEditor(run.File(QStringLiteral("Windows")), log, QStringLiteral("windows"));
+    PlantRegistryEditor(run.Path(), log, QStringLiteral("planted"));
+
+    QtProfile profile;
+    QtProgramRunner runner;
+    IgnoredMenuEntry entry;
+    const std::string windows = run.File(QStringLiteral("Windows")).toStdString();
+    for (int start = 0; start < 2; ++start) {
+        CMainFrame frame(profile, {profile, runner, entry, run.Path().toStdString(), windows});
+        EXPECT_EQ(frame.State().m_bFirstRun, start == 0);
+    }
+
+    EXPECT_EQ(run.Read(QStringLiteral("runs.log")), "windows /s state.reg\n");
+}
+
+TEST(Startup, EmptyProfileGivesDefaultsAndANormalExitStoresThem) {
+    RunFolder run;
+    {
+        CQuillboxApp app;
+        ASSERT_TRUE(app.InitInstance());
+        const quill::MainFrameState& state = app.GetMainFrame()->State();
+        EXPECT_TRUE(state.m_bIntegrate);
+        EXPECT_TRUE(state.m_bTrackMouse);
+        EXPECT_EQ(state.m_transparency, 80);
+        EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmlinks.qbx"))));
+        EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
+        app.ExitInstance(0);
+    }
+
+    QtProfile profile;
+    EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
+    EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 1);
+    EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
+    EXPECT_EQ(profile.ReadInt("Status", "Percent"), 80);
+}
+
+TEST(Startup, StoredSettingsAreReadBackOnTheNextStart) {
+    RunFolder run;
+    {
+        QtProfile profile;
+        profile.WriteString("Status", "IsOpened", "true");
+        profile.WriteInt("Status", "Integrate", 0);
+        profile.WriteInt("Status", "Track mouse", 0);
+        profile.WriteInt("Status", "Percent", 20);
+    }
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+
+    const quill::MainFrameState& state = app.GetMainFrame()->State();
+    EXPECT_FALSE(state.m_bFirstRun);
+    EXPECT_FALSE(state.m_bIntegrate);
+    EXPECT_FALSE(state.m_bTrackMouse);
+    EXPECT_EQ(state.m_transparency, 20);
+}
+
+TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
+    RunFolder run;
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.GetMainFrame();
+
+    ASSERT_NE(frame->m_pTabView, nullptr);
+    ASSERT_EQ(frame->m_pDocument, app.GetDocument());
+    ASSERT_EQ(frame->m_pTabView->count(), 3);
+    EXPECT_EQ(frame->m_pTabView->tabText(0), "Notes");
+    EXPECT_EQ(frame->m_pTabView->tabText(1), "Links");
+    EXPECT_EQ(frame->m_pTabView->tabText(2), "Tasks");
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    frame->m_pDocument->SetTitle(QStringLiteral("Links"));
+    EXPECT_EQ(frame->windowTitle(), "Links - Quillmark");
+
+    app.OnFileNew();
+    EXPECT_EQ(frame->m_pTabView->count(), 3);
+}
+
+TEST(Startup, AboutBoxShowsTheVersionAndClosesWithOk) {
+    QString version;
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        version = dialog->findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        closed = true;
+    });
+    CAboutDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "About Quillmark");
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(version, "Quillmark Version 1.0");
+}
+
+} // namespace

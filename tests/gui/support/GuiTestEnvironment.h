@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+namespace quill::test {
+
+// Points HOME and XDG_CONFIG_HOME at a temporary folder for the whole test run,
+// so no test reads or writes the real user's profile.
+class GuiTestEnvironment {
+public:
+    GuiTestEnvironment();
+    ~GuiTestEnvironment();
+
+    static QString ConfigFolder();
+    // The profile file QSettings uses under the temporary config folder.
+    static QString ProfileFile();
+
+private:
+    QTemporaryDir m_home;
+};
+
+} // namespace quill::test

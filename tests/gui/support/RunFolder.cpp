@@ -1,0 +1,39 @@
+#include "support/RunFolder.h"
+
+#include "settings/QtProfile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace quill::test {
+
+RunFolder::RunFolder() : m_previous(QDir::currentPath()) {
+    QDir(m_folder.path()).mkpath(QStringLiteral("Data"));
+    QDir::setCurrent(m_folder.path());
+    ClearProfile();
+}
+
+RunFolder::~RunFolder() {
+    QDir::setCurrent(m_previous);
+    ClearProfile();
+}
+
+void RunFolder::Write(const QString& relative, const QByteArray& bytes) const {
+    QFile file(File(relative));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes);
+    }
+}
+
+QByteArray RunFolder::Read(const QString& relative) const {
+    QFile file(File(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void RunFolder::ClearProfile() {
+    QtProfile profile;
+    profile.Settings().clear();
+    profile.Flush();
+}
+
+} // namespace quill::test
