@@ -35,12 +35,12 @@ QUrl CPageView::PageUrl() const {
 }
 
 namespace {
-// Set once the program has been told to end for want of a page file.
-bool g_bEnding = false;
+// The frame whose program has been told to end for want of a page file.
+QPointer<CMainFrame> g_endingFrame;
 } // namespace
 
 bool CPageView::PublishPage() {
-    if (g_bEnding) {
+    if (g_endingFrame == &m_frame) {
         return false;
     }
     const std::string page = WritePage();
@@ -108,7 +108,7 @@ void CPageView::OnBeforeNavigate(const QString& text) {
 }
 
 void EndOnUnwritablePageFile(CMainFrame& frame) {
-    g_bEnding = true;
+    g_endingFrame = &frame;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillmark"),
                     QStringLiteral("Ups! Cant open data file"), QMessageBox::Ok, &frame);
     box.setObjectName(QStringLiteral("pageFileMessage"));
