@@ -5,6 +5,8 @@
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 
@@ -25,7 +27,40 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     UpdateCaption();
     resize(360, 420);
+    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                // Only the program as a whole coming and going counts; moving
+                // between its own windows gives no such change.
+                const bool active = state == Qt::ApplicationActive;
+                if (active != m_bAppActive) {
+                    m_bAppActive = active;
+                    OnActivateApp(active);
+                }
+            });
     return true;
+}
+
+QAction* CMainFrame::Action(int commandId) {
+    auto [it, inserted] = m_actions.try_emplace(commandId, nullptr);
+    if (inserted) {
+        it->second = new QAction(this);
+        it->second->setData(commandId);
+        it->second->setObjectName(QStringLiteral("command%1").arg(commandId));
+    }
+    return it->second;
+}
+
+void CMainFrame::OnActivateApp(bool active) {
+    if (!active) {
+        emit StoreRequested();
+        return;
+    }
+    const quill::ListsLoadReport report = quill::ReloadLists(m_state);
+    if (m_pDocument) {
+        m_pDocument->UpdateAllViews();
+    }
+    (void)report;
 }
 
 void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* document) {
@@ -34,6 +69,7 @@ void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* docume
 }
 
 void CMainFrame::StoreSettings() {
+    emit StoreRequested();
     quill::StoreFrameSettings(m_state, m_profile);
 }
 

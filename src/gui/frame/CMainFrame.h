@@ -3,8 +3,10 @@
 #include "frame/MainFrameState.h"
 
 #include <QMainWindow>
+#include <map>
 #include <string>
 
+class QAction;
 class QtProfile;
 class CQuillboxDoc;
 class CQuillboxView;
@@ -31,6 +33,14 @@ public:
     CQuillboxView* m_pTabView = nullptr;
     CQuillboxDoc* m_pDocument = nullptr;
 
+    // The one action of a command number (see CommandIds.h), made on first use;
+    // the toolbar, the menus and the views all share it.
+    QAction* Action(int commandId);
+
+    // The application became active (true) or inactive (false): on activation
+    // both lists are read again and every view redraws.
+    void OnActivateApp(bool active);
+
     // Writes "Percent", "IsOpened", "Integrate" and "Track mouse" now.
     void StoreSettings();
 
@@ -43,6 +53,8 @@ public:
 signals:
     // The window was closed by the user: the program ends.
     void Closed();
+    // What only lives in widgets (the note) should be stored now.
+    void StoreRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,4 +65,6 @@ private:
     QtProfile& m_profile;
     quill::MainFrameState m_state;
     quill::ListsLoadReport m_loadReport;
+    std::map<int, QAction*> m_actions;
+    bool m_bAppActive = false;
 };
