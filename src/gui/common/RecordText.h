@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-// Record texts are UTF-8 bytes kept as they are; the dialogs show them as text.
+// Record texts are bytes kept as they are; the dialogs show them as text.
 QString ToShownText(const std::string& bytes);
 // The text as the user left it. A text the user did not change gives back the
 // original bytes, even where they were not valid UTF-8.
