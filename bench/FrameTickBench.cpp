@@ -1,3 +1,4 @@
+#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameTimerIds.h"
@@ -6,7 +7,6 @@
 #include "frame/WindowAlpha.h"
 #include "tasks/DueTaskPass.h"
 #include "tasks/ReminderDialog.h"
-#include "time/Clock.h"
 
 #include <benchmark/benchmark.h>
 

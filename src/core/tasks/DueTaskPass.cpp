@@ -1,10 +1,10 @@
 #include "tasks/DueTaskPass.h"
 
+#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/MainFrameState.h"
 #include "tasks/ReminderDialog.h"
 #include "tasks/TaskFile.h"
-#include "time/Clock.h"
 
 #include <algorithm>
 

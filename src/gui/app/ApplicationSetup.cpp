@@ -1,8 +1,12 @@
 #include "app/ApplicationSetup.h"
 
+#include "views/PageScheme.h"
+
 #include <QCoreApplication>
 
 void PrepareBeforeApplication() {
+    // The icons live in the GUI library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(quillmark);
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick software"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -12,4 +16,5 @@ void PrepareBeforeApplication() {
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    RegisterPageScheme();
 }

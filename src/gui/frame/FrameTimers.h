@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/QtClock.h"
+#include "app/QtClock.h"
 #include "frame/AllViews.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameWindowProbe.h"

@@ -1,5 +1,6 @@
 #include "frame/FrameTimerDuties.h"
 
+#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
@@ -7,7 +8,6 @@
 #include "frame/WindowAlpha.h"
 #include "tasks/DueTaskPass.h"
 #include "tasks/ReminderDialog.h"
-#include "time/Clock.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,11 +1,11 @@
 #include "tasks/DueTaskPass.h"
 
+#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/MainFrameState.h"
 #include "support/TempFolder.h"
 #include "tasks/ReminderDialog.h"
 #include "tasks/TaskFile.h"
-#include "time/Clock.h"
 
 #include <deque>
 #include <filesystem>

@@ -4,10 +4,11 @@
 
 namespace quill {
 
-// The local date and time, to the minute.
+// Where "now" comes from, so that tests can set the time instead of waiting.
 class Clock {
 public:
     virtual ~Clock() = default;
+    // The current local date and time, to the minute.
     virtual DateTime Now() const = 0;
 };
 
