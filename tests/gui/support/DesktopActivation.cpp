@@ -1,7 +1,6 @@
 #include "support/DesktopActivation.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QThread>
@@ -56,18 +55,6 @@ bool DesktopActivation::ActivateOther() {
 bool DesktopActivation::Activate(QWidget& window) {
     return RunTool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
                     QString::number(window.winId())});
-}
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
 }
 
 } // namespace quill::test

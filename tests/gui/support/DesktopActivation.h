@@ -2,7 +2,6 @@
 
 #include <QProcess>
 #include <QWidget>
-#include <functional>
 
 namespace quill::test {
 
@@ -22,8 +21,5 @@ public:
 private:
     QProcess m_other;
 };
-
-// Processes events until condition holds or the time runs out.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
 } // namespace quill::test
