@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  libxcb1-dev
   xvfb xauth openbox trayer xdotool x11-utils
   fonts-liberation fonts-dejavu-core
   nodejs

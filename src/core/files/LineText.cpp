@@ -6,25 +6,16 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 }
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
+std::string_view SkipByteOrderMark(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(start));
-            break;
-        }
-        std::size_t lineEnd = end;
-        if (lineEnd > start && bytes[lineEnd - 1] == '\r') {
-            --lineEnd;
-        }
-        lines.emplace_back(bytes.substr(start, lineEnd - start));
-        start = end + 1;
-    }
+    ForEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -11,6 +11,9 @@ namespace quill {
 // line end gives no extra empty line. A leading UTF-8 byte-order mark is skipped.
 std::vector<std::string> SplitLines(std::string_view bytes);
 
+// The same lines, handed one by one to onLine without copying them.
+template <typename OnLine> void ForEachLine(std::string_view bytes, OnLine onLine);
+
 // The line end every data file is written with.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
@@ -27,5 +30,25 @@ struct SplitPair {
     std::string after;
 };
 SplitPair SplitAtFirst(std::string_view text, char separator);
+
+std::string_view SkipByteOrderMark(std::string_view bytes);
+
+template <typename OnLine> void ForEachLine(std::string_view bytes, OnLine onLine) {
+    bytes = SkipByteOrderMark(bytes);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) {
+            onLine(bytes.substr(start));
+            return;
+        }
+        std::size_t lineEnd = end;
+        if (lineEnd > start && bytes[lineEnd - 1] == '\r') {
+            --lineEnd;
+        }
+        onLine(bytes.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+}
 
 } // namespace quill

@@ -25,9 +25,7 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
     case ReadStatus::Ok:
         break;
     }
-    for (const std::string& line : SplitLines(contents.bytes)) {
-        records.push_back(parseLine(line));
-    }
+    ForEachLine(contents.bytes, [&](std::string_view line) { records.push_back(parseLine(line)); });
     return LoadOutcome::Loaded;
 }
 

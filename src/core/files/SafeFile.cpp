@@ -94,7 +94,11 @@ FileContents ReadWholeFile(const std::string& path) {
         result.status = ReadStatus::Unreadable;
         return result;
     }
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read in blocks: the size seen by stat may change while another program writes.
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        result.bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    }
     result.status = in.bad() ? ReadStatus::Unreadable : ReadStatus::Ok;
     if (result.status != ReadStatus::Ok) {
         result.bytes.clear();
@@ -144,6 +148,11 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;
+    // A file this program cannot read was never loaded, so replacing it would
+    // throw away records nobody has seen.
+    if (hadFile && ::access(target.c_str(), R_OK) != 0) {
+        return false;
+    }
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;

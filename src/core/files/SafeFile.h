@@ -26,7 +26,8 @@ bool CreateEmptyIfMissing(const std::string& path);
 // the same folder, are flushed to disk and then renamed over the target. If any
 // step fails the old file stays whole and no temporary file is left behind.
 // A target that is a symbolic link is written through the link; an existing
-// file keeps its permission bits.
+// file keeps its permission bits. An existing file that cannot be read is
+// never replaced.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 } // namespace quill

@@ -2,6 +2,7 @@
 
 #include "app/ProgramRunner.h"
 #include "files/PathNames.h"
+#include "frame/Transparency.h"
 #include "integration/BrowserMenuEntry.h"
 #include "integration/FirstRunImport.h"
 #include "links/LinkFile.h"
@@ -18,10 +19,7 @@ void ReadFrameSettings(MainFrameState& state, const Profile& profile) {
     state.m_bFirstRun = ReadString(profile, values::kIsOpened) != kOpenedMarker;
     state.m_bIntegrate = ReadInt(profile, values::kIntegrate) != 0;
     state.m_bTrackMouse = ReadInt(profile, values::kTrackMouse) != 0;
-    state.m_transparency = ReadInt(profile, values::kPercent);
-    if (state.m_transparency == 0) {
-        state.m_transparency = values::kPercent.integerDefault;
-    }
+    state.m_transparency = SanitizeStoredLevel(ReadInt(profile, values::kPercent));
     if (state.m_bFirstRun) {
         state.m_bTrackMouse = true;
     }
@@ -50,12 +48,33 @@ void StoreFrameSettings(const MainFrameState& state, Profile& profile) {
 }
 
 ListsLoadReport ReloadLists(MainFrameState& state) {
+    std::vector<TaskRecord> previous = std::move(state.m_tasks);
     state.m_links.clear();
     state.m_tasks.clear();
     ListsLoadReport report;
     report.links = LoadLinkFile(state.m_linkFilePath, state.m_links);
     report.tasks = LoadTaskFile(state.m_taskFilePath, state.m_tasks);
+    CarryOverReminders(previous, state.m_tasks);
     return report;
+}
+
+void CarryOverReminders(const std::vector<TaskRecord>& previous,
+                        std::vector<TaskRecord>& reloaded) {
+    // Walk both lists in order: a reloaded task takes the flag of the next
+    // earlier task with the same texts, so a task removed or added elsewhere in
+    // the file does not shift the flags onto other tasks.
+    std::size_t next = 0;
+    for (TaskRecord& task : reloaded) {
+        for (std::size_t j = next; j < previous.size(); ++j) {
+            const TaskRecord& old = previous[j];
+            if (old.m_date == task.m_date && old.m_time == task.m_time &&
+                old.m_comment == task.m_comment) {
+                task.reminded = old.reminded;
+                next = j + 1;
+                break;
+            }
+        }
+    }
 }
 
 } // namespace quill

@@ -57,7 +57,13 @@ void ReadFrameSettings(MainFrameState& state, const Profile& profile);
 // Writes "Percent", "IsOpened", "Integrate" and "Track mouse", in that order.
 void StoreFrameSettings(const MainFrameState& state, Profile& profile);
 
-// Empties both lists and reads both files again; every task starts not reminded.
+// Empties both lists and reads both files again. A task whose date, time and
+// comment are unchanged keeps its reminder flag, so a reminder already shown in
+// this minute does not come back; new or changed tasks start not reminded.
 ListsLoadReport ReloadLists(MainFrameState& state);
+
+// Gives each reloaded task the reminder flag of the matching earlier task,
+// matching in list order; tasks without a match keep false.
+void CarryOverReminders(const std::vector<TaskRecord>& previous, std::vector<TaskRecord>& reloaded);
 
 } // namespace quill

@@ -45,4 +45,22 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::string DisplayUtf8(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text.push_back(c);
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+            text.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
+    }
+    return text;
+}
+
 } // namespace quill

@@ -1,9 +1,20 @@
 #include "app/ApplicationSetup.h"
 
+#include "views/PageScheme.h"
+
 #include <QCoreApplication>
 
 void PrepareBeforeApplication() {
+    // The icons live in the GUI library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(quillmark);
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick software"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Staying on top, opacity and the cursor over the caption need X11: in a
+    // Wayland session with XWayland, run on X11 unless the user chose otherwise.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    RegisterPageScheme();
 }

@@ -43,10 +43,6 @@ bool CQuillboxApp::InitInstance() {
     connect(qApp, &QGuiApplication::commitDataRequest, m_frame.get(), &CMainFrame::StoreSettings);
 
     m_frame->show();
-    // Stand-in for the frame's 10 ms poll timer until that timer calls PollNewLink.
-    auto* pickupTimer = new QTimer(m_frame.get());
-    connect(pickupTimer, &QTimer::timeout, m_frame.get(), &CMainFrame::PollNewLink);
-    pickupTimer->start(10);
     QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get()] {
         frame->ReportUnreadableFiles(frame->LoadReport());
     });

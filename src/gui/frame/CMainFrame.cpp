@@ -1,6 +1,9 @@
 #include "frame/CMainFrame.h"
 
+#include "WindowSystem.h"
 #include "common/UserMessages.h"
+#include "frame/FrameParts.h"
+#include "frame/ToolbarLayout.h"
 #include "integration/CNewLinkPickup.h"
 #include "integration/QtAddLinkPrompt.h"
 #include "links/LinkHandover.h"
@@ -9,6 +12,8 @@
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QTimer>
@@ -31,6 +36,7 @@ CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
 }
 
 CMainFrame::~CMainFrame() {
+    m_parts.reset(); // timers stop and the tray icon goes before anything else
     StoreSettings();
 }
 
@@ -61,11 +67,52 @@ void CMainFrame::OnSettings() {
 bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
+    // The commands exist before the views, which hook themselves to them.
+    m_parts = std::make_unique<FrameParts>(*this);
+    m_parts->timers.Duties().SetLinkPickup(m_newLinkPickup.get());
+    m_parts->commands.SetHandler(quill::kSettingsCommand, [this] { OnSettings(); });
     setCentralWidget(new CQuillboxView(*this, document));
     connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     UpdateCaption();
     resize(360, 420);
+
+    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                // Only the program as a whole coming and going counts; moving
+                // between its own windows gives no such change.
+                const bool active = state == Qt::ApplicationActive;
+                if (active != m_bAppActive) {
+                    m_bAppActive = active;
+                    OnActivateApp(active);
+                }
+            });
     return true;
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    return m_parts ? m_parts->commands.Action(commandId) : nullptr;
+}
+
+void CMainFrame::OnActivateApp(bool active) {
+    if (m_parts) {
+        m_parts->transparency.OnActivateApp(active);
+    }
+    if (!active) {
+        emit StoreRequested();
+        return;
+    }
+    quill::ReloadLists(m_state);
+    if (m_pDocument) {
+        m_pDocument->UpdateAllViews();
+    }
+}
+
+void CMainFrame::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        KeepOffTaskbar(this);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* document) {
@@ -74,6 +121,7 @@ void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* docume
 }
 
 void CMainFrame::StoreSettings() {
+    emit StoreRequested();
     quill::StoreFrameSettings(m_state, m_profile);
 }
 

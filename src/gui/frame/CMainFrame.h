@@ -6,10 +6,12 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QtProfile;
 class CNewLinkPickup;
 class CQuillboxDoc;
 class CQuillboxView;
+struct FrameParts;
 
 // The program's one top-level window and the owner of its state for the whole run.
 class CMainFrame : public QMainWindow {
@@ -33,6 +35,15 @@ public:
     CQuillboxView* m_pTabView = nullptr;
     CQuillboxDoc* m_pDocument = nullptr;
 
+    // The one action of a command number, shared by the toolbar, the menus and
+    // the views; null before OnCreate and for numbers the frame does not know.
+    QAction* Action(int commandId) const;
+
+    // The application became active (true) or inactive (false). Inactive: the
+    // window takes its level's translucency and the note is stored. Active: the
+    // window turns opaque, both lists are read again and every view redraws.
+    void OnActivateApp(bool active);
+
     // Writes "Percent", "IsOpened", "Integrate" and "Track mouse" now.
     void StoreSettings();
 
@@ -52,9 +63,17 @@ public slots:
     // "&Settings" in the tray menu and toolbar button 1.
     void OnSettings();
 
+    // Toolbar, tray, transparency and timers; null until OnCreate.
+    FrameParts* Parts() const { return m_parts.get(); }
+
+    // Every show keeps the window off the taskbar first.
+    void setVisible(bool visible) override;
+
 signals:
     // The window was closed by the user: the program ends.
     void Closed();
+    // What only lives in widgets (the note) should be stored now.
+    void StoreRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,4 +86,6 @@ private:
     quill::ListsLoadReport m_loadReport;
     quill::BrowserMenuEntry& m_menuEntry;
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
+    std::unique_ptr<FrameParts> m_parts;
+    bool m_bAppActive = false;
 };

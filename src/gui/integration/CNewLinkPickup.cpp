@@ -6,7 +6,7 @@ CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
                                std::function<void()> handOver)
     : m_profile(profile), m_state(state), m_handOver(std::move(handOver)) {}
 
-quill::PickupResult CNewLinkPickup::OnPollTick() {
+quill::PickupResult CNewLinkPickup::Poll() {
     const std::optional<ProfileStamp> stamp = StampOfProfile(m_profile.Settings().fileName());
     const bool changed = !m_seenOnce || !stamp || stamp != m_lastSeen;
     if (!changed && !m_retry) {

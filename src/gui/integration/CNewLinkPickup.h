@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProfileStamp.h"
+#include "frame/FrameWindowProbe.h"
 #include "integration/NewLinkPickup.h"
 
 #include <functional>
@@ -14,12 +15,13 @@ struct MainFrameState;
 // The new-link pickup as the poll tick runs it. The profile file is stat'ed on
 // every tick and re-read only when it changed, so a tick with no link waiting
 // costs one stat and no parsing.
-class CNewLinkPickup {
+class CNewLinkPickup : public quill::PollDuty {
 public:
     CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
                    std::function<void()> handOver);
 
-    quill::PickupResult OnPollTick();
+    void OnPollTick() override { Poll(); }
+    quill::PickupResult Poll();
 
 private:
     QtProfile& m_profile;

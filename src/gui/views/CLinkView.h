@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "views/CPageView.h"
 
-class CMainFrame;
-class CQuillboxDoc;
-
-// The "Links" tab. Its page arrives with the page host.
-class CLinkView : public QWidget {
+// The "Links" tab: the links page and its commands.
+class CLinkView : public CPageView {
     Q_OBJECT
 public:
     CLinkView(CMainFrame& frame, CQuillboxDoc& document);
+
+protected:
+    std::string WritePage() const override;
+    quill::CommandOutcome RunCommand(const QString& text) override;
 };

@@ -1,9 +1,107 @@
 #include "views/CNotesView.h"
 
+#include "common/UserMessages.h"
+#include "files/SafeFile.h"
 #include "frame/CMainFrame.h"
-#include "views/CQuillboxDoc.h"
+#include "settings/ProfileValues.h"
+#include "settings/QtProfile.h"
 
-CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc& document)
-    : m_frame(frame), m_document(document) {
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextBlock>
+
+CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setObjectName(QStringLiteral("notesView"));
+    QFont font(QStringLiteral("Courier New"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+    setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setAcceptDrops(true); // text may be dropped; files are refused below
+
+    const std::string note = quill::ReadString(m_frame.Profile(), quill::values::kNoteText);
+    setPlainText(QString::fromStdString(note));
+    moveCursor(QTextCursor::Start);
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    setFocus();
+
+    connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
+}
+
+CNotesView::~CNotesView() {
+    StoreNote();
+}
+
+void CNotesView::StoreNote() {
+    quill::WriteString(m_frame.Profile(), quill::values::kNoteText, toPlainText().toStdString());
+}
+
+void CNotesView::OnSaveNoteToFile() {
+    QFileDialog dialog(this, tr("Save note to file"));
+    dialog.setObjectName(QStringLiteral("saveNoteDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilter(tr("Text files (*.txt)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    const QByteArray bytes = toPlainText().toUtf8();
+    if (!quill::ReplaceFileContents(path.toStdString(), bytes.toStdString())) {
+        ShowWarning(
+            this,
+            tr("Quillmark could not write the note to\n%1").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    moveCursor(QTextCursor::Start);
+}
+
+void CNotesView::OnPaste() {
+    const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+    if (offered && offered->hasText()) {
+        paste();
+    }
+}
+
+bool CNotesView::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText() && !source->hasUrls();
+}
+
+void CNotesView::insertFromMimeData(const QMimeData* source) {
+    if (canInsertFromMimeData(source)) {
+        textCursor().insertText(source->text());
+    }
+}
+
+QMenu* CNotesView::ContextMenu() {
+    if (!m_contextMenu) {
+        m_contextMenu = new QMenu(this);
+        m_contextMenu->setObjectName(QStringLiteral("notesContextMenu"));
+        m_contextMenu->addAction(tr("Cu&t"), this, &QPlainTextEdit::cut);
+        m_contextMenu->addAction(tr("&Copy"), this, &QPlainTextEdit::copy);
+        m_contextMenu->addAction(tr("&Paste"), this, &CNotesView::OnPaste);
+    }
+    return m_contextMenu;
+}
+
+void CNotesView::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        // A right click inside a real selection keeps it; elsewhere it moves the caret.
+        const QTextCursor current = textCursor();
+        if (current.selectionEnd() - current.selectionStart() <= 1) {
+            setTextCursor(cursorForPosition(event->pos()));
+        }
+    } else {
+        at = viewport()->mapToGlobal(cursorRect().bottomLeft());
+    }
+    ContextMenu()->popup(at);
 }

@@ -4,14 +4,31 @@
 
 class CMainFrame;
 class CQuillboxDoc;
+class QMenu;
 
-// The "Notes" tab: one plain-text note.
+// The "Notes" tab: one plain-text note, kept in the profile as "Note text".
 class CNotesView : public QPlainTextEdit {
     Q_OBJECT
 public:
     CNotesView(CMainFrame& frame, CQuillboxDoc& document);
+    // Stores the note one last time.
+    ~CNotesView() override;
+
+    // Writes the whole note to "Note text" in "Status".
+    void StoreNote();
+    // "Save note to file": asks for a file name and writes the note there.
+    void OnSaveNoteToFile();
+    // Pastes only when the clipboard offers text, and then as plain text.
+    void OnPaste();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    QMenu* ContextMenu();
+
     CMainFrame& m_frame;
-    CQuillboxDoc& m_document;
+    QMenu* m_contextMenu = nullptr;
 };

@@ -3,7 +3,9 @@
 CQuillboxDoc::CQuillboxDoc(QObject* parent) : QObject(parent) {}
 
 bool CQuillboxDoc::OnNewDocument() {
-    SetTitle(tr("Untitled"));
+    // The document holds no data, so there is nothing to reset; its title stays
+    // the name of the active tab.
+    emit ViewsUpdateRequested();
     return true;
 }
 

@@ -1,13 +1,15 @@
 #include "views/CQuillboxView.h"
 
 #include "frame/CMainFrame.h"
+#include "frame/FrameParts.h"
+#include "frame/ToolbarLayout.h"
 #include "views/CLinkView.h"
 #include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CTaskView.h"
 
 CQuillboxView::CQuillboxView(CMainFrame& frame, CQuillboxDoc& document)
-    : QTabWidget(&frame), m_document(document) {
+    : QTabWidget(&frame), m_frame(frame), m_document(document) {
     setObjectName(QStringLiteral("tabView"));
     setDocumentMode(true);
     // The views are created before the frame learns of the tab view and the
@@ -16,4 +18,20 @@ CQuillboxView::CQuillboxView(CMainFrame& frame, CQuillboxDoc& document)
     addTab(new CLinkView(frame, document), tr("Links"));
     addTab(new CTaskView(frame, document), tr("Tasks"));
     frame.SetViewAndDocument(this, &document);
+    connect(this, &QTabWidget::currentChanged, this, &CQuillboxView::OnTabChanged);
+    OnTabChanged(currentIndex());
+}
+
+void CQuillboxView::OnTabChanged(int index) {
+    if (index < 0) {
+        return;
+    }
+    // The active tab names the document, so the caption follows the tab; saving
+    // the note is offered only while the note is in front.
+    m_document.SetTitle(tabText(index));
+    std::function<void()> saveNote;
+    if (auto* notes = qobject_cast<CNotesView*>(widget(index))) {
+        saveNote = [notes] { notes->OnSaveNoteToFile(); };
+    }
+    m_frame.Parts()->commands.SetHandler(quill::kSaveNoteCommand, std::move(saveNote));
 }

@@ -14,5 +14,8 @@ public:
     CQuillboxDoc& GetDocument() const { return m_document; }
 
 private:
+    void OnTabChanged(int index);
+
+    CMainFrame& m_frame;
     CQuillboxDoc& m_document;
 };

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "views/CPageView.h"
 
-class CMainFrame;
-class CQuillboxDoc;
-
-// The "Tasks" tab. Its page arrives with the page host.
-class CTaskView : public QWidget {
+// The "Tasks" tab: the tasks page and its commands.
+class CTaskView : public CPageView {
     Q_OBJECT
 public:
     CTaskView(CMainFrame& frame, CQuillboxDoc& document);
+
+protected:
+    std::string WritePage() const override;
+    quill::CommandOutcome RunCommand(const QString& text) override;
 };

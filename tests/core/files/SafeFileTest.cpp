@@ -75,6 +75,20 @@ TEST(SafeFile, ReplaceInAFolderThatCannotBeWrittenKeepsTheOldFile) {
     EXPECT_EQ(folder.Listing(), "data.txt\n");
 }
 
+TEST(SafeFile, AFileThatCannotBeReadIsNeverReplaced) {
+    test::TempFolder folder;
+    folder.Write("data.txt", "records nobody has seen");
+    fs::permissions(folder.Path() / "data.txt", fs::perms::owner_write | fs::perms::others_write);
+    fs::permissions(folder.Path(), fs::perms::all);
+    const std::string path = folder.File("data.txt");
+
+    bool replaced = test::RunUnprivileged([&] { return ReplaceFileContents(path, "new"); });
+
+    EXPECT_FALSE(replaced);
+    fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+    EXPECT_EQ(folder.Read("data.txt"), "records nobody has seen");
+}
+
 TEST(SafeFile, ReadTellsMissingFromUnreadable) {
     test::TempFolder folder;
     folder.Write("data.txt", "abc");

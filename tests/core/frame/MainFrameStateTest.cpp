@@ -174,17 +174,48 @@ TEST_F(MainFrameStateTest, StoreWritesTheFourValuesInOrder) {
     EXPECT_EQ(ReadInt(profile, values::kTrackMouse), 1);
 }
 
-TEST_F(MainFrameStateTest, ReloadReplacesBothListsAndClearsReminders) {
+TEST_F(MainFrameStateTest, ReloadReplacesBothListsWithTheFiles) {
     folder.Write("Data/qmtasks.qbx", "05.03.2004|09:05|x\r\n");
     Construct();
-    state.m_tasks[0].reminded = true;
     state.m_links.push_back({"only", "in memory"});
+    folder.Write("Data/qmlinks.qbx", "new.org|from outside\r\n");
 
     ReloadLists(state);
 
-    EXPECT_TRUE(state.m_links.empty());
+    EXPECT_EQ(state.m_links, (std::vector<LinkRecord>{{"new.org", "from outside"}}));
     ASSERT_EQ(state.m_tasks.size(), 1u);
-    EXPECT_FALSE(state.m_tasks[0].reminded);
+}
+
+TEST_F(MainFrameStateTest, ReloadKeepsRemindersOfUnchangedTasksOnly) {
+    folder.Write("Data/qmtasks.qbx", "01.01.2030|10:00|a\r\n"
+                                     "01.01.2030|10:00|b\r\n"
+                                     "01.01.2030|10:00|c\r\n");
+    Construct();
+    for (TaskRecord& task : state.m_tasks) {
+        task.reminded = true;
+    }
+    // From outside: "a" removed, "b" moved to another time, "d" added before "c".
+    folder.Write("Data/qmtasks.qbx", "01.01.2030|10:05|b\r\n"
+                                     "01.01.2030|10:00|d\r\n"
+                                     "01.01.2030|10:00|c\r\n");
+
+    ReloadLists(state);
+
+    ASSERT_EQ(state.m_tasks.size(), 3u);
+    EXPECT_FALSE(state.m_tasks[0].reminded); // time changed
+    EXPECT_FALSE(state.m_tasks[1].reminded); // new
+    EXPECT_TRUE(state.m_tasks[2].reminded);  // unchanged
+}
+
+TEST(CarryOverReminders, DuplicatesAreMatchedOneToOneInOrder) {
+    std::vector<TaskRecord> previous{{"d", "t", "same", true}, {"d", "t", "same", false}};
+    std::vector<TaskRecord> reloaded{{"d", "t", "same"}, {"d", "t", "same"}, {"d", "t", "same"}};
+
+    CarryOverReminders(previous, reloaded);
+
+    EXPECT_TRUE(reloaded[0].reminded);
+    EXPECT_FALSE(reloaded[1].reminded);
+    EXPECT_FALSE(reloaded[2].reminded);
 }
 
 } // namespace

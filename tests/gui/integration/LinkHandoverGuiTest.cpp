@@ -5,12 +5,15 @@
 #include "frame/CMainFrame.h"
 #include "settings/QtProfile.h"
 #include "support/ModalScript.h"
+#include "support/PageDriver.h"
 #include "support/RunFolder.h"
 
+#include <QAction>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -53,7 +56,7 @@ ModalScript::Action ReadAndPress(std::vector<Shown>& shown, const QString& butto
     return [&shown, button](QWidget& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Add new link");
         shown.push_back({dialog.findChild<QLineEdit*>("addressEdit")->text(),
-                         dialog.findChild<QLineEdit*>("commentEdit")->text()});
+                         dialog.findChild<QPlainTextEdit*>("commentEdit")->toPlainText()});
         ClickButton(dialog, button);
     };
 }
@@ -119,6 +122,42 @@ TEST(LinkHandoverGui, SecondLinkWhileTheDialogIsOpenComesUpOnTopAndCancelWritesN
     EXPECT_EQ(shown[1].address, "https://second.org/");
     EXPECT_EQ(shown[2].address, "https://first.org/");
     EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "https://second.org/|second\r\n");
+    app.ExitInstance(0);
+}
+
+TEST(LinkHandoverGui, PickupRunsWithCursorTrackingOff) {
+    RunFolder run;
+    {
+        QtProfile profile;
+        profile.WriteString("Status", "IsOpened", "true");
+        profile.WriteInt("Status", "Track mouse", 0);
+    }
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_FALSE(app.GetMainFrame()->State().m_bTrackMouse);
+
+    std::vector<Shown> shown;
+    ModalScript script;
+    script.Then("addLinkDialog", ReadAndPress(shown, "okButton"));
+    HandOver(Message(R"(<a href="https://tracking-off.org/">x</a>)", "x"));
+    EXPECT_TRUE(WaitUntil([&] { return shown.size() == 1; }, 5000));
+    EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "https://tracking-off.org/|x\r\n");
+    app.ExitInstance(0);
+}
+
+TEST(LinkHandoverGui, TheSettingsCommandOpensTheSettingsDialog) {
+    RunFolder run;
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    QString caption;
+    ModalScript script;
+    script.Then("settingsDialog", [&](QWidget& dialog) {
+        caption = dialog.windowTitle();
+        ClickButton(dialog, "cancelButton");
+    });
+    app.GetMainFrame()->Action(32837)->trigger(); // tray "&Settings" and toolbar button 1
+    EXPECT_EQ(caption, "Quillmark settings");
+    EXPECT_TRUE(script.Done());
     app.ExitInstance(0);
 }
 

@@ -21,7 +21,6 @@ namespace {
 using quill::test::ClickButton;
 using quill::test::ModalScript;
 using quill::test::RunFolder;
-using quill::test::WaitUntil;
 
 struct SettingsFixture : ::testing::Test {
     RunFolder run;

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <gtest/gtest.h>
 
@@ -26,15 +25,6 @@ void ModalScript::Check() {
             action(*target);
         }
     });
-}
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return done();
 }
 
 void ClickButton(QWidget& parent, const QString& nameOrText) {

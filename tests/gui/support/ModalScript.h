@@ -46,9 +46,6 @@ private:
     bool m_starting = false;
 };
 
-// Runs the event loop until done() holds or timeoutMs pass; returns done().
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-
 // Clicks the child button with the given object name (or, failing that, text).
 void ClickButton(QWidget& parent, const QString& nameOrText);
 

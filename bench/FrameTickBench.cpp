@@ -1,0 +1,69 @@
+#include "app/Clock.h"
+#include "frame/AllViews.h"
+#include "frame/FrameTimerDuties.h"
+#include "frame/FrameTimerIds.h"
+#include "frame/FrameWindowProbe.h"
+#include "frame/MainFrameState.h"
+#include "frame/WindowAlpha.h"
+#include "tasks/DueTaskPass.h"
+#include "tasks/ReminderDialog.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window side does as little as possible, so the figure is the logic's own cost.
+struct QuietWindow : quill::WindowAlpha, quill::FrameWindowProbe {
+    void SetAlpha(std::uint8_t alpha) override { benchmark::DoNotOptimize(alpha); }
+    quill::CursorPlace LocateCursor() override { return place; }
+    bool StartTimer(int, int) override { return true; }
+    void StopTimer(int) override {}
+    void Repaint() override {}
+    quill::CursorPlace place = quill::CursorPlace::Outside;
+};
+
+struct Quiet : quill::Clock, quill::ReminderDialog, quill::AllViews {
+    quill::DateTime Now() const override { return {2024, 1, 1, 0, 0}; }
+    quill::ReminderAnswer ShowReminder(const quill::DateTime&, const std::string&) override {
+        return quill::ReminderAnswer::Ok;
+    }
+    void ReportTaskFileNotSaved(const std::string&) override {}
+    void UpdateAllViews() override {}
+};
+
+// One 10 ms poll tick with "Track mouse" on, the cursor at rest in the given place.
+void BM_PollTick(benchmark::State& run) {
+    quill::MainFrameState state;
+    state.m_bLayered = true;
+    QuietWindow window;
+    window.place = static_cast<quill::CursorPlace>(run.range(0));
+    Quiet quiet;
+    quill::DueTaskPass pass(state, quiet, quiet, quiet);
+    quill::FrameTimerDuties duties(state, window, window, pass);
+    for (auto _ : run) {
+        duties.OnTimer(quill::kPollTimerId);
+        if (duties.HoverWatch().IsRunning()) {
+            duties.OnTimer(quill::kHoverTimerId);
+        }
+    }
+}
+BENCHMARK(BM_PollTick)
+    ->Arg(static_cast<int>(quill::CursorPlace::Outside))
+    ->Arg(static_cast<int>(quill::CursorPlace::Client))
+    ->Arg(static_cast<int>(quill::CursorPlace::NonClient));
+
+// The 40 s task pass over a list of n tasks, none of them due.
+void BM_DueTaskPass(benchmark::State& run) {
+    quill::MainFrameState state;
+    for (int i = 0; i < run.range(0); ++i) {
+        state.m_tasks.push_back({"17.05.2024", "15:30", std::to_string(i)});
+    }
+    Quiet quiet;
+    quill::DueTaskPass pass(state, quiet, quiet, quiet);
+    for (auto _ : run) {
+        pass.Run();
+    }
+}
+BENCHMARK(BM_DueTaskPass)->Arg(100)->Arg(10000);
+
+} // namespace

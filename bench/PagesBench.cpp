@@ -1,0 +1,38 @@
+#include "pages/LinksPage.h"
+#include "pages/TasksPage.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Links as users keep them: mixed schemes, long addresses, some markup to escape.
+std::vector<quill::LinkRecord> SampleLinks(int count) {
+    std::vector<quill::LinkRecord> links;
+    for (int i = 0; i < count; ++i) {
+        links.push_back(
+            {(i % 2 ? "https://www.example.org/articles/" : "example.com/search?q=a&b=") +
+                 std::to_string(i),
+             "Comment number " + std::to_string(i) + " with <b>markup</b> & more"});
+    }
+    return links;
+}
+
+void WriteLinksPageBench(benchmark::State& state) {
+    const auto links = SampleLinks(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(quill::WriteLinksPage(links));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(WriteLinksPageBench)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void WriteTasksPageBench(benchmark::State& state) {
+    std::vector<quill::TaskRecord> tasks(static_cast<std::size_t>(state.range(0)),
+                                         {"05.03.2004", "09:07", "Call the bank & ask", false});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(quill::WriteTasksPage(tasks));
+    }
+}
+BENCHMARK(WriteTasksPageBench)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "pages/LinksPage.h"
+
+#include "pages/HtmlEscape.h"
+#include "pages/PageFragments.h"
+
+#include <cctype>
+
+namespace quill {
+
+namespace {
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+void AppendLinkBlock(std::string& out, const LinkRecord& link, std::size_t i) {
+    const std::string index = std::to_string(i);
+    AppendColourStrip(out, i);
+    out += kBlockBackground;
+    out += kRuleOpen;
+    out += kRuleClose;
+    out += kActionRowOpen;
+    out.append("<a href = \"Edit link|").append(index).append("\" class = nodecor>Edit</a>&nbsp ");
+    out.append("<a href = \"Delete link|")
+        .append(index)
+        .append("\" class = nodecor>Delete</a>&nbsp ");
+    out.append("<a href = \"Add link task|")
+        .append(index)
+        .append("\" class = nodecor>Add task</a>");
+    out += kActionRowClose;
+    out += kRuleOpen;
+    out += kRuleClose;
+    out += "<table CELLSPACING=0 CELLPADDING=0 width = 100% border = 0 ><tr><td height = 10 "
+           "width = 98% style= \"BORDER-RIGHT: #A2B5D3 1px solid; BORDER-BOTTOM: #A2B5D3 1px "
+           "solid;\" bgcolor = #F5F8FA valign = center ><font size = 1>&nbsp;&nbsp;";
+    out += "<a target=blank class = nodecor href = \"";
+    AppendHtmlEscaped(out, LinkTarget(link.m_address));
+    out += "\">";
+    std::string_view shown = ShownAddress(link.m_address);
+    AppendHtmlEscaped(out, shown);
+    out += shown.size() < link.m_address.size() ? "...</a>" : "</a>";
+    out += "&nbsp;</font> </td></tr></table></font>";
+    out += kCommentOpen;
+    AppendHtmlEscaped(out, link.m_comment);
+    out += kCommentClose;
+    out += kBlockClose;
+}
+
+} // namespace
+
+std::string LinkTarget(std::string_view address) {
+    if (StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://")) {
+        return std::string(address);
+    }
+    std::string target = "http://";
+    target += address;
+    return target;
+}
+
+std::string_view ShownAddress(std::string_view address) {
+    if (address.size() <= kShownAddressBytes) {
+        return address;
+    }
+    std::size_t cut = kShownAddressBytes;
+    while (cut > 0 && IsUtf8Continuation(address[cut])) {
+        --cut;
+    }
+    return address.substr(0, cut);
+}
+
+std::string WriteLinksPage(const std::vector<LinkRecord>& links) {
+    std::string page;
+    // A block is about 2 KB of fixed markup; one allocation for the usual page.
+    page.reserve(1200 + links.size() * 2300);
+    AppendPageHead(page, "Add link");
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        AppendLinkBlock(page, links[i], i);
+    }
+    page += kPageTail;
+    return page;
+}
+
+} // namespace quill

@@ -1,0 +1,85 @@
+#include "frame/FrameToolBar.h"
+
+#include "frame/CMainFrame.h"
+#include "frame/CToolbarCustomizeDlg.h"
+#include "frame/FrameCommands.h"
+#include "frame/ToolbarIcons.h"
+#include "frame/ToolbarLayout.h"
+#include "settings/Profile.h"
+#include "settings/ProfileValues.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+FrameToolBar::FrameToolBar(CMainFrame& frame, FrameCommands& commands, quill::Profile& profile)
+    : QObject(&frame), m_frame(frame), m_commands(commands), m_profile(profile),
+      m_toolBar(new QToolBar(tr("Standard"), &frame)), m_contextMenu(new QMenu(&frame)) {
+    m_toolBar->setObjectName(QStringLiteral("Standard"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setMovable(true);
+    m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (int id : quill::DefaultToolbarButtons()) {
+        if (id != quill::kToolbarSeparator) {
+            m_commands.Action(id)->setIcon(ToolbarIcon(id));
+        }
+    }
+    m_frame.addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));
+    QAction* standard = m_contextMenu->addAction(tr("Standard Toolbar"));
+    standard->setObjectName(QStringLiteral("command59392"));
+    standard->setCheckable(true);
+    connect(standard, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
+    connect(m_contextMenu, &QMenu::aboutToShow, this,
+            [this, standard] { standard->setChecked(m_toolBar->isVisible()); });
+    m_contextMenu->addSeparator();
+    QAction* customize = m_contextMenu->addAction(tr("&Customize..."));
+    customize->setObjectName(QStringLiteral("command32770"));
+    connect(customize, &QAction::triggered, this, &FrameToolBar::OnCustomize);
+    connect(m_toolBar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_contextMenu->popup(m_toolBar->mapToGlobal(at)); });
+
+    m_buttons = quill::ParseToolbarButtons(
+        m_profile.ReadString(quill::kSettingsSection, quill::kToolbarButtonsValue));
+    Build();
+}
+
+void FrameToolBar::SetButtons(const std::vector<int>& buttons) {
+    m_buttons = buttons;
+    m_profile.WriteString(quill::kSettingsSection, quill::kToolbarButtonsValue,
+                          quill::FormatToolbarButtons(m_buttons));
+    Build();
+}
+
+void FrameToolBar::Build() {
+    m_toolBar->clear();
+    for (int id : m_buttons) {
+        if (id == quill::kToolbarSeparator) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        m_toolBar->addAction(m_commands.Action(id));
+        if (id == quill::kTransparenceCommand) {
+            // Button 6 drops the five levels down; it does nothing by itself.
+            auto* button = qobject_cast<QToolButton*>(
+                m_toolBar->widgetForAction(m_commands.Action(quill::kTransparenceCommand)));
+            button->setMenu(m_commands.LevelMenu());
+            button->setPopupMode(QToolButton::InstantPopup);
+            button->setObjectName(QStringLiteral("transparenceButton"));
+        }
+    }
+    m_commands.UpdateCommandUI();
+}
+
+void FrameToolBar::OnCustomize() {
+    if (m_customize) {
+        m_customize->raise();
+        m_customize->activateWindow();
+        return;
+    }
+    m_customize = new CToolbarCustomizeDlg(m_commands, m_buttons, &m_frame);
+    connect(m_customize, &CToolbarCustomizeDlg::ButtonsChanged, this, &FrameToolBar::SetButtons);
+    m_customize->show();
+}

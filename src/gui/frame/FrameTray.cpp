@@ -1,0 +1,59 @@
+#include "frame/FrameTray.h"
+
+#include "frame/CMainFrame.h"
+#include "frame/FrameCommands.h"
+#include "frame/ToolbarLayout.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+
+FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
+    : QObject(&frame), m_frame(frame), m_commands(commands),
+      m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)), m_menu(new QMenu(&frame)) {
+    m_menu->setObjectName(QStringLiteral("trayMenu"));
+    m_menu->addAction(m_commands.Action(quill::kSettingsCommand));
+    QMenu* levels = m_menu->addMenu(tr("Set &transparence"));
+    levels->setObjectName(QStringLiteral("trayLevelMenu"));
+    levels->addActions(m_commands.LevelMenu()->actions());
+    m_menu->addSeparator();
+    m_menu->addAction(m_commands.Action(FrameCommands::kShowWindow));
+    m_menu->addAction(m_commands.Action(FrameCommands::kHideWindow));
+    m_menu->addSeparator();
+    m_menu->addAction(m_commands.Action(FrameCommands::kAbout));
+    m_menu->addAction(m_commands.Action(FrameCommands::kExit));
+    connect(m_menu, &QMenu::aboutToShow, &m_commands, &FrameCommands::UpdateCommandUI);
+    connect(levels, &QMenu::aboutToShow, &m_commands, &FrameCommands::UpdateCommandUI);
+
+    m_icon->setToolTip(tr("Quillmark"));
+    connect(m_icon, &QSystemTrayIcon::activated, this, &FrameTray::OnTrayNotify);
+    // Qt puts the icon back by itself when the notification area comes back.
+    m_icon->show();
+}
+
+FrameTray::~FrameTray() {
+    m_icon->hide();
+}
+
+void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        Toggle();
+        break;
+    case QSystemTrayIcon::Context:
+        m_commands.UpdateCommandUI();
+        m_menu->popup(QCursor::pos());
+        m_menu->activateWindow();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrameTray::Toggle() {
+    if (m_frame.State().m_bWindowShown) {
+        m_commands.HideWindow();
+    } else {
+        m_commands.ShowWindow();
+    }
+}

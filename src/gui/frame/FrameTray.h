@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class CMainFrame;
+class FrameCommands;
+class QMenu;
+
+// The tray icon: a left click hides or shows the window, a right click opens
+// the tray menu at the cursor. Removed when the frame goes.
+class FrameTray : public QObject {
+    Q_OBJECT
+public:
+    FrameTray(CMainFrame& frame, FrameCommands& commands);
+    ~FrameTray() override;
+
+    QSystemTrayIcon* Icon() const { return m_icon; }
+    QMenu* Menu() const { return m_menu; }
+
+    void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
+    void Toggle();
+
+private:
+    CMainFrame& m_frame;
+    FrameCommands& m_commands;
+    QSystemTrayIcon* m_icon;
+    QMenu* m_menu;
+};

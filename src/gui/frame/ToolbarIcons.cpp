@@ -1,0 +1,84 @@
+#include "frame/ToolbarIcons.h"
+
+#include "frame/ToolbarLayout.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+QPixmap Drawn(int commandId) {
+    QPixmap pixmap(32, 30);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 60, 110), 2.5));
+    switch (commandId) {
+    case quill::kSettingsCommand:
+        p.drawEllipse(QPointF(16, 15), 8, 8);
+        p.drawEllipse(QPointF(16, 15), 3, 3);
+        for (int i = 0; i < 8; ++i) {
+            p.save();
+            p.translate(16, 15);
+            p.rotate(45 * i);
+            p.drawLine(QPointF(0, -9), QPointF(0, -13));
+            p.restore();
+        }
+        break;
+    case quill::kSaveNoteCommand:
+        p.drawRect(QRectF(5, 4, 22, 22));
+        p.fillRect(QRectF(10, 4, 12, 8), QColor(40, 60, 110));
+        p.drawRect(QRectF(9, 16, 14, 10));
+        break;
+    case quill::kCutCommand:
+        p.drawEllipse(QPointF(10, 23), 4, 4);
+        p.drawEllipse(QPointF(22, 23), 4, 4);
+        p.drawLine(QPointF(12, 20), QPointF(22, 3));
+        p.drawLine(QPointF(20, 20), QPointF(10, 3));
+        break;
+    case quill::kCopyCommand:
+        p.drawRect(QRectF(4, 3, 15, 18));
+        p.fillRect(QRectF(13, 9, 15, 18), Qt::white);
+        p.drawRect(QRectF(13, 9, 15, 18));
+        break;
+    case quill::kPasteCommand:
+        p.drawRect(QRectF(5, 5, 20, 22));
+        p.fillRect(QRectF(11, 2, 8, 6), QColor(40, 60, 110));
+        p.fillRect(QRectF(14, 13, 14, 15), Qt::white);
+        p.drawRect(QRectF(14, 13, 14, 15));
+        break;
+    case quill::kTransparenceCommand:
+        p.setBrush(QColor(40, 60, 110));
+        p.drawRect(QRectF(4, 4, 14, 14));
+        p.setBrush(QColor(40, 60, 110, 90));
+        p.drawRect(QRectF(13, 12, 15, 15));
+        break;
+    default:
+        break;
+    }
+    return pixmap;
+}
+
+const char* ThemeName(int commandId) {
+    switch (commandId) {
+    case quill::kSaveNoteCommand:
+        return "document-save";
+    case quill::kCutCommand:
+        return "edit-cut";
+    case quill::kCopyCommand:
+        return "edit-copy";
+    case quill::kPasteCommand:
+        return "edit-paste";
+    case quill::kSettingsCommand:
+        return "preferences-system";
+    default:
+        return "";
+    }
+}
+
+} // namespace
+
+QIcon ToolbarIcon(int commandId) {
+    return QIcon::fromTheme(QLatin1String(ThemeName(commandId)), QIcon(Drawn(commandId)));
+}

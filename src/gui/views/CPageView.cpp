@@ -1,0 +1,119 @@
+#include "views/CPageView.h"
+
+#include "files/PathNames.h"
+#include "frame/CMainFrame.h"
+#include "pages/PageFile.h"
+#include "settings/QtProfile.h"
+#include "views/CQuillboxDoc.h"
+#include "views/CWebBrowser.h"
+#include "views/PageScheme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+CPageView::CPageView(CMainFrame& frame, CQuillboxDoc& document, const QString& host,
+                     const QString& tabName)
+    : m_frame(frame), m_document(document), m_host(host), m_tabName(tabName),
+      m_pageFilePath(
+          quill::ResolveInFolder(QDir::currentPath().toStdString(), quill::kPageFileName)) {
+    connect(&m_document, &CQuillboxDoc::ViewsUpdateRequested, this, [this] {
+        // A hidden view is drawn when it is next shown.
+        if (isVisible()) {
+            OnDraw();
+        }
+    });
+}
+
+QUrl CPageView::PageUrl() const {
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kPageScheme));
+    url.setHost(m_host);
+    url.setPath(QLatin1Char('/') + QFileInfo(QString::fromStdString(m_pageFilePath)).fileName());
+    return url;
+}
+
+namespace {
+// The frame whose program has been told to end for want of a page file.
+QPointer<CMainFrame> g_endingFrame;
+} // namespace
+
+bool CPageView::PublishPage() {
+    if (g_endingFrame == &m_frame) {
+        return false;
+    }
+    const std::string page = WritePage();
+    if (!quill::WritePageFile(m_pageFilePath, page)) {
+        EndOnUnwritablePageFile(m_frame);
+        return false;
+    }
+    const QFileInfo file(QString::fromStdString(m_pageFilePath));
+    PageSchemeHandler::Instance().SetPage(m_host, file.absolutePath(), file.fileName(),
+                                          QByteArray::fromStdString(page));
+    return true;
+}
+
+void CPageView::OnDraw() {
+    if (!PublishPage()) {
+        return;
+    }
+    if (!m_browserCreated) {
+        m_browser = new CWebBrowser(this, PageSchemeHandler::Instance().Profile(), PageUrl());
+        connect(m_browser, &CWebBrowser::BeforeNavigate, this, &CPageView::OnBeforeNavigate);
+        m_browser->show();
+        m_browser->Navigate(PageUrl());
+    } else if (m_browser) {
+        m_browser->Refresh();
+    }
+    m_browserCreated = true;
+    if (m_browser) {
+        m_browser->Width(width());
+        m_browser->Height(height());
+    }
+}
+
+void CPageView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_document.SetTitle(m_tabName);
+    OnDraw();
+}
+
+void CPageView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_browser) {
+        m_browser->Width(width());
+        m_browser->Height(height());
+    }
+}
+
+void CPageView::OnBeforeNavigate(const QString& text) {
+    // One command at a time: the page stays clickable behind a dialog only in
+    // the moments the engine still delivers clicks queued before it opened.
+    if (m_bRunningCommand) {
+        return;
+    }
+    m_bRunningCommand = true;
+    const quill::CommandOutcome outcome = RunCommand(text);
+    m_bRunningCommand = false;
+    if (!outcome.recognised) {
+        return;
+    }
+    if (!outcome.unsavedFile.empty()) {
+        m_frame.ReportSaveFailure(outcome.unsavedFile);
+    }
+    if (PublishPage() && m_browser) {
+        m_browser->Navigate(PageUrl());
+    }
+}
+
+void EndOnUnwritablePageFile(CMainFrame& frame) {
+    g_endingFrame = &frame;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillmark"),
+                    QStringLiteral("Ups! Cant open data file"), QMessageBox::Ok, &frame);
+    box.setObjectName(QStringLiteral("pageFileMessage"));
+    box.exec();
+    frame.StoreSettings();
+    frame.Profile().Flush();
+    QCoreApplication::exit(-1);
+}

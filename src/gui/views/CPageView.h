@@ -1,0 +1,62 @@
+#pragma once
+
+#include "pages/CommandOutcome.h"
+#include "views/CWebBrowser.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+#include <string>
+
+class CMainFrame;
+class CQuillboxDoc;
+
+// What the Links and Tasks tabs share: the page is written into the page file
+// and shown in a web view made on the first draw; a clicked command anchor
+// runs the tab's command, after which the page is written and shown again.
+class CPageView : public QWidget {
+    Q_OBJECT
+public:
+    // host names the view in its page address; tabName is what the document
+    // is called while this tab is active.
+    CPageView(CMainFrame& frame, CQuillboxDoc& document, const QString& host,
+              const QString& tabName);
+
+    const std::string& PageFilePath() const { return m_pageFilePath; }
+    QUrl PageUrl() const;
+    // The web view, once the view has been drawn.
+    CWebBrowser* Browser() const { return m_browser; }
+
+    // Writes the page and has the web view load it (first time) or reload it.
+    void OnDraw();
+
+protected:
+    // The tab's page for the lists as they are now.
+    virtual std::string WritePage() const = 0;
+    // Runs the command a clicked anchor's text names.
+    virtual quill::CommandOutcome RunCommand(const QString& text) = 0;
+
+    CMainFrame& Frame() const { return m_frame; }
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Writes the page file and hands the page to the scheme; false when the
+    // program has been told to end.
+    bool PublishPage();
+    void OnBeforeNavigate(const QString& text);
+
+    CMainFrame& m_frame;
+    CQuillboxDoc& m_document;
+    QString m_host;
+    QString m_tabName;
+    bool m_browserCreated = false;
+    QPointer<CWebBrowser> m_browser;
+    std::string m_pageFilePath;
+    bool m_bRunningCommand = false;
+};
+
+// The page file cannot be written, so the pages cannot be shown: says so, keeps
+// what a normal exit keeps and ends the program with status -1.
+void EndOnUnwritablePageFile(CMainFrame& frame);

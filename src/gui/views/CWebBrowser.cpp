@@ -1,0 +1,77 @@
+#include "views/CWebBrowser.h"
+
+#include <QDesktopServices>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+
+namespace {
+
+class PageViewPage : public QWebEnginePage {
+public:
+    PageViewPage(QWebEngineProfile* profile, QUrl ownPage, CWebBrowser* browser)
+        : QWebEnginePage(profile, browser), m_ownPage(std::move(ownPage)), m_browser(browser) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        if (url == m_ownPage) {
+            return true;
+        }
+        // A command anchor: an address beside the page itself.
+        if (isMainFrame && type == NavigationTypeLinkClicked &&
+            url.scheme() == m_ownPage.scheme() && url.host() == m_ownPage.host()) {
+            const QString text = url.path(QUrl::FullyDecoded).mid(1);
+            // The command opens a modal dialog; the engine must be out of its
+            // callback by then.
+            QMetaObject::invokeMethod(
+                m_browser, [browser = m_browser, text] { emit browser->BeforeNavigate(text); },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QUrl m_ownPage;
+    CWebBrowser* m_browser;
+};
+
+bool IsWebAddress(const QUrl& url) {
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
+} // namespace
+
+CWebBrowser::CWebBrowser(QWidget* parent, QWebEngineProfile* profile, const QUrl& ownPage)
+    : QWebEngineView(parent) {
+    setObjectName(QStringLiteral("webBrowser"));
+    auto* page = new PageViewPage(profile, ownPage, this);
+    page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    page->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    // Address links (target=blank) ask for a window: they belong in the
+    // desktop's browser. Anything else that wants a window is dropped.
+    connect(page, &QWebEnginePage::newWindowRequested, this,
+            [](QWebEngineNewWindowRequest& request) {
+                if (IsWebAddress(request.requestedUrl())) {
+                    QDesktopServices::openUrl(request.requestedUrl());
+                }
+            });
+    setPage(page);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void CWebBrowser::Navigate(const QUrl& url) {
+    load(url);
+}
+
+void CWebBrowser::Refresh() {
+    reload();
+}
+
+void CWebBrowser::Width(int pixels) {
+    resize(pixels, height());
+}
+
+void CWebBrowser::Height(int pixels) {
+    resize(width(), pixels);
+}

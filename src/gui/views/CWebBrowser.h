@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QUrl>
+#include <QWebEngineView>
+
+class QWebEngineProfile;
+
+// The web view of a page tab. It shows its own page and nothing else: clicks on
+// the page's command anchors are refused and announced as BeforeNavigate,
+// address links open in the desktop's web browser, scripts do not run.
+class CWebBrowser : public QWebEngineView {
+    Q_OBJECT
+public:
+    // ownPage: the one address the view may load; command anchors are the
+    // other addresses in its folder.
+    CWebBrowser(QWidget* parent, QWebEngineProfile* profile, const QUrl& ownPage);
+
+    void Navigate(const QUrl& url);
+    void Refresh();
+    void Width(int pixels);
+    void Height(int pixels);
+
+signals:
+    // A command anchor was clicked; text is its href text ("Edit link|3").
+    // Sent from the event loop after the navigation has been refused, never
+    // from inside the web engine's callback.
+    void BeforeNavigate(const QString& text);
+};

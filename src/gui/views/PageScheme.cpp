@@ -1,0 +1,109 @@
+#include "views/PageScheme.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+
+namespace {
+
+// The files a page may name beside itself, by their type.
+QByteArray ContentTypeFor(const QString& name) {
+    if (name.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) {
+        return "image/gif";
+    }
+    if (name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        return "image/png";
+    }
+    if (name.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
+        return "text/css";
+    }
+    return {};
+}
+
+void Reply(QWebEngineUrlRequestJob* job, const QByteArray& contentType, const QByteArray& bytes) {
+    auto* buffer = new QBuffer(job);
+    buffer->setData(bytes);
+    job->reply(contentType, buffer);
+}
+
+void SetDefault(const char* name, const QByteArray& value) {
+    if (qEnvironmentVariableIsEmpty(name)) {
+        qputenv(name, value);
+    }
+}
+
+// The pages are small static documents: software drawing shows them just as
+// well, and leaving OpenGL and the GPU code unloaded saves about a quarter of
+// the program's memory. Each switch can still be set otherwise from outside.
+void ChoosePageEngineSwitches() {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    auto add = [&flags](const QByteArray& name, const QByteArray& flag) {
+        if (!flags.contains(name)) {
+            flags += flags.isEmpty() ? "" : " ";
+            flags += flag;
+        }
+    };
+    // Both page views share one renderer process.
+    add("--renderer-process-limit", "--renderer-process-limit=1");
+    add("-gpu", "--disable-gpu");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    SetDefault("QT_QUICK_BACKEND", "software");
+    SetDefault("QT_XCB_GL_INTEGRATION", "none");
+}
+
+} // namespace
+
+void RegisterPageScheme() {
+    QWebEngineUrlScheme scheme(kPageScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme);
+    QWebEngineUrlScheme::registerScheme(scheme);
+
+    ChoosePageEngineSwitches();
+}
+
+PageSchemeHandler& PageSchemeHandler::Instance() {
+    // The default profile keeps nothing on disk and is torn down with the
+    // application; the handler goes with it.
+    static PageSchemeHandler* handler = new PageSchemeHandler(QWebEngineProfile::defaultProfile());
+    return *handler;
+}
+
+PageSchemeHandler::PageSchemeHandler(QWebEngineProfile* profile)
+    : QWebEngineUrlSchemeHandler(profile), m_profile(profile) {
+    m_profile->installUrlSchemeHandler(kPageScheme, this);
+}
+
+void PageSchemeHandler::SetPage(const QString& host, const QString& folder, const QString& pageName,
+                                const QByteArray& page) {
+    m_pages.insert(host, ServedPage{folder, pageName, page});
+}
+
+void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+    const QUrl url = job->requestUrl();
+    auto page = m_pages.constFind(url.host());
+    const QString name = url.path(QUrl::FullyDecoded).mid(1);
+    if (page == m_pages.constEnd() || job->requestMethod() != "GET") {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    if (name == page->name) {
+        Reply(job, "text/html;charset=utf-8", page->bytes);
+        return;
+    }
+    // Only plain files of a known type straight in the Data folder.
+    const QByteArray contentType = ContentTypeFor(name);
+    if (contentType.isEmpty() || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')) || name.startsWith(QLatin1Char('.'))) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    QFile file(page->folder + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    Reply(job, contentType, file.readAll());
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QWebEngineUrlSchemeHandler>
+
+class QWebEngineProfile;
+
+// The page views show their pages through their own URL scheme: a page's host
+// names its view ("qm://links/qmtemp.tmp"), and its images and style sheet
+// resolve beside it in the Data folder.
+inline constexpr char kPageScheme[] = "qm";
+
+// Registers the scheme and chooses the web engine's switches (one renderer for
+// both page views, software drawing). Must run before the QApplication exists.
+void RegisterPageScheme();
+
+// Serves each view the page it last wrote, and the Data folder's images and
+// style sheet; nothing else. One instance on the one shared web profile,
+// created when a page view first needs the web engine.
+class PageSchemeHandler : public QWebEngineUrlSchemeHandler {
+    Q_OBJECT
+public:
+    static PageSchemeHandler& Instance();
+    QWebEngineProfile* Profile() const { return m_profile; }
+
+    // Makes page the text served for qm://host/pageName; files beside it come
+    // from folder.
+    void SetPage(const QString& host, const QString& folder, const QString& pageName,
+                 const QByteArray& page);
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override;
+
+private:
+    explicit PageSchemeHandler(QWebEngineProfile* profile);
+
+    struct ServedPage {
+        QString folder;
+        QString name;
+        QByteArray bytes;
+    };
+    QWebEngineProfile* m_profile;
+    QHash<QString, ServedPage> m_pages;
+};

@@ -1,0 +1,253 @@
+#include "frame/FrameTimerDuties.h"
+
+#include "app/Clock.h"
+#include "frame/AllViews.h"
+#include "frame/FrameTimerIds.h"
+#include "frame/FrameWindowProbe.h"
+#include "frame/MainFrameState.h"
+#include "frame/WindowAlpha.h"
+#include "tasks/DueTaskPass.h"
+#include "tasks/ReminderDialog.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quill {
+namespace {
+
+// A window 100 x 80 at (100, 100) with a 20 pixel caption above its client area.
+class FakeWindow : public WindowAlpha, public FrameWindowProbe, public PollDuty {
+public:
+    void SetAlpha(std::uint8_t alpha) override { alphas.push_back(alpha); }
+
+    CursorPlace LocateCursor() override {
+        ++cursorReads;
+        return quill::LocateCursor(cursor, {100, 120, 100, 60}, {100, 100, 100, 80});
+    }
+    bool StartTimer(int id, int periodMs) override {
+        if (failTimers) {
+            return false;
+        }
+        running.insert(id);
+        periods.push_back(periodMs);
+        return true;
+    }
+    void StopTimer(int id) override { running.erase(id); }
+    void Repaint() override { ++repaints; }
+    void OnPollTick() override { log.push_back("pickup"); }
+
+    void MoveTo(int x, int y) { cursor = {x, y}; }
+
+    ScreenPoint cursor{0, 0};
+    std::vector<int> alphas;
+    std::set<int> running;
+    std::vector<int> periods;
+    std::vector<std::string> log;
+    int cursorReads = 0;
+    int repaints = 0;
+    bool failTimers = false;
+};
+
+struct NoClock : Clock {
+    DateTime Now() const override { return {2024, 5, 1, 12, 0}; }
+};
+struct NoDialog : ReminderDialog, AllViews {
+    ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
+        ++shown;
+        return ReminderAnswer::Ok;
+    }
+    void ReportTaskFileNotSaved(const std::string&) override {}
+    void UpdateAllViews() override {}
+    int shown = 0;
+};
+
+class FrameTimerDutiesTest : public ::testing::Test {
+protected:
+    FrameTimerDutiesTest() {
+        state.m_bLayered = true;
+        state.m_bTrackMouse = true;
+        state.m_transparency = 60; // alpha 144
+    }
+
+    // Moves the cursor and lets one poll tick and, if it runs, one hover tick happen.
+    void TickAt(int x, int y) {
+        window.MoveTo(x, y);
+        duties.OnTimer(kPollTimerId);
+        if (window.running.count(kHoverTimerId) != 0) {
+            duties.OnTimer(kHoverTimerId);
+        }
+    }
+    std::vector<int> TakeAlphas() { return std::exchange(window.alphas, {}); }
+
+    MainFrameState state;
+    FakeWindow window;
+    NoClock clock;
+    NoDialog dialog;
+    DueTaskPass duePass{state, clock, dialog, dialog};
+    FrameTimerDuties duties{state, window, window, duePass};
+};
+
+TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryAndTheLevelOnEveryTickOutside) {
+    TickAt(10, 10);
+    TickAt(11, 10);
+    EXPECT_EQ(TakeAlphas(), (std::vector<int>{144, 144}));
+    EXPECT_FALSE(state.m_bCursorInside);
+
+    TickAt(150, 150); // into the client area
+    TickAt(151, 150);
+    TickAt(160, 170);
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
+    EXPECT_TRUE(state.m_bCursorInside);
+
+    TickAt(300, 300); // out again, the program still active
+    TickAt(300, 301);
+    EXPECT_EQ(TakeAlphas(), (std::vector<int>{144, 144}));
+    EXPECT_FALSE(state.m_bCursorInside);
+}
+
+TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
+    TickAt(10, 10);
+    TakeAlphas();
+
+    TickAt(150, 105); // caption, coming from outside
+    EXPECT_TRUE(state.m_bOverNonClient);
+    EXPECT_TRUE(duties.HoverWatch().IsRunning());
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
+    for (int i = 0; i < 5; ++i) {
+        TickAt(150 + i, 105);
+    }
+    EXPECT_TRUE(TakeAlphas().empty());
+
+    TickAt(150, 150); // straight into the client area: the watch ends, still opaque
+    EXPECT_FALSE(state.m_bOverNonClient);
+    EXPECT_FALSE(duties.HoverWatch().IsRunning());
+    EXPECT_EQ(window.running.count(kHoverTimerId), 0u);
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255}); // the entry into the client area
+
+    TickAt(150, 105); // client to caption and then away
+    TickAt(10, 10);   // the hover tick ends the watch, setting nothing itself
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
+    TickAt(10, 10); // the next poll tick applies the level
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{144});
+    EXPECT_EQ(window.repaints, 4); // one per enter and per leave
+}
+
+TEST_F(FrameTimerDutiesTest, TrackingOffLeavesOnlyThePickupOnThePollTick) {
+    state.m_bTrackMouse = false;
+    duties.SetLinkPickup(&window);
+    TickAt(150, 105);
+    TickAt(150, 150);
+    TickAt(10, 10);
+
+    EXPECT_TRUE(window.alphas.empty());
+    EXPECT_EQ(window.log, (std::vector<std::string>{"pickup", "pickup", "pickup"}));
+    EXPECT_EQ(window.cursorReads, 0);
+    EXPECT_FALSE(state.m_bCursorInside);
+}
+
+TEST_F(FrameTimerDutiesTest, PickupRunsBeforeTrackingOnEachPollTickOnly) {
+    duties.SetLinkPickup(&window);
+    duties.OnTimer(kPollTimerId);
+    duties.OnTimer(kTaskTimerId);
+    duties.OnTimer(999);
+    EXPECT_EQ(window.log, std::vector<std::string>{"pickup"});
+    EXPECT_EQ(window.cursorReads, 1);
+}
+
+TEST_F(FrameTimerDutiesTest, WithoutTranslucencyOnlyTheFlagsMove) {
+    state.m_bLayered = false;
+    TickAt(150, 150);
+    EXPECT_TRUE(state.m_bCursorInside);
+    TickAt(150, 105);
+    EXPECT_TRUE(state.m_bOverNonClient);
+    TickAt(10, 10);
+    TickAt(10, 10);
+    EXPECT_FALSE(state.m_bOverNonClient);
+    EXPECT_FALSE(state.m_bCursorInside);
+    EXPECT_TRUE(window.alphas.empty());
+}
+
+TEST_F(FrameTimerDutiesTest, TimersStartWithTheirPeriodsAndAllStopTogether) {
+    ASSERT_TRUE(duties.StartTimers());
+    EXPECT_EQ(window.running, (std::set<int>{111, 112}));
+    EXPECT_EQ(window.periods, (std::vector<int>{40000, 10}));
+
+    window.MoveTo(150, 105);
+    duties.OnTimer(kPollTimerId);
+    EXPECT_EQ(window.running, (std::set<int>{111, 112, 113}));
+
+    duties.StopTimers();
+    EXPECT_TRUE(window.running.empty());
+    EXPECT_FALSE(duties.HoverWatch().IsRunning());
+}
+
+// The watch on its own, against a host that records what it hears.
+class RecordingHost : public HoverHost {
+public:
+    bool StartHoverTimer() override {
+        log.push_back("start");
+        return timerAvailable;
+    }
+    void StopHoverTimer() override { log.push_back("stop"); }
+    bool CursorOverFrameItself() override { return overFrame; }
+    void OnHoverEnter() override { log.push_back("enter"); }
+    void OnHoverLeave() override { log.push_back("leave"); }
+
+    std::vector<std::string> log;
+    bool timerAvailable = true;
+    bool overFrame = true;
+};
+
+TEST(CHoverWatch, StartsOnceTicksUntilTheCursorLeavesAndEndsWithLeave) {
+    RecordingHost host;
+    CHoverWatch watch;
+
+    EXPECT_TRUE(watch.Start(host));
+    EXPECT_TRUE(watch.Start(host)); // already running: no second timer, no second enter
+    EXPECT_TRUE(watch.Check(host));
+    EXPECT_TRUE(watch.IsRunning());
+    host.overFrame = false;
+    EXPECT_TRUE(watch.Check(host));
+    EXPECT_FALSE(watch.IsRunning());
+    EXPECT_TRUE(watch.Check(host)); // a late tick changes nothing
+
+    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "enter", "stop", "leave"}));
+}
+
+TEST(CHoverWatch, ATimerThatWillNotStartLeavesTheWatchIdleUntilTheNextTry) {
+    RecordingHost host;
+    CHoverWatch watch;
+    host.timerAvailable = false;
+    EXPECT_FALSE(watch.Start(host));
+    EXPECT_FALSE(watch.IsRunning());
+    host.timerAvailable = true;
+    EXPECT_TRUE(watch.Start(host));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "start", "enter"}));
+}
+
+TEST(CHoverWatch, StopEndsTheTimerWithoutLeave) {
+    RecordingHost host;
+    CHoverWatch watch;
+    watch.Stop();
+    watch.Start(host);
+    watch.Stop();
+    watch.Stop();
+    EXPECT_FALSE(watch.IsRunning());
+    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "enter", "stop"}));
+}
+
+TEST(LocateCursor, EdgesBelongToTheRectangleOnTheirLeftAndTopOnly) {
+    const ScreenRect client{100, 120, 100, 60};
+    const ScreenRect frame{96, 100, 108, 84};
+    EXPECT_EQ(LocateCursor({100, 120}, client, frame), CursorPlace::Client);
+    EXPECT_EQ(LocateCursor({199, 179}, client, frame), CursorPlace::Client);
+    EXPECT_EQ(LocateCursor({200, 150}, client, frame), CursorPlace::NonClient);
+    EXPECT_EQ(LocateCursor({96, 100}, client, frame), CursorPlace::NonClient);
+    EXPECT_EQ(LocateCursor({204, 150}, client, frame), CursorPlace::Outside);
+    EXPECT_EQ(LocateCursor({95, 150}, client, frame), CursorPlace::Outside);
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,27 @@
+#include "frame/ToolbarLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using Buttons = std::vector<int>;
+
+TEST(ToolbarLayout, NothingStoredGivesSixButtonsAndTwoSeparatorsInOrder) {
+    EXPECT_EQ(ParseToolbarButtons(std::nullopt),
+              (Buttons{32837, 32834, 0, 57635, 57634, 57637, 0, 32836}));
+}
+
+TEST(ToolbarLayout, AStoredLayoutReadsBackAndAnEmptyOneStaysEmpty) {
+    const Buttons chosen{32836, 0, 57634, 32837};
+    EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(chosen)), chosen);
+    EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
+}
+
+TEST(ToolbarLayout, ForeignRepeatedAndMalformedEntriesAreDropped) {
+    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634")),
+              (Buttons{32836, 0, 0, 57634}));
+}
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,60 @@
+#include "support/DesktopActivation.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace quill::test {
+
+namespace {
+bool RunTool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    return tool.waitForFinished(5000) && tool.exitCode() == 0;
+}
+} // namespace
+
+DesktopActivation::DesktopActivation() = default;
+
+DesktopActivation::~DesktopActivation() {
+    if (m_other.state() != QProcess::NotRunning) {
+        m_other.kill();
+        m_other.waitForFinished(2000);
+    }
+}
+
+bool DesktopActivation::Available() {
+    return QGuiApplication::platformName() == QLatin1String("xcb") &&
+           !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("xmessage")).isEmpty();
+}
+
+bool DesktopActivation::ActivateOther() {
+    if (m_other.state() == QProcess::NotRunning) {
+        m_other.start(QStringLiteral("xmessage"),
+                      {QStringLiteral("-name"), QStringLiteral("quillmark-test-other"),
+                       QStringLiteral("another program")});
+        if (!m_other.waitForStarted(5000)) {
+            return false;
+        }
+    }
+    // The window needs a moment to be mapped before it can be found.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (RunTool({QStringLiteral("search"), QStringLiteral("--classname"),
+                     QStringLiteral("quillmark-test-other"), QStringLiteral("windowactivate"),
+                     QStringLiteral("--sync")})) {
+            return true;
+        }
+        QCoreApplication::processEvents();
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+bool DesktopActivation::Activate(QWidget& window) {
+    return RunTool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                    QString::number(window.winId())});
+}
+
+} // namespace quill::test

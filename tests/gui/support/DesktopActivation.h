@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QProcess>
+#include <QWidget>
+
+namespace quill::test {
+
+// Moves the desktop's focus between the program under test and another
+// program's window, as a user clicking between windows would (X11 only).
+class DesktopActivation {
+public:
+    DesktopActivation();
+    ~DesktopActivation();
+
+    static bool Available();
+    // Activates another program's window; the program under test goes inactive.
+    bool ActivateOther();
+    // Activates the given window of the program under test.
+    bool Activate(QWidget& window);
+
+private:
+    QProcess m_other;
+};
+
+} // namespace quill::test

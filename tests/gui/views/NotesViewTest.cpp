@@ -1,0 +1,161 @@
+#include "app/CQuillboxApp.h"
+#include "frame/CMainFrame.h"
+#include "frame/ToolbarLayout.h"
+#include "settings/QtProfile.h"
+#include "support/ModalDriver.h"
+#include "support/RunFolder.h"
+#include "views/CNotesView.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using quill::test::RunFolder;
+using quill::test::WhenModalShows;
+
+class NotesViewTest : public ::testing::Test {
+protected:
+    void Start() {
+        app = std::make_unique<CQuillboxApp>();
+        ASSERT_TRUE(app->InitInstance());
+        notes = app->GetMainFrame()->findChild<CNotesView*>(QStringLiteral("notesView"));
+        ASSERT_NE(notes, nullptr);
+    }
+    void Stop() {
+        app->ExitInstance(0);
+        app.reset();
+        notes = nullptr;
+    }
+
+    RunFolder run;
+    std::unique_ptr<CQuillboxApp> app;
+    CNotesView* notes = nullptr;
+};
+
+TEST_F(NotesViewTest, TypedTextIsBackAfterARestartWithItsLineBreaks) {
+    Start();
+    EXPECT_TRUE(notes->toPlainText().isEmpty());
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("first line"));
+    QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClicks(notes, QStringLiteral("@second line"));
+    Stop();
+
+    Start();
+    EXPECT_EQ(notes->toPlainText(), "first line\n@second line");
+    EXPECT_EQ(notes->font().family(), "Courier New");
+    EXPECT_EQ(notes->font().pointSize(), 10);
+}
+
+TEST_F(NotesViewTest, NoteIsInTheProfileAfterADeactivation) {
+    Start();
+    notes->setPlainText(QStringLiteral("kept before a crash"));
+
+    app->GetMainFrame()->OnActivateApp(false);
+
+    QtProfile fresh;
+    EXPECT_EQ(fresh.ReadString("Status", "Note text"), "kept before a crash");
+}
+
+TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote) {
+    run.Write(QStringLiteral("note.txt"), "old text that is longer than the note");
+    Start();
+    notes->setPlainText(QStringLiteral("line one\nline two"));
+
+    bool asked = false;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        // Typed without an extension: ".txt" is added.
+        name->setText(run.File(QStringLiteral("note")));
+        WhenModalShows([&](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            ASSERT_NE(box, nullptr);
+            asked = true;
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    app->GetMainFrame()->Action(quill::kSaveNoteCommand)->trigger();
+
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(run.Read(QStringLiteral("note.txt")), "line one\nline two");
+}
+
+TEST_F(NotesViewTest, SaveIsOfferedOnlyWhileTheNotesTabIsInFront) {
+    Start();
+    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
+    auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
+
+    EXPECT_TRUE(save->isEnabled());
+    tabs->setCurrentIndex(1);
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_EQ(app->GetMainFrame()->windowTitle(), "Links - Quillmark");
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_EQ(app->GetMainFrame()->windowTitle(), "Notes - Quillmark");
+}
+
+TEST_F(NotesViewTest, PasteInsertsTextOnlyAndAlwaysAsPlainText) {
+    Start();
+    QAction* paste = app->GetMainFrame()->Action(quill::kPasteCommand);
+    // The toolbar's Paste goes to the widget with the focus.
+    QApplication::setActiveWindow(app->GetMainFrame());
+    notes->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), notes);
+
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(image);
+    paste->trigger();
+    EXPECT_TRUE(notes->toPlainText().isEmpty());
+
+    auto* rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<b>bold</b>"));
+    rich->setText(QStringLiteral("bold"));
+    QGuiApplication::clipboard()->setMimeData(rich);
+    paste->trigger();
+    EXPECT_EQ(notes->toPlainText(), "bold");
+    QTextCursor inside(notes->document());
+    inside.setPosition(2);
+    EXPECT_NE(inside.charFormat().fontWeight(), QFont::Bold);
+}
+
+// Drags mime data onto the note and drops it, as a file manager or browser would.
+void Drop(QWidget* target, QMimeData* data) {
+    const QPoint at(10, 10);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+TEST_F(NotesViewTest, DroppedFilesAreIgnoredWhileDroppedTextIsTaken) {
+    Start();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(run.File(QStringLiteral("x.txt")))});
+    files.setText(run.File(QStringLiteral("x.txt")));
+    QMimeData text;
+    text.setText(QStringLiteral("dropped"));
+
+    Drop(notes->viewport(), &files);
+    EXPECT_TRUE(notes->toPlainText().isEmpty());
+    Drop(notes->viewport(), &text);
+    EXPECT_EQ(notes->toPlainText(), "dropped");
+}
+
+} // namespace
