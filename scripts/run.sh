@@ -9,4 +9,8 @@ mkdir -p "$root/run/Data"
 cp -rn "$root/Data/." "$root/run/Data/"
 [ -f "$root/run/state.reg" ] || cp "$root/res/state.reg" "$root/run/state.reg" 2>/dev/null || true
 cd "$root/run"
+# The web engine's sandbox cannot run as root (as on a fresh container).
+if [ "$(id -u)" -eq 0 ]; then
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 exec "$root/build/quillmark" "$@"
