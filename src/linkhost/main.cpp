@@ -2,7 +2,7 @@
 // It reads framed JSON messages on stdin, leaves each link in the program's
 // profile for the running program to pick up, and answers on stdout.
 
-#include "SettingsProfile.h"
+#include "QtProfile.h"
 #include "integration/LinkHost.h"
 
 #include <iostream>
@@ -18,6 +18,6 @@ int main() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    SettingsProfile profile;
+    QtProfile profile;
     return quill::ServeLinkHost(std::cin, std::cout, profile);
 }

@@ -6,7 +6,7 @@
 #include "app/CAboutDlg.h"
 #include "frame/CMainFrame.h"
 #include "integration/BrowserMenuEntry.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QApplication>

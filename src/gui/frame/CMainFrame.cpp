@@ -8,7 +8,7 @@
 #include "integration/QtAddLinkPrompt.h"
 #include "links/LinkHandover.h"
 #include "settings/CSettingsDlg.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 

@@ -1,7 +1,7 @@
 #include "frame/FrameParts.h"
 
 #include "frame/CMainFrame.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 
 FrameParts::FrameParts(CMainFrame& frame)
     : transparency(frame), commands(frame, transparency.Available()),

@@ -1,6 +1,6 @@
 #include "integration/CNewLinkPickup.h"
 
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
                                std::function<void()> handOver)

@@ -4,7 +4,7 @@
 #include "files/SafeFile.h"
 #include "frame/CMainFrame.h"
 #include "settings/ProfileValues.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 #include "files/PathNames.h"
 #include "frame/CMainFrame.h"
 #include "pages/PageFile.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CWebBrowser.h"
 #include "views/PageScheme.h"

@@ -1,4 +1,4 @@
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/RunFolder.h"
 

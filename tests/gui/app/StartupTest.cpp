@@ -3,7 +3,7 @@
 #include "app/QtProgramRunner.h"
 #include "frame/CMainFrame.h"
 #include "integration/BrowserMenuEntry.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"

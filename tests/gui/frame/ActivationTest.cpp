@@ -4,7 +4,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/DesktopActivation.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"

@@ -3,7 +3,7 @@
 #include "frame/CToolbarCustomizeDlg.h"
 #include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"

@@ -4,7 +4,7 @@
 #include "app/QtProgramRunner.h"
 #include "frame/CMainFrame.h"
 #include "integration/HostManifestFiles.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 

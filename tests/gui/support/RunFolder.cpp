@@ -1,6 +1,6 @@
 #include "support/RunFolder.h"
 
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 
 #include <QDir>
 #include <QFile>

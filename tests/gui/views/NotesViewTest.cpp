@@ -1,7 +1,7 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/ToolbarLayout.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/ModalDriver.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"

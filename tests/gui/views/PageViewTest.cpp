@@ -1,7 +1,7 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "links/CLinkFieldsDlg.h"
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CLinkView.h"

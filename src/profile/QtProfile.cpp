@@ -1,4 +1,4 @@
-#include "settings/QtProfile.h"
+#include "QtProfile.h"
 
 #include "settings/ProfileValues.h"
 
