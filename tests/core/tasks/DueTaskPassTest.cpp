@@ -114,19 +114,6 @@ TEST_F(DueTaskPassTest, TextsNamingNoDateTimeAreNeverDueAndAnEmptyListIsQuiet) {
     EXPECT_EQ(reminders.shown, std::vector<std::string>{"due"});
 }
 
-TEST_F(DueTaskPassTest, DeleteRemovesThatTaskFromListAndFileAndUpdatesTheViews) {
-    SetTasks({{"01.01.2024", "10:00", "old"},
-              {"17.05.2024", "15:30", "due"},
-              {"02.01.2024", "10:00", "other"}});
-    reminders.answers = {ReminderAnswer::Delete};
-    pass.Run();
-
-    const Tasks rest{{"01.01.2024", "10:00", "old"}, {"02.01.2024", "10:00", "other"}};
-    EXPECT_EQ(state.m_tasks, rest);
-    EXPECT_EQ(FileTasks(), rest);
-    EXPECT_EQ(reminders.viewUpdates, 1);
-}
-
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {
     SetTasks(
         {{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}, {"17.05.2024", "15:30", "c"}});
@@ -144,7 +131,7 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
     EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "c"}));
     const Tasks rest{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c", true}};
     EXPECT_EQ(state.m_tasks, rest);
-    EXPECT_EQ(FileTasks().size(), 2u);
+    EXPECT_EQ(FileTasks(), (Tasks{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c"}}));
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
 
