@@ -101,21 +101,4 @@ TEST_F(LinkHostEndToEnd, TheExtensionsMessageArrivesInTheProfile) {
     EXPECT_EQ(Status("Note text"), "my note");
 }
 
-TEST_F(LinkHostEndToEnd, BrokenMessagesLeaveTheProfileAlone) {
-    HostRun first = Run(Framed(R"({"href":"<a href=\"a\">a</a>","text":"a"})"));
-    ASSERT_TRUE(first.answer.value("ok").toBool());
-    QSettings(ProfilePath(), QSettings::IniFormat).setValue("Status/new_link", "false");
-    QByteArray kept = ReadFile(ProfilePath());
-
-    for (const QByteArray& broken :
-         {Framed(R"({"href":"b"})"), Framed("{\"href\":\"b\",\"text\":"),
-          Framed(R"({"href":"b","text":"b"})").left(10), QByteArray(4, '\xff') + "{}"}) {
-        HostRun run = Run(broken);
-        EXPECT_EQ(run.answers, 1) << broken.toStdString();
-        EXPECT_FALSE(run.answer.value("ok").toBool(true));
-        EXPECT_FALSE(run.answer.value("error").toString().isEmpty());
-        EXPECT_EQ(ReadFile(ProfilePath()), kept);
-    }
-}
-
 } // namespace
