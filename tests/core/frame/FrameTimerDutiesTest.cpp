@@ -1,11 +1,11 @@
 #include "frame/FrameTimerDuties.h"
 
-#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
+#include "support/ScriptedDialogs.h"
 #include "tasks/DueTaskPass.h"
 #include "tasks/ReminderDialog.h"
 
@@ -50,9 +50,6 @@ public:
     bool failTimers = false;
 };
 
-struct NoClock : Clock {
-    DateTime Now() const override { return {2024, 5, 1, 12, 0}; }
-};
 struct NoDialog : ReminderDialog, AllViews {
     ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
         ++shown;
@@ -83,7 +80,7 @@ protected:
 
     MainFrameState state;
     FakeWindow window;
-    NoClock clock;
+    test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
     NoDialog dialog;
     DueTaskPass duePass{state, clock, dialog, dialog};
     FrameTimerDuties duties{state, window, window, duePass};
@@ -149,19 +146,6 @@ TEST_F(FrameTimerDutiesTest, PickupRunsOnEachPollTickOnlyAndAloneWhenTrackingIsO
     EXPECT_TRUE(window.alphas.empty());
     EXPECT_EQ(window.log.size(), 3u);
     EXPECT_EQ(window.cursorReads, 1);
-}
-
-TEST_F(FrameTimerDutiesTest, WithoutTranslucencyOnlyTheFlagsMove) {
-    state.m_bLayered = false;
-    TickAt(150, 150);
-    EXPECT_TRUE(state.m_bCursorInside);
-    TickAt(150, 105);
-    EXPECT_TRUE(state.m_bOverNonClient);
-    TickAt(10, 10);
-    TickAt(10, 10);
-    EXPECT_FALSE(state.m_bOverNonClient);
-    EXPECT_FALSE(state.m_bCursorInside);
-    EXPECT_TRUE(window.alphas.empty());
 }
 
 TEST_F(FrameTimerDutiesTest, TimersStartWithTheirPeriodsAndAllStopTogether) {

@@ -157,14 +157,5 @@ TEST_F(LinkCommandsTest, AFileThatCannotBeWrittenIsNamedAndTheChangeKept) {
     EXPECT_EQ(state.m_tasks.size(), 1u);
 }
 
-TEST_F(LinkCommandsTest, OtherTextsRunNothing) {
-    for (const char* text : {"qmtemp.tmp", "Add link|0", "Edit task|0", "http://a.org"}) {
-        EXPECT_FALSE(Run(text).recognised) << text;
-    }
-    EXPECT_TRUE(linkDialogs.shown.empty());
-    EXPECT_EQ(linkDialogs.deleteAsked, 0);
-    EXPECT_TRUE(taskDialogs.shown.empty());
-}
-
 } // namespace
 } // namespace quill
