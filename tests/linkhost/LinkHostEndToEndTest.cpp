@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -18,104 +16,47 @@
 
 namespace {
 
-QByteArray Framed(const QByteArray& json) {
-    auto length = static_cast<std::uint32_t>(json.size());
-    QByteArray framed(sizeof length, '\0');
-    std::memcpy(framed.data(), &length, sizeof length);
-    return framed + json;
-}
+TEST(LinkHostEndToEnd, TheExtensionsMessageArrivesInTheProfile) {
+    QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray message = golden.readAll().trimmed();
+    const QJsonObject sent = QJsonDocument::fromJson(message).object();
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct HostRun {
-    int exitCode = -1;
-    QJsonObject answer;
-    int answers = 0;
-};
-
-class LinkHostEndToEnd : public ::testing::Test {
-protected:
     QTemporaryDir home;
-
-    QString ProfilePath() const {
-        return home.filePath(".config/Tarnwick software/Quillmark.conf");
-    }
-
-    HostRun Run(const QByteArray& input) {
-        QProcess host;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", home.path());
-        env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
-        host.setProcessEnvironment(env);
-        host.start(QUILLMARK_LINK_HOST, {"chrome-extension://jmdaacgkecanpacdleajboiehebghacp/"});
-        EXPECT_TRUE(host.waitForStarted(5000));
-        host.write(input);
-        host.closeWriteChannel();
-        EXPECT_TRUE(host.waitForFinished(10000));
-        HostRun run;
-        run.exitCode = host.exitCode();
-        QByteArray out = host.readAllStandardOutput();
-        while (out.size() >= 4) {
-            std::uint32_t length = 0;
-            std::memcpy(&length, out.constData(), sizeof length);
-            run.answer = QJsonDocument::fromJson(out.mid(4, length)).object();
-            ++run.answers;
-            out.remove(0, 4 + length);
-        }
-        return run;
-    }
-
-    QString Status(const char* name) const {
-        QSettings profile(ProfilePath(), QSettings::IniFormat);
-        return profile.value(QString("Status/") + name).toString();
-    }
-};
-
-TEST_F(LinkHostEndToEnd, TheExtensionsMessageArrivesInTheProfile) {
-    QByteArray message =
-        ReadFile(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json").trimmed();
-    ASSERT_FALSE(message.isEmpty());
-    QJsonObject sent = QJsonDocument::fromJson(message).object();
-
+    const QString profilePath = home.filePath(".config/Tarnwick software/Quillmark.conf");
     {
         // What the program left there must survive the host's writes.
         QDir().mkpath(home.filePath(".config/Tarnwick software"));
-        QSettings before(ProfilePath(), QSettings::IniFormat);
+        QSettings before(profilePath, QSettings::IniFormat);
         before.setValue("Status/Percent", 40);
         before.setValue("Status/Note text", "my note");
         before.setValue("Status/new_link", "false");
     }
 
-    HostRun run = Run(Framed(message));
-    EXPECT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.answers, 1);
-    EXPECT_TRUE(run.answer.value("ok").toBool());
+    QProcess host;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+    host.setProcessEnvironment(env);
+    host.start(QUILLMARK_LINK_HOST, {"chrome-extension://jmdaacgkecanpacdleajboiehebghacp/"});
+    ASSERT_TRUE(host.waitForStarted(5000));
+    auto length = static_cast<std::uint32_t>(message.size());
+    QByteArray framed(sizeof length, '\0');
+    std::memcpy(framed.data(), &length, sizeof length);
+    host.write(framed + message);
+    host.closeWriteChannel();
+    ASSERT_TRUE(host.waitForFinished(10000));
 
-    EXPECT_EQ(Status("new_link_href"), sent.value("href").toString());
-    EXPECT_EQ(Status("new_link_text"), sent.value("text").toString());
-    EXPECT_EQ(Status("new_link"), "true");
-    EXPECT_EQ(Status("Percent").toInt(), 40);
-    EXPECT_EQ(Status("Note text"), "my note");
-}
-
-TEST_F(LinkHostEndToEnd, BrokenMessagesLeaveTheProfileAlone) {
-    HostRun first = Run(Framed(R"({"href":"<a href=\"a\">a</a>","text":"a"})"));
-    ASSERT_TRUE(first.answer.value("ok").toBool());
-    QSettings(ProfilePath(), QSettings::IniFormat).setValue("Status/new_link", "false");
-    QByteArray kept = ReadFile(ProfilePath());
-
-    for (const QByteArray& broken :
-         {Framed(R"({"href":"b"})"), Framed("{\"href\":\"b\",\"text\":"),
-          Framed(R"({"href":"b","text":"b"})").left(10), QByteArray(4, '\xff') + "{}"}) {
-        HostRun run = Run(broken);
-        EXPECT_EQ(run.answers, 1) << broken.toStdString();
-        EXPECT_FALSE(run.answer.value("ok").toBool(true));
-        EXPECT_FALSE(run.answer.value("error").toString().isEmpty());
-        EXPECT_EQ(ReadFile(ProfilePath()), kept);
-    }
+    EXPECT_EQ(host.exitCode(), 0);
+    const QByteArray answer = host.readAllStandardOutput();
+    ASSERT_GE(answer.size(), 4);
+    EXPECT_TRUE(QJsonDocument::fromJson(answer.mid(4)).object().value("ok").toBool());
+    QSettings profile(profilePath, QSettings::IniFormat);
+    EXPECT_EQ(profile.value("Status/new_link_href").toString(), sent.value("href").toString());
+    EXPECT_EQ(profile.value("Status/new_link_text").toString(), sent.value("text").toString());
+    EXPECT_EQ(profile.value("Status/new_link").toString(), "true");
+    EXPECT_EQ(profile.value("Status/Percent").toInt(), 40);
+    EXPECT_EQ(profile.value("Status/Note text").toString(), "my note");
 }
 
 } // namespace

@@ -23,28 +23,21 @@ TEST(SafeFile, ReplaceWritesExactBytesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.Listing(), "data.txt\n");
 }
 
-TEST(SafeFile, ReplaceWritesThroughASymbolicLinkAndKeepsTheLink) {
+TEST(SafeFile, ReplaceWritesThroughASymbolicLinkAndKeepsLinkAndPermissions) {
     test::TempFolder folder;
     fs::create_directory(folder.Path() / "real");
     folder.Write("real/data.txt", "old");
+    fs::permissions(folder.Path() / "real/data.txt",
+                    fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink("real/data.txt", folder.Path() / "link.txt");
 
     ASSERT_TRUE(ReplaceFileContents(folder.File("link.txt"), "new"));
 
     EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.txt"));
     EXPECT_EQ(folder.Read("real/data.txt"), "new");
-    EXPECT_EQ(folder.Listing(), "link.txt\nreal\n");
-}
-
-TEST(SafeFile, ReplaceKeepsThePermissionBits) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "old");
-    fs::permissions(folder.Path() / "data.txt", fs::perms::owner_read | fs::perms::owner_write);
-
-    ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), "new"));
-
-    EXPECT_EQ(fs::status(folder.Path() / "data.txt").permissions() & fs::perms::all,
+    EXPECT_EQ(fs::status(folder.Path() / "real/data.txt").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(folder.Listing(), "link.txt\nreal\n");
 }
 
 TEST(SafeFile, FailedRenameLeavesTargetAndNoTemporaryFile) {
@@ -89,26 +82,18 @@ TEST(SafeFile, AFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_EQ(folder.Read("data.txt"), "records nobody has seen");
 }
 
-TEST(SafeFile, ReadTellsMissingFromUnreadable) {
+TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
     test::TempFolder folder;
-    folder.Write("data.txt", "abc");
+    folder.Write("data.txt", "keep me");
     fs::create_directory(folder.Path() / "folder");
 
     EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
     EXPECT_EQ(ReadWholeFile(folder.File("folder")).status, ReadStatus::Unreadable);
-    FileContents contents = ReadWholeFile(folder.File("data.txt"));
-    EXPECT_EQ(contents.status, ReadStatus::Ok);
-    EXPECT_EQ(contents.bytes, "abc");
-}
-
-TEST(SafeFile, CreateEmptyIfMissingNeverTouchesAnExistingFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "keep me");
+    EXPECT_EQ(ReadWholeFile(folder.File("data.txt")).bytes, "keep me");
 
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
     EXPECT_FALSE(CreateEmptyIfMissing(folder.File("no-such-folder/new.txt")));
-
     EXPECT_EQ(folder.Read("data.txt"), "keep me");
     EXPECT_EQ(folder.Read("new.txt"), "");
 }

@@ -1,11 +1,11 @@
 #include "frame/FrameTimerDuties.h"
 
-#include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
+#include "support/ScriptedDialogs.h"
 #include "tasks/DueTaskPass.h"
 #include "tasks/ReminderDialog.h"
 
@@ -50,9 +50,6 @@ public:
     bool failTimers = false;
 };
 
-struct NoClock : Clock {
-    DateTime Now() const override { return {2024, 5, 1, 12, 0}; }
-};
 struct NoDialog : ReminderDialog, AllViews {
     ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
         ++shown;
@@ -83,7 +80,7 @@ protected:
 
     MainFrameState state;
     FakeWindow window;
-    NoClock clock;
+    test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
     NoDialog dialog;
     DueTaskPass duePass{state, clock, dialog, dialog};
     FrameTimerDuties duties{state, window, window, duePass};
@@ -134,39 +131,21 @@ TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
     EXPECT_EQ(window.repaints, 4); // one per enter and per leave
 }
 
-TEST_F(FrameTimerDutiesTest, TrackingOffLeavesOnlyThePickupOnThePollTick) {
-    state.m_bTrackMouse = false;
-    duties.SetLinkPickup(&window);
-    TickAt(150, 105);
-    TickAt(150, 150);
-    TickAt(10, 10);
-
-    EXPECT_TRUE(window.alphas.empty());
-    EXPECT_EQ(window.log, (std::vector<std::string>{"pickup", "pickup", "pickup"}));
-    EXPECT_EQ(window.cursorReads, 0);
-    EXPECT_FALSE(state.m_bCursorInside);
-}
-
-TEST_F(FrameTimerDutiesTest, PickupRunsBeforeTrackingOnEachPollTickOnly) {
+TEST_F(FrameTimerDutiesTest, PickupRunsOnEachPollTickOnlyAndAloneWhenTrackingIsOff) {
     duties.SetLinkPickup(&window);
     duties.OnTimer(kPollTimerId);
     duties.OnTimer(kTaskTimerId);
     duties.OnTimer(999);
     EXPECT_EQ(window.log, std::vector<std::string>{"pickup"});
     EXPECT_EQ(window.cursorReads, 1);
-}
 
-TEST_F(FrameTimerDutiesTest, WithoutTranslucencyOnlyTheFlagsMove) {
-    state.m_bLayered = false;
-    TickAt(150, 150);
-    EXPECT_TRUE(state.m_bCursorInside);
+    state.m_bTrackMouse = false;
+    TakeAlphas();
     TickAt(150, 105);
-    EXPECT_TRUE(state.m_bOverNonClient);
-    TickAt(10, 10);
-    TickAt(10, 10);
-    EXPECT_FALSE(state.m_bOverNonClient);
-    EXPECT_FALSE(state.m_bCursorInside);
+    TickAt(150, 150);
     EXPECT_TRUE(window.alphas.empty());
+    EXPECT_EQ(window.log.size(), 3u);
+    EXPECT_EQ(window.cursorReads, 1);
 }
 
 TEST_F(FrameTimerDutiesTest, TimersStartWithTheirPeriodsAndAllStopTogether) {
@@ -200,41 +179,25 @@ public:
     bool overFrame = true;
 };
 
-TEST(CHoverWatch, StartsOnceTicksUntilTheCursorLeavesAndEndsWithLeave) {
+TEST(CHoverWatch, StartsOnceTicksUntilTheCursorLeavesAndStopEndsItWithoutLeave) {
     RecordingHost host;
     CHoverWatch watch;
-
+    host.timerAvailable = false;
+    EXPECT_FALSE(watch.Start(host)); // no timer: idle until the next try
+    host.timerAvailable = true;
     EXPECT_TRUE(watch.Start(host));
     EXPECT_TRUE(watch.Start(host)); // already running: no second timer, no second enter
     EXPECT_TRUE(watch.Check(host));
-    EXPECT_TRUE(watch.IsRunning());
     host.overFrame = false;
     EXPECT_TRUE(watch.Check(host));
     EXPECT_FALSE(watch.IsRunning());
     EXPECT_TRUE(watch.Check(host)); // a late tick changes nothing
+    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "start", "enter", "stop", "leave"}));
 
-    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "enter", "stop", "leave"}));
-}
-
-TEST(CHoverWatch, ATimerThatWillNotStartLeavesTheWatchIdleUntilTheNextTry) {
-    RecordingHost host;
-    CHoverWatch watch;
-    host.timerAvailable = false;
-    EXPECT_FALSE(watch.Start(host));
-    EXPECT_FALSE(watch.IsRunning());
-    host.timerAvailable = true;
-    EXPECT_TRUE(watch.Start(host));
-    EXPECT_EQ(host.log, (std::vector<std::string>{"start", "start", "enter"}));
-}
-
-TEST(CHoverWatch, StopEndsTheTimerWithoutLeave) {
-    RecordingHost host;
-    CHoverWatch watch;
-    watch.Stop();
+    host.log.clear();
     watch.Start(host);
     watch.Stop();
     watch.Stop();
-    EXPECT_FALSE(watch.IsRunning());
     EXPECT_EQ(host.log, (std::vector<std::string>{"start", "enter", "stop"}));
 }
 

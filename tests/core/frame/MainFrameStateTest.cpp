@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -47,68 +48,38 @@ protected:
     MainFrameState state;
 };
 
-TEST_F(MainFrameStateTest, EmptyProfileGivesTheDefaultsAndAFirstRun) {
-    Construct();
-
-    EXPECT_TRUE(state.m_bFirstRun);
-    EXPECT_TRUE(state.m_bIntegrate);
-    EXPECT_TRUE(state.m_bTrackMouse);
-    EXPECT_EQ(state.m_transparency, 80);
-    EXPECT_TRUE(state.m_bWindowShown);
-    EXPECT_FALSE(state.m_bLayered);
-}
-
-TEST_F(MainFrameStateTest, StoredSettingsAreReadBack) {
-    profile.Set("Status", "IsOpened", "true");
-    profile.Set("Status", "Integrate", 0);
-    profile.Set("Status", "Track mouse", 0);
-    profile.Set("Status", "Percent", 20);
-
-    Construct();
-
-    EXPECT_FALSE(state.m_bFirstRun);
-    EXPECT_FALSE(state.m_bIntegrate);
-    EXPECT_FALSE(state.m_bTrackMouse);
-    EXPECT_EQ(state.m_transparency, 20);
-}
-
-TEST_F(MainFrameStateTest, PercentZeroReadsAsEightyAndOddCodesAreKept) {
-    profile.Set("Status", "Percent", 0);
-    Construct();
-    EXPECT_EQ(state.m_transparency, 80);
-
-    profile.Set("Status", "Percent", 33);
-    Construct();
-    EXPECT_EQ(state.m_transparency, 33);
-}
-
-TEST_F(MainFrameStateTest, AnyNonZeroFlagIsOn) {
-    profile.Set("Status", "IsOpened", "true");
-    profile.Set("Status", "Integrate", -7);
-    profile.Set("Status", "Track mouse", 2);
-
-    Construct();
-
-    EXPECT_TRUE(state.m_bIntegrate);
-    EXPECT_TRUE(state.m_bTrackMouse);
-}
-
-TEST_F(MainFrameStateTest, FirstRunForcesTrackingOnAndIsOpenedIsCaseSensitive) {
-    profile.Set("Status", "IsOpened", "True");
-    profile.Set("Status", "Track mouse", 0);
-
-    Construct();
-
-    EXPECT_TRUE(state.m_bFirstRun);
-    EXPECT_TRUE(state.m_bTrackMouse);
-}
-
-TEST_F(MainFrameStateTest, TrackMouseAbsentAfterTheFirstRunReadsAsOn) {
-    profile.Set("Status", "IsOpened", "true");
-
-    Construct();
-
-    EXPECT_TRUE(state.m_bTrackMouse);
+TEST_F(MainFrameStateTest, ProfileValuesAreReadWithTheirDefaultsAndFirstRunRules) {
+    using Values = std::map<std::string, test::FakeProfile::Value>;
+    struct Case {
+        Values stored;
+        bool firstRun, integrate, trackMouse;
+        int transparency;
+    };
+    const Case cases[] = {
+        {{}, true, true, true, 80},
+        {{{"IsOpened", "true"}, {"Integrate", 0}, {"Track mouse", 0}, {"Percent", 20}},
+         false,
+         false,
+         false,
+         20},
+        // Any non-zero flag is on; "Track mouse" absent after the first run reads as on.
+        {{{"IsOpened", "true"}, {"Integrate", -7}}, false, true, true, 80},
+        // "IsOpened" is case-sensitive, and a first run forces tracking on.
+        {{{"IsOpened", "True"}, {"Track mouse", 0}}, true, true, true, 80},
+    };
+    for (const Case& c : cases) {
+        profile.values.clear();
+        for (const auto& [name, value] : c.stored) {
+            profile.Set("Status", name, value);
+        }
+        state = MainFrameState{};
+        Construct();
+        EXPECT_EQ(state.m_bFirstRun, c.firstRun);
+        EXPECT_EQ(state.m_bIntegrate, c.integrate);
+        EXPECT_EQ(state.m_bTrackMouse, c.trackMouse);
+        EXPECT_EQ(state.m_transparency, c.transparency);
+    }
+    EXPECT_TRUE(runner.runs.empty()); // no registry editor here: the import is skipped
 }
 
 TEST_F(MainFrameStateTest, FirstRunImportRunsTheRegistryEditorByItsFullPathOnce) {
@@ -127,17 +98,11 @@ TEST_F(MainFrameStateTest, FirstRunImportRunsTheRegistryEditorByItsFullPathOnce)
     EXPECT_EQ(runner.runs.size(), 1u);
 }
 
-TEST_F(MainFrameStateTest, WithoutARegistryEditorTheImportIsSkipped) {
-    Construct("");
-
-    EXPECT_TRUE(runner.runs.empty());
-    EXPECT_TRUE(state.m_bFirstRun);
-}
-
-TEST_F(MainFrameStateTest, PathsAreResolvedInTheWorkingFolderAndMenuEntryApplied) {
+TEST_F(MainFrameStateTest, ListsAreLoadedFromTheWorkingFolderAndMenuEntryApplied) {
     profile.Set("Status", "Integrate", 0);
+    folder.Write("Data/qmlinks.qbx", "a.org|A\r\nb.org|B\r\n");
 
-    Construct();
+    ListsLoadReport report = Construct();
 
     EXPECT_EQ(state.m_linkFilePath, (folder.Path() / "Data" / "qmlinks.qbx").string());
     EXPECT_EQ(state.m_taskFilePath, (folder.Path() / "Data" / "qmtasks.qbx").string());
@@ -145,17 +110,9 @@ TEST_F(MainFrameStateTest, PathsAreResolvedInTheWorkingFolderAndMenuEntryApplied
               "res://" + (folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
     ASSERT_EQ(menuEntry.calls.size(), 1u);
     EXPECT_EQ(menuEntry.calls[0], std::make_pair(false, state.m_extensionPage));
-}
-
-TEST_F(MainFrameStateTest, BothListsAreLoadedAndMissingFilesCreated) {
-    folder.Write("Data/qmlinks.qbx", "a.org|A\r\nb.org|B\r\n");
-
-    ListsLoadReport report = Construct();
-
     EXPECT_EQ(report.links, LoadOutcome::Loaded);
     EXPECT_EQ(report.tasks, LoadOutcome::CreatedNew);
     EXPECT_EQ(state.m_links.size(), 2u);
-    EXPECT_TRUE(state.m_tasks.empty());
     EXPECT_TRUE(fs::exists(folder.Path() / "Data" / "qmtasks.qbx"));
 }
 
@@ -174,19 +131,7 @@ TEST_F(MainFrameStateTest, StoreWritesTheFourValuesInOrder) {
     EXPECT_EQ(ReadInt(profile, values::kTrackMouse), 1);
 }
 
-TEST_F(MainFrameStateTest, ReloadReplacesBothListsWithTheFiles) {
-    folder.Write("Data/qmtasks.qbx", "05.03.2004|09:05|x\r\n");
-    Construct();
-    state.m_links.push_back({"only", "in memory"});
-    folder.Write("Data/qmlinks.qbx", "new.org|from outside\r\n");
-
-    ReloadLists(state);
-
-    EXPECT_EQ(state.m_links, (std::vector<LinkRecord>{{"new.org", "from outside"}}));
-    ASSERT_EQ(state.m_tasks.size(), 1u);
-}
-
-TEST_F(MainFrameStateTest, ReloadKeepsRemindersOfUnchangedTasksOnly) {
+TEST_F(MainFrameStateTest, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
     folder.Write("Data/qmtasks.qbx", "01.01.2030|10:00|a\r\n"
                                      "01.01.2030|10:00|b\r\n"
                                      "01.01.2030|10:00|c\r\n");
@@ -194,6 +139,8 @@ TEST_F(MainFrameStateTest, ReloadKeepsRemindersOfUnchangedTasksOnly) {
     for (TaskRecord& task : state.m_tasks) {
         task.reminded = true;
     }
+    state.m_links.push_back({"only", "in memory"});
+    folder.Write("Data/qmlinks.qbx", "new.org|from outside\r\n");
     // From outside: "a" removed, "b" moved to another time, "d" added before "c".
     folder.Write("Data/qmtasks.qbx", "01.01.2030|10:05|b\r\n"
                                      "01.01.2030|10:00|d\r\n"
@@ -201,6 +148,7 @@ TEST_F(MainFrameStateTest, ReloadKeepsRemindersOfUnchangedTasksOnly) {
 
     ReloadLists(state);
 
+    EXPECT_EQ(state.m_links, (std::vector<LinkRecord>{{"new.org", "from outside"}}));
     ASSERT_EQ(state.m_tasks.size(), 3u);
     EXPECT_FALSE(state.m_tasks[0].reminded); // time changed
     EXPECT_FALSE(state.m_tasks[1].reminded); // new

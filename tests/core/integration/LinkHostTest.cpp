@@ -61,6 +61,10 @@ TEST(LinkHost, RefusedMessagesChangeNothingAndTheHostGoesOn) {
     EXPECT_NE(run.answers[1].find(R"("ok":false)"), std::string::npos);
     EXPECT_EQ(run.answers[2], R"({"ok":true})");
     EXPECT_EQ(profile.writes.size(), 3u);
+
+    // Closed input without a message ends quietly.
+    EXPECT_EQ(Serve("", profile).status, 0);
+    EXPECT_TRUE(Serve("", profile).answers.empty());
 }
 
 TEST(LinkHost, BrokenFramesGetOneRefusalAndEndTheRun) {
@@ -84,13 +88,6 @@ TEST(LinkHost, ProfileThatCannotBeWrittenIsReportedNotAcknowledged) {
     ASSERT_EQ(run.answers.size(), 1u);
     EXPECT_NE(run.answers[0].find(R"("ok":false)"), std::string::npos);
     EXPECT_FALSE(profile.ReadString("Status", "new_link"));
-}
-
-TEST(LinkHost, ClosedInputWithoutAMessageEndsQuietly) {
-    FakeProfile profile;
-    HostRun run = Serve("", profile);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.answers.empty());
 }
 
 } // namespace

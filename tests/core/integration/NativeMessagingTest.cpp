@@ -22,15 +22,11 @@ TEST(NativeMessaging, FramesCarryTheLengthInNativeOrderAndReadBackOneByOne) {
     EXPECT_EQ(framed.substr(0, 4), LengthBytes(static_cast<std::uint32_t>(first.size())));
 
     std::istringstream in(framed + FrameNativeMessage(second) + FrameNativeMessage(""));
-    NativeFrame one = ReadNativeMessage(in);
-    EXPECT_EQ(one.status, FrameStatus::Message);
-    EXPECT_EQ(one.message, first);
-    NativeFrame two = ReadNativeMessage(in);
-    EXPECT_EQ(two.status, FrameStatus::Message);
-    EXPECT_EQ(two.message, second);
-    NativeFrame empty = ReadNativeMessage(in);
-    EXPECT_EQ(empty.status, FrameStatus::Message);
-    EXPECT_EQ(empty.message, "");
+    for (const std::string& expected : {first, second, std::string()}) {
+        NativeFrame frame = ReadNativeMessage(in);
+        EXPECT_EQ(frame.status, FrameStatus::Message);
+        EXPECT_EQ(frame.message, expected);
+    }
     EXPECT_EQ(ReadNativeMessage(in).status, FrameStatus::EndOfInput);
 }
 

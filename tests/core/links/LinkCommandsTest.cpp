@@ -38,26 +38,19 @@ struct LinkCommandsTest : ::testing::Test {
     std::string TaskFile() const { return folder.Read("qmtasks.qbx"); }
 };
 
-TEST_F(LinkCommandsTest, AddAppendsTheTypedLinkAndRewritesTheFile) {
-    linkDialogs.onNew = [](const LinkRecord&) { return LinkRecord{"d.org/a|b", "two\r\nlines"}; };
+TEST_F(LinkCommandsTest, AddAppendsToTheListAsItIsWhenTheDialogCloses) {
+    linkDialogs.onNew = [this](const LinkRecord&) {
+        state.m_links.push_back({"handed.over", "arrived meanwhile"});
+        return LinkRecord{"d.org/a|b", "two\r\nlines"};
+    };
 
     CommandOutcome outcome = Run("Add link");
 
     EXPECT_TRUE(outcome.recognised);
     EXPECT_EQ(outcome.unsavedFile, "");
     EXPECT_EQ(linkDialogs.shown, Links{LinkRecord{}});
-    EXPECT_EQ(state.m_links.back(), (LinkRecord{"d.org/a%7Cb", "two lines"}));
-    EXPECT_EQ(LinkFile(),
-              "a.org|first\r\nb.org|second\r\nc.org|third\r\nd.org/a%7Cb|two lines\r\n");
-}
-
-TEST_F(LinkCommandsTest, AddWithEmptyFieldsWritesABareSeparator) {
-    state.m_links.clear();
-    linkDialogs.onNew = [](const LinkRecord&) { return LinkRecord{}; };
-
-    Run("Add link");
-
-    EXPECT_EQ(LinkFile(), "|\r\n");
+    EXPECT_EQ(LinkFile(), "a.org|first\r\nb.org|second\r\nc.org|third\r\n"
+                          "handed.over|arrived meanwhile\r\nd.org/a%7Cb|two lines\r\n");
 }
 
 TEST_F(LinkCommandsTest, CancelledDialogsChangeAndWriteNothing) {
@@ -72,32 +65,6 @@ TEST_F(LinkCommandsTest, CancelledDialogsChangeAndWriteNothing) {
     EXPECT_EQ(linkDialogs.deleteAsked, 1);
 }
 
-TEST_F(LinkCommandsTest, AddGoesToTheEndOfTheListAsItIsWhenTheDialogCloses) {
-    linkDialogs.onNew = [this](const LinkRecord&) {
-        state.m_links.push_back({"handed.over", "arrived meanwhile"});
-        return LinkRecord{"typed.org", "typed"};
-    };
-
-    Run("Add link");
-
-    ASSERT_EQ(state.m_links.size(), 5u);
-    EXPECT_EQ(state.m_links[3].m_address, "handed.over");
-    EXPECT_EQ(state.m_links[4].m_address, "typed.org");
-}
-
-TEST_F(LinkCommandsTest, EditChangesOnlyTheChosenLinkInPlace) {
-    linkDialogs.onEdit = [](const LinkRecord& shown) {
-        return LinkRecord{shown.m_address, "new comment"};
-    };
-
-    Run("Edit link|1");
-
-    EXPECT_EQ(linkDialogs.shown, (Links{{"b.org", "second"}}));
-    EXPECT_EQ(state.m_links,
-              (Links{{"a.org", "first"}, {"b.org", "new comment"}, {"c.org", "third"}}));
-    EXPECT_EQ(LinkFile(), "a.org|first\r\nb.org|new comment\r\nc.org|third\r\n");
-}
-
 TEST_F(LinkCommandsTest, EditFollowsItsLinkWhenTheListIsReloadedMeanwhile) {
     // Another program put a link in front while the dialog was open; the
     // activation reload then moved "b.org" to position 2.
@@ -109,40 +76,24 @@ TEST_F(LinkCommandsTest, EditFollowsItsLinkWhenTheListIsReloadedMeanwhile) {
 
     Run("Edit link|1");
 
+    EXPECT_EQ(linkDialogs.shown, (Links{{"b.org", "second"}}));
     EXPECT_EQ(state.m_links,
               (Links{{"new.org", "inserted"}, {"a.org", "first"}, {"b.org", "edited"}}));
     EXPECT_EQ(LinkFile(), "new.org|inserted\r\na.org|first\r\nb.org|edited\r\n");
 }
 
-TEST_F(LinkCommandsTest, EditOfALinkThatHasGoneChangesNothing) {
+TEST_F(LinkCommandsTest, EditOfALinkThatHasGoneOrNeverWasWritesNothing) {
     linkDialogs.onEdit = [this](const LinkRecord&) {
         state.m_links = {{"a.org", "first"}, {"x.org", "other"}};
         return LinkRecord{"edited.org", "edited"};
     };
-
     Run("Edit link|1");
-
     EXPECT_EQ(state.m_links, (Links{{"a.org", "first"}, {"x.org", "other"}}));
-    EXPECT_EQ(LinkFile(), kUntouched);
-}
-
-TEST_F(LinkCommandsTest, EditOfAnIndexWithoutLinkShowsEmptyFieldsAndWritesNothing) {
-    linkDialogs.onEdit = [](const LinkRecord&) { return LinkRecord{"typed.org", "typed"}; };
 
     Run("Edit link|7");
-
-    EXPECT_EQ(linkDialogs.shown, Links{LinkRecord{}});
-    EXPECT_EQ(state.m_links.size(), 3u);
+    EXPECT_EQ(linkDialogs.shown.back(), LinkRecord{});
+    EXPECT_EQ(state.m_links.size(), 2u);
     EXPECT_EQ(LinkFile(), kUntouched);
-}
-
-TEST_F(LinkCommandsTest, DeleteAfterYesMovesTheLaterLinksUp) {
-    linkDialogs.onDelete = [] { return true; };
-
-    Run("Delete link|0");
-
-    EXPECT_EQ(state.m_links, (Links{{"b.org", "second"}, {"c.org", "third"}}));
-    EXPECT_EQ(LinkFile(), "b.org|second\r\nc.org|third\r\n");
 }
 
 TEST_F(LinkCommandsTest, DeleteRemovesTheChosenLinkAfterTheListChangedUnderIt) {
@@ -204,15 +155,6 @@ TEST_F(LinkCommandsTest, AFileThatCannotBeWrittenIsNamedAndTheChangeKept) {
     EXPECT_EQ(Run("Add link task|0").unsavedFile, state.m_taskFilePath);
     EXPECT_EQ(state.m_links.size(), 4u);
     EXPECT_EQ(state.m_tasks.size(), 1u);
-}
-
-TEST_F(LinkCommandsTest, OtherTextsRunNothing) {
-    for (const char* text : {"qmtemp.tmp", "Add link|0", "Edit task|0", "http://a.org"}) {
-        EXPECT_FALSE(Run(text).recognised) << text;
-    }
-    EXPECT_TRUE(linkDialogs.shown.empty());
-    EXPECT_EQ(linkDialogs.deleteAsked, 0);
-    EXPECT_TRUE(taskDialogs.shown.empty());
 }
 
 } // namespace

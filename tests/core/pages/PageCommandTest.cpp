@@ -35,38 +35,34 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
               std::numeric_limits<std::int64_t>::max());
 }
 
-TEST(PageCommand, LinkWordsMatchTheVerbAndAddLinkTheWholeText) {
-    using K = LinkCommandKind;
-    auto kindOf = [](const char* text) { return RecogniseLinkCommand(text); };
-
-    EXPECT_EQ(kindOf("Add link task|3")->kind, K::AddLinkTask);
-    EXPECT_EQ(kindOf("Add link task|3")->index, 3);
-    EXPECT_EQ(kindOf("Delete link|0")->kind, K::DeleteLink);
-    EXPECT_EQ(kindOf("Edit link|12")->kind, K::EditLink);
-    EXPECT_EQ(kindOf("Edit link|12")->index, 12);
-    EXPECT_EQ(kindOf("Edit link")->kind, K::EditLink);
-    EXPECT_EQ(kindOf("Add link")->kind, K::AddLink);
-
-    EXPECT_FALSE(kindOf("Add link|3"));
-    EXPECT_FALSE(kindOf("add link"));
-    EXPECT_FALSE(kindOf("Edit link |1"));
-    EXPECT_FALSE(kindOf("Edit task|1"));
-    EXPECT_FALSE(kindOf("qmtemp.tmp"));
-    EXPECT_FALSE(kindOf(""));
-}
-
-TEST(PageCommand, TaskWordsMatchTheVerbAndAddTaskTheWholeText) {
-    using K = TaskCommandKind;
-    EXPECT_EQ(RecogniseTaskCommand("Delete task|4")->kind, K::DeleteTask);
+// Indexed words match the verb; "Add link" and "Add task" the whole text.
+TEST(PageCommand, EachPageKnowsItsOwnWords) {
+    using L = LinkCommandKind;
+    using T = TaskCommandKind;
+    const std::pair<const char*, L> links[] = {{"Add link task|3", L::AddLinkTask},
+                                               {"Delete link|0", L::DeleteLink},
+                                               {"Edit link|12", L::EditLink},
+                                               {"Edit link", L::EditLink},
+                                               {"Add link", L::AddLink}};
+    for (auto [text, kind] : links) {
+        ASSERT_TRUE(RecogniseLinkCommand(text)) << text;
+        EXPECT_EQ(RecogniseLinkCommand(text)->kind, kind) << text;
+        EXPECT_EQ(RecogniseLinkCommand(text)->index, SplitPageCommand(text).index) << text;
+    }
+    const std::pair<const char*, T> tasks[] = {
+        {"Delete task|4", T::DeleteTask}, {"Edit task|1", T::EditTask}, {"Add task", T::AddTask}};
+    for (auto [text, kind] : tasks) {
+        ASSERT_TRUE(RecogniseTaskCommand(text)) << text;
+        EXPECT_EQ(RecogniseTaskCommand(text)->kind, kind) << text;
+    }
     EXPECT_EQ(RecogniseTaskCommand("Delete task|4")->index, 4);
-    EXPECT_EQ(RecogniseTaskCommand("Delete task")->index, 0);
-    EXPECT_EQ(RecogniseTaskCommand("Edit task|1")->kind, K::EditTask);
-    EXPECT_EQ(RecogniseTaskCommand("Add task")->kind, K::AddTask);
-
-    EXPECT_FALSE(RecogniseTaskCommand("Add task|3"));
-    EXPECT_FALSE(RecogniseTaskCommand("Add link"));
-    EXPECT_FALSE(RecogniseTaskCommand("Edit link|1"));
-    EXPECT_FALSE(RecogniseTaskCommand("qmtemp.tmp"));
+    for (const char* other : {"Add link|3", "add link", "Edit link |1", "Edit task|1", "qmtemp.tmp",
+                              "", "Add task|3"}) {
+        EXPECT_FALSE(RecogniseLinkCommand(other)) << other;
+    }
+    for (const char* other : {"Add task|3", "Add link", "Edit link|1", "qmtemp.tmp"}) {
+        EXPECT_FALSE(RecogniseTaskCommand(other)) << other;
+    }
 }
 
 } // namespace

@@ -58,14 +58,11 @@ TEST(SettingsChoice, ShowsTheFrameAndSaveAppliesFlagsLevelAndEntryAtOnce) {
     choice.integrate = false;
     SaveSettingsChoice(choice, state, entry);
     EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{false, "res://page"}));
-}
 
-TEST(SettingsChoice, LevelOutsideTheRadiosSurvivesASave) {
-    MainFrameState state;
+    // A level none of the radios stands for survives a save.
     state.m_transparency = 55;
-    SettingsChoice choice = SettingsChoiceFromFrame(state);
+    choice = SettingsChoiceFromFrame(state);
     EXPECT_EQ(choice.transparencyRadio, kNoTransparencyRadio);
-    RecordingEntry entry;
     SaveSettingsChoice(choice, state, entry);
     EXPECT_EQ(state.m_transparency, 55);
 }
@@ -83,52 +80,38 @@ private:
     bool m_yes;
 };
 
-struct DeleteAllFixture : ::testing::Test {
+TEST(DeleteAll, YesEmptiesOneListAndItsFileAndNoChangesNothing) {
     TempFolder folder;
+    folder.Write("qmlinks.qbx", "a|1\r\nb|2\r\n");
+    folder.Write("qmtasks.qbx", "01.02.2030|10:00|t\r\n");
     MainFrameState state;
-    void SetUp() override {
-        folder.Write("qmlinks.qbx", "a|1\r\nb|2\r\n");
-        folder.Write("qmtasks.qbx", "01.02.2030|10:00|t\r\n");
-        state.m_linkFilePath = folder.File("qmlinks.qbx");
-        state.m_taskFilePath = folder.File("qmtasks.qbx");
-        ReloadLists(state);
-        ASSERT_EQ(state.m_links.size(), 2u);
-        ASSERT_EQ(state.m_tasks.size(), 1u);
-    }
-};
-
-TEST_F(DeleteAllFixture, YesEmptiesOneListAndItsFileOnly) {
-    Answer yes(true);
-    EXPECT_TRUE(DeleteAllLinks(state, yes));
-    EXPECT_TRUE(state.m_links.empty());
-    EXPECT_EQ(folder.Read("qmlinks.qbx"), "");
-    EXPECT_EQ(state.m_tasks.size(), 1u);
-
-    EXPECT_TRUE(DeleteAllTasks(state, yes));
-    EXPECT_TRUE(state.m_tasks.empty());
-    EXPECT_EQ(folder.Read("qmtasks.qbx"), "");
-    EXPECT_EQ(yes.asked, 2);
+    state.m_linkFilePath = folder.File("qmlinks.qbx");
+    state.m_taskFilePath = folder.File("qmtasks.qbx");
     ReloadLists(state);
-    EXPECT_TRUE(state.m_links.empty());
-    EXPECT_TRUE(state.m_tasks.empty());
-}
-
-TEST_F(DeleteAllFixture, NoChangesNothing) {
     Answer no(false);
+    Answer yes(true);
+
     EXPECT_FALSE(DeleteAllLinks(state, no));
     EXPECT_FALSE(DeleteAllTasks(state, no));
     EXPECT_EQ(state.m_links.size(), 2u);
     EXPECT_EQ(state.m_tasks.size(), 1u);
     EXPECT_EQ(folder.Read("qmlinks.qbx"), "a|1\r\nb|2\r\n");
-    EXPECT_EQ(folder.Read("qmtasks.qbx"), "01.02.2030|10:00|t\r\n");
-}
 
-TEST_F(DeleteAllFixture, FileThatCannotBeRewrittenKeepsItsContent) {
-    state.m_linkFilePath = folder.File("missing-folder/qmlinks.qbx");
-    Answer yes(true);
     EXPECT_TRUE(DeleteAllLinks(state, yes));
     EXPECT_TRUE(state.m_links.empty());
-    EXPECT_EQ(folder.Read("qmlinks.qbx"), "a|1\r\nb|2\r\n");
+    EXPECT_EQ(folder.Read("qmlinks.qbx"), "");
+    EXPECT_EQ(folder.Read("qmtasks.qbx"), "01.02.2030|10:00|t\r\n");
+    EXPECT_TRUE(DeleteAllTasks(state, yes));
+    EXPECT_EQ(folder.Read("qmtasks.qbx"), "");
+    EXPECT_EQ(yes.asked, 2);
+
+    // A file that cannot be rewritten keeps its content; the list is emptied all the same.
+    folder.Write("qmlinks.qbx", "a|1\r\n");
+    ReloadLists(state);
+    state.m_linkFilePath = folder.File("missing-folder/qmlinks.qbx");
+    EXPECT_TRUE(DeleteAllLinks(state, yes));
+    EXPECT_TRUE(state.m_links.empty());
+    EXPECT_EQ(folder.Read("qmlinks.qbx"), "a|1\r\n");
 }
 
 } // namespace

@@ -5,17 +5,10 @@
 namespace quill {
 namespace {
 
-TEST(FormatTaskDateTime, PadsDayMonthHourAndMinuteButNotTheYear) {
+TEST(TaskDateTime, PadsAllButTheYearAndReadsBackWhatItWrites) {
     EXPECT_EQ(FormatTaskDateTime({2004, 3, 5, 9, 5}).date, "05.03.2004");
     EXPECT_EQ(FormatTaskDateTime({2004, 3, 5, 9, 5}).time, "09:05");
-    EXPECT_EQ(FormatTaskDateTime({2004, 11, 28, 12, 0}).date, "28.11.2004");
-    EXPECT_EQ(FormatTaskDateTime({2004, 11, 28, 12, 0}).time, "12:00");
-    EXPECT_EQ(FormatTaskDateTime({2004, 1, 1, 0, 7}).time, "00:07");
-    EXPECT_EQ(FormatTaskDateTime({2004, 1, 1, 23, 59}).time, "23:59");
     EXPECT_EQ(FormatTaskDateTime({800, 1, 2, 0, 0}).date, "02.01.800");
-}
-
-TEST(ParseTaskDateTime, ReadsTheTextsThatFormatWrites) {
     EXPECT_EQ(ParseTaskDateTime("28.11.2004", "17:45"), (DateTime{2004, 11, 28, 17, 45}));
     EXPECT_EQ(ParseTaskDateTime("29.02.2024", "00:00"), (DateTime{2024, 2, 29, 0, 0}));
 

@@ -53,23 +53,4 @@ TEST(ProgramRun, FirstRunStoresTheDefaultsAndCreatesTheDataFiles) {
     EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
 }
 
-TEST(ProgramRun, ChangedSettingsSurviveTheNextRun) {
-    RunFolder run;
-    {
-        QSettings settings(GuiTestEnvironment::ProfileFile(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Status/IsOpened"), QStringLiteral("true"));
-        settings.setValue(QStringLiteral("Status/Percent"), 20);
-        settings.setValue(QStringLiteral("Status/Track mouse"), 0);
-        settings.setValue(QStringLiteral("Status/Integrate"), 0);
-    }
-    run.Write(QStringLiteral("Data/qmlinks.qbx"), "a.org|kept\r\n");
-
-    ASSERT_EQ(RunAndTerminate(run), 0);
-
-    EXPECT_EQ(Stored("Status/Percent").toInt(), 20);
-    EXPECT_EQ(Stored("Status/Track mouse").toInt(), 0);
-    EXPECT_EQ(Stored("Status/Integrate").toInt(), 0);
-    EXPECT_EQ(run.Read(QStringLiteral("Data/qmlinks.qbx")), "a.org|kept\r\n");
-}
-
 } // namespace

@@ -4,19 +4,18 @@
 #include "frame/CMainFrame.h"
 #include "integration/BrowserMenuEntry.h"
 #include "QtProfile.h"
+#include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+using quill::test::ModalScript;
 using quill::test::RunFolder;
 
 struct IgnoredMenuEntry : quill::BrowserMenuEntry {
@@ -29,11 +28,12 @@ void PlantRegistryEditor(const QString& folder, const QString& log, const QStrin
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> '%2'\n").arg(line, log).toUtf8());
     script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                          QFile::ExeOther | QFile::ReadOther);
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther |
+                          QFile::ReadOther);
 }
 
-TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnceAndNeverAPlantedOne) {
+// Two starts, then a third after "IsOpened" was set to "True", which counts as a first run.
+TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnFirstRunsOnly) {
     RunFolder run;
     QDir(run.Path()).mkpath(QStringLiteral("Windows"));
     const QString log = run.File(QStringLiteral("runs.log"));
@@ -44,52 +44,38 @@ TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnceAndNeverAPlantedO
     QtProgramRunner runner;
     IgnoredMenuEntry entry;
     const std::string windows = run.File(QStringLiteral("Windows")).toStdString();
-    for (int start = 0; start < 2; ++start) {
+    for (int start = 0; start < 3; ++start) {
+        if (start == 2) {
+            profile.WriteString("Status", "IsOpened", "True");
+        }
         CMainFrame frame(profile, {profile, runner, entry, run.Path().toStdString(), windows});
-        EXPECT_EQ(frame.State().m_bFirstRun, start == 0);
+        EXPECT_EQ(frame.State().m_bFirstRun, start != 1);
     }
 
-    EXPECT_EQ(run.Read(QStringLiteral("runs.log")), "windows /s state.reg\n");
+    EXPECT_EQ(run.Read(QStringLiteral("runs.log")), "windows /s state.reg\nwindows /s state.reg\n");
 }
 
-TEST(Startup, EmptyProfileGivesDefaultsAndANormalExitStoresThem) {
+TEST(Startup, EmptyProfileGivesDefaultsANormalExitStoresThemAndChangesAreReadBack) {
     RunFolder run;
-    {
+    for (int start = 0; start < 2; ++start) {
         CQuillboxApp app;
         ASSERT_TRUE(app.InitInstance());
-        const quill::MainFrameState& state = app.GetMainFrame()->State();
-        EXPECT_TRUE(state.m_bIntegrate);
+        quill::MainFrameState& state = app.GetMainFrame()->State();
+        EXPECT_EQ(state.m_bFirstRun, start == 0);
+        EXPECT_EQ(state.m_bIntegrate, start == 0);
+        EXPECT_EQ(state.m_transparency, start == 0 ? 80 : 20);
         EXPECT_TRUE(state.m_bTrackMouse);
-        EXPECT_EQ(state.m_transparency, 80);
-        EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmlinks.qbx"))));
-        EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
+        state.m_bIntegrate = false;
+        state.m_transparency = 20;
         app.ExitInstance(0);
     }
-
+    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmlinks.qbx"))));
+    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
     QtProfile profile;
     EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
-    EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 1);
+    EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 0);
     EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
-    EXPECT_EQ(profile.ReadInt("Status", "Percent"), 80);
-}
-
-TEST(Startup, StoredSettingsAreReadBackOnTheNextStart) {
-    RunFolder run;
-    {
-        QtProfile profile;
-        profile.WriteString("Status", "IsOpened", "true");
-        profile.WriteInt("Status", "Integrate", 0);
-        profile.WriteInt("Status", "Track mouse", 0);
-        profile.WriteInt("Status", "Percent", 20);
-    }
-    CQuillboxApp app;
-    ASSERT_TRUE(app.InitInstance());
-
-    const quill::MainFrameState& state = app.GetMainFrame()->State();
-    EXPECT_FALSE(state.m_bFirstRun);
-    EXPECT_FALSE(state.m_bIntegrate);
-    EXPECT_FALSE(state.m_bTrackMouse);
-    EXPECT_EQ(state.m_transparency, 20);
+    EXPECT_EQ(profile.ReadInt("Status", "Percent"), 20);
 }
 
 TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
@@ -104,29 +90,24 @@ TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
     EXPECT_EQ(frame->m_pTabView->tabText(0), "Notes");
     EXPECT_EQ(frame->m_pTabView->tabText(1), "Links");
     EXPECT_EQ(frame->m_pTabView->tabText(2), "Tasks");
-    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     frame->m_pDocument->SetTitle(QStringLiteral("Links"));
     EXPECT_EQ(frame->windowTitle(), "Links - Quillmark");
 
-    app.OnFileNew();
+    app.OnFileNew(); // Ctrl+N leaves the frame and its views in place
     EXPECT_EQ(frame->m_pTabView->count(), 3);
 }
 
 TEST(Startup, AboutBoxShowsTheVersionAndClosesWithOk) {
     QString version;
-    bool closed = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        version = dialog->findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
-        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-        closed = true;
+    ModalScript script;
+    script.Then("aboutDialog", [&](QWidget& dialog) {
+        version = dialog.findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
+        quill::test::ClickButton(dialog, "okButton");
     });
     CAboutDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "About Quillmark");
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_TRUE(closed);
     EXPECT_EQ(version, "Quillmark Version 1.0");
 }
 

@@ -6,6 +6,7 @@
 #include "frame/FrameTimerIds.h"
 #include "QtProfile.h"
 #include "support/DesktopActivation.h"
+#include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -13,21 +14,18 @@
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
-#include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+using quill::test::ClickButton;
 using quill::test::DesktopActivation;
+using quill::test::ModalScript;
 using quill::test::PageHtml;
 using quill::test::RunFolder;
 using quill::test::WaitUntil;
@@ -38,11 +36,7 @@ protected:
         if (!DesktopActivation::Available()) {
             GTEST_SKIP() << "needs an X11 desktop with xdotool and xmessage";
         }
-        for (const QString& name :
-             QDir(QStringLiteral(QUILLMARK_DATA_DIR)).entryList(QDir::Files)) {
-            QFile::copy(QStringLiteral(QUILLMARK_DATA_DIR "/") + name,
-                        run.File(QStringLiteral("Data/") + name));
-        }
+        run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "first.org|first\r\n");
         run.Write(QStringLiteral("Data/qmtasks.qbx"), TasksFile());
         ASSERT_TRUE(app.InitInstance());
@@ -82,11 +76,18 @@ protected:
     DesktopActivation desktop;
 };
 
-TEST_F(ActivationTest, EditsMadeWhileInactiveAreReadOnActivation) {
+// Going inactive stores the note and leaves the lists alone; edits made while
+// inactive are read on activation.
+TEST_F(ActivationTest, NoteIsStoredOnDeactivationAndOutsideEditsReadOnActivation) {
     EXPECT_TRUE(ShownPage(1, "first.org").contains(QLatin1String("first.org")));
     QSignalSpy redraws(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
+    frame->findChild<CNotesView*>(QStringLiteral("notesView"))
+        ->setPlainText(QStringLiteral("written before switching away"));
+    frame->State().m_links.push_back({"unsaved.org", "only in memory"});
 
     SwitchAwayAndBack([&] {
+        EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "written before switching away");
+        EXPECT_EQ(frame->State().m_links.size(), 2u);
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "edited.org|from outside\r\nb.org|two\r\n");
         QFile::remove(run.File(QStringLiteral("Data/qmtasks.qbx")));
     });
@@ -104,28 +105,12 @@ TEST_F(ActivationTest, EditsMadeWhileInactiveAreReadOnActivation) {
     EXPECT_FALSE(ShownPage(2, "Add task").contains(QLatin1String("task one")));
 }
 
-TEST_F(ActivationTest, GoingInactiveStoresTheNoteAndLeavesTheListsAlone) {
-    auto* notes = frame->findChild<CNotesView*>(QStringLiteral("notesView"));
-    notes->setPlainText(QStringLiteral("written before switching away"));
-    frame->State().m_links.push_back({"unsaved.org", "only in memory"});
-
-    ASSERT_TRUE(desktop.ActivateOther());
-    ASSERT_TRUE(
-        WaitUntil([] { return QGuiApplication::applicationState() != Qt::ApplicationActive; }));
-
-    EXPECT_EQ(frame->State().m_links.size(), 2u);
-    QtProfile fresh;
-    EXPECT_EQ(fresh.ReadString("Status", "Note text"), "written before switching away");
-}
-
 // Two tasks: the first due in the current minute, the second an hour ago.
 class ReminderActivationTest : public ActivationTest {
 protected:
     void SetUp() override {
         // Keep clear of a minute's end so the first task stays due throughout.
-        while (QTime::currentTime().second() >= 45) {
-            QThread::msleep(500);
-        }
+        WaitUntil([] { return QTime::currentTime().second() < 45; }, 16000);
         m_now = QDateTime::currentDateTime();
         ActivationTest::SetUp();
     }
@@ -140,16 +125,13 @@ protected:
     // Runs the reminder pass, closing each reminder with OK; returns their comments.
     QStringList RemindersShown() {
         QStringList shown;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal->objectName() == QLatin1String("taskReminderDlg")) {
-                shown
-                    << modal->findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
-                modal->findChild<QPushButton*>(QStringLiteral("ok"))->click();
-            }
-        });
-        answer.start(20);
+        ModalScript script;
+        for (int most = 0; most < 2; ++most) {
+            script.Then("taskReminderDlg", [&](QWidget& modal) {
+                shown << modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
+                ClickButton(modal, "ok");
+            });
+        }
         frame->Parts()->timers.OnTimer(quill::kTaskTimerId);
         // The user clicks back into the window after the reminder has gone.
         desktop.Activate(*frame);

@@ -4,26 +4,26 @@
 #include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
 #include "QtProfile.h"
+#include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDateTime>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
+using quill::test::ModalScript;
 using quill::test::RunFolder;
+using quill::test::WaitUntil;
 
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
@@ -79,7 +79,13 @@ TEST_F(FrameWindowTest, ToolWindowOnTopWithoutMenuBarAndTheStandardToolbar) {
     EXPECT_EQ(Texts(levels->menu()->actions()),
               QStringList({"&No", "&20%", "&40%", "&60%", "&80%"}));
     EXPECT_EQ(levels->isEnabled(), parts->transparency.Available());
-    EXPECT_TRUE(parts->commands.Action(32837)->isEnabled()); // opens the settings dialog
+    ModalScript script; // button 1 and the tray's "&Settings" open the settings dialog
+    script.Then("settingsDialog", [](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Quillmark settings");
+        quill::test::ClickButton(dialog, "cancelButton");
+    });
+    parts->commands.Action(32837)->trigger();
+    EXPECT_TRUE(script.Done());
 
     // The toolbar's context menu, and "Standard Toolbar" hiding and showing it.
     QMenu* context = parts->toolBar.ContextMenu();
@@ -159,9 +165,7 @@ TEST_F(FrameWindowTest, OpaqueWhileActiveAndTheLevelsAlphaWhileNot) {
 
 TEST_F(FrameWindowTest, ADueTaskShowsTheReminderAndDeleteRemovesItFromTheFile) {
     // Stay clear of a minute's end, so the task is due when the pass runs.
-    while (QTime::currentTime().second() >= 55) {
-        QThread::msleep(500);
-    }
+    WaitUntil([] { return QTime::currentTime().second() < 55; }, 6000);
     const QDateTime now = QDateTime::currentDateTime();
     run.Write(QStringLiteral("Data/qmtasks.qbx"),
               "01.01.2000|10:00|old\r\n" +
@@ -172,18 +176,12 @@ TEST_F(FrameWindowTest, ADueTaskShowsTheReminderAndDeleteRemovesItFromTheFile) {
 
     QString caption;
     QString comment;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal->objectName() != "taskReminderDlg") {
-            return;
-        }
-        answer.stop();
-        caption = modal->windowTitle();
-        comment = modal->findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
-        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("delete")), Qt::LeftButton);
+    ModalScript script;
+    script.Then("taskReminderDlg", [&](QWidget& modal) {
+        caption = modal.windowTitle();
+        comment = modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
+        QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("delete")), Qt::LeftButton);
     });
-    answer.start(20);
     parts->timers.OnTimer(quill::kTaskTimerId);
 
     EXPECT_EQ(caption, "Task");
@@ -193,8 +191,12 @@ TEST_F(FrameWindowTest, ADueTaskShowsTheReminderAndDeleteRemovesItFromTheFile) {
     // The dialog may also move activation about, which redraws as well.
     EXPECT_GE(viewUpdates.count(), 1);
 
-    parts->timers.OnTimer(quill::kTaskTimerId); // nothing more is due
-    EXPECT_FALSE(answer.isActive());
+    ASSERT_TRUE(script.Done());
+    script.Then("taskReminderDlg", [](QWidget& modal) {
+        ADD_FAILURE() << "nothing more is due";
+        quill::test::ClickButton(modal, "ok");
+    });
+    parts->timers.OnTimer(quill::kTaskTimerId);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "support/DesktopActivation.h"
+#include "support/ModalScript.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStandardPaths>
-#include <QThread>
 
 namespace quill::test {
 
@@ -40,16 +39,13 @@ bool DesktopActivation::ActivateOther() {
         }
     }
     // The window needs a moment to be mapped before it can be found.
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (RunTool({QStringLiteral("search"), QStringLiteral("--classname"),
-                     QStringLiteral("quillmark-test-other"), QStringLiteral("windowactivate"),
-                     QStringLiteral("--sync")})) {
-            return true;
-        }
-        QCoreApplication::processEvents();
-        QThread::msleep(100);
-    }
-    return false;
+    return WaitUntil(
+        [] {
+            return RunTool({QStringLiteral("search"), QStringLiteral("--classname"),
+                            QStringLiteral("quillmark-test-other"),
+                            QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+        },
+        5000);
 }
 
 bool DesktopActivation::Activate(QWidget& window) {

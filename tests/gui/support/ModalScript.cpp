@@ -2,15 +2,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace quill::test {
 
 void ModalScript::Check() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (m_starting || m_steps.empty() || modal == nullptr ||
-        modal->objectName() != m_steps.front().objectName || modal == m_steps.front().notThis) {
+    if (m_starting || m_steps.empty() || modal == nullptr || !modal->isVisible() ||
+        (!m_steps.front().objectName.isEmpty() &&
+         modal->objectName() != m_steps.front().objectName) ||
+        modal == m_steps.front().notThis) {
         return;
     }
     Step step = std::move(m_steps.front());
@@ -36,6 +40,16 @@ void ClickButton(QWidget& parent, const QString& nameOrText) {
     }
     ADD_FAILURE() << "no button " << nameOrText.toStdString() << " in "
                   << parent.objectName().toStdString();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
 }
 
 } // namespace quill::test

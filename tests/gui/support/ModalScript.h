@@ -10,7 +10,8 @@
 namespace quill::test {
 
 // Acts on modal dialogs while they run their own event loop: each step waits
-// for the active modal widget with the given object name, then acts on it.
+// for the active modal widget with the given object name (any, if empty), then
+// acts on it. The one way the tests drive a dialog.
 class ModalScript : public QObject {
 public:
     using Action = std::function<void(QWidget&)>;
@@ -20,12 +21,8 @@ public:
         m_timer.start(15);
     }
 
-    ModalScript& Then(const QString& objectName, Action action) {
-        m_steps.push_back({objectName, nullptr, std::move(action)});
-        return *this;
-    }
-    // The same, for a dialog other than one that is already open.
-    ModalScript& ThenAnother(const QString& objectName, const QWidget* notThis, Action action) {
+    // notThis: wait for a dialog other than one that is already open.
+    ModalScript& Then(const QString& objectName, Action action, const QWidget* notThis = nullptr) {
         m_steps.push_back({objectName, notThis, std::move(action)});
         return *this;
     }
@@ -48,5 +45,9 @@ private:
 
 // Clicks the child button with the given object name (or, failing that, text).
 void ClickButton(QWidget& parent, const QString& nameOrText);
+
+// Runs the event loop until done() holds or timeoutMs has passed; done() at the end.
+// The one way the tests wait.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000);
 
 } // namespace quill::test

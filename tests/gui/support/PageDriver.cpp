@@ -1,26 +1,13 @@
 #include "support/PageDriver.h"
+#include "support/ModalScript.h"
 
 #include "views/CWebBrowser.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QThread>
-#include <QTimer>
 #include <QWebEngineScript>
 
 namespace quill::test {
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
-}
 
 QString PageHtml(CWebBrowser& browser) {
     QString html;
@@ -69,19 +56,6 @@ void ClickAt(CWebBrowser& browser, QPoint position) {
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(target, &release);
-}
-
-void WhenDialogOpens(const QString& objectName, std::function<void(QWidget*)> action) {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, objectName, action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog && dialog->objectName() == objectName && dialog->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            action(dialog);
-        }
-    });
-    poll->start(20);
 }
 
 } // namespace quill::test

@@ -30,6 +30,13 @@ QByteArray RunFolder::Read(const QString& relative) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void RunFolder::CopyShippedData() const {
+    const QString shipped = QStringLiteral(QUILLMARK_DATA_DIR);
+    for (const QString& name : QDir(shipped).entryList(QDir::Files)) {
+        QFile::copy(shipped + QLatin1Char('/') + name, File(QStringLiteral("Data/") + name));
+    }
+}
+
 void RunFolder::ClearProfile() {
     QtProfile profile;
     profile.Settings().clear();

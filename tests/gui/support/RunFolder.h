@@ -17,6 +17,8 @@ public:
     QString File(const QString& relative) const { return m_folder.filePath(relative); }
     void Write(const QString& relative, const QByteArray& bytes) const;
     QByteArray Read(const QString& relative) const;
+    // Copies the shipped Data folder's page files in, for tests that show pages.
+    void CopyShippedData() const;
 
     static void ClearProfile();
 

@@ -2,6 +2,7 @@
 #include "frame/CMainFrame.h"
 #include "links/CLinkFieldsDlg.h"
 #include "QtProfile.h"
+#include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CLinkView.h"
@@ -46,11 +47,7 @@ struct PageViewTest : ::testing::Test {
     int loads = 0;
 
     void Start(const QByteArray& links, const QByteArray& tasks) {
-        for (const QString& name :
-             QDir(QStringLiteral(QUILLMARK_DATA_DIR)).entryList(QDir::Files)) {
-            QFile::copy(QStringLiteral(QUILLMARK_DATA_DIR "/") + name,
-                        run.File(QStringLiteral("Data/") + name));
-        }
+        run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), links);
         run.Write(QStringLiteral("Data/qmtasks.qbx"), tasks);
         app = std::make_unique<CQuillboxApp>();
@@ -85,16 +82,16 @@ TEST_F(PageViewTest, AddLinkClickedOnThePageAddsItToTheFileAndThePage) {
     Start("example.org|first\r\n", "");
     EXPECT_EQ(Frame().findChild<CWebBrowser*>(), nullptr); // no engine before a page tab shows
     CWebBrowser& browser = ShowTab(kLinksTab);
-    EXPECT_EQ(Frame().windowTitle(), "Links - Quillmark");
 
     QString caption;
-    WhenDialogOpens(QStringLiteral("addLinkDialog"), [&](QWidget* dialog) {
-        caption = dialog->windowTitle();
-        dialog->findChild<QLineEdit*>(QStringLiteral("addressEdit"))
+    ModalScript script;
+    script.Then("addLinkDialog", [&](QWidget& dialog) {
+        caption = dialog.windowTitle();
+        dialog.findChild<QLineEdit*>(QStringLiteral("addressEdit"))
             ->setText(QStringLiteral("https://qm.example/a|b?x=<1>"));
-        dialog->findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"))
+        dialog.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"))
             ->setPlainText(QStringLiteral("Grüße & <b>more</b>"));
-        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     Click(browser, QStringLiteral("Add link"));
 
@@ -110,18 +107,19 @@ TEST_F(PageViewTest, AddLinkClickedOnThePageAddsItToTheFileAndThePage) {
 TEST_F(PageViewTest, EditTaskShowsTheTaskAndRewritesItInPlace) {
     Start("", "05.03.2004|09:05|Call the bank\r\n01.12.2004|14:30|Dentist\r\n");
     CWebBrowser& browser = ShowTab(kTasksTab);
-    EXPECT_EQ(Frame().windowTitle(), "Tasks - Quillmark");
+    EXPECT_EQ(Frame().windowTitle(), "Tasks - Quillmark"); // the active page names the document
 
     QDateTime shownWhen;
     QString shownComment;
-    WhenDialogOpens(QStringLiteral("editTaskDialog"), [&](QWidget* dialog) {
-        auto* picker = dialog->findChild<QDateTimeEdit*>(QStringLiteral("dateTimeCtrl"));
-        auto* comment = dialog->findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
+    ModalScript script;
+    script.Then("editTaskDialog", [&](QWidget& dialog) {
+        auto* picker = dialog.findChild<QDateTimeEdit*>(QStringLiteral("dateTimeCtrl"));
+        auto* comment = dialog.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
         shownWhen = picker->dateTime();
         shownComment = comment->toPlainText();
         picker->setDateTime(QDateTime(QDate(2004, 12, 2), QTime(8, 0)));
         comment->setPlainText(QStringLiteral("Dentist, moved"));
-        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     Click(browser, QStringLiteral("Edit task|1"));
 
@@ -143,9 +141,10 @@ TEST_F(PageViewTest, DeleteAnsweredNoChangesNothingButReloadsThePage) {
     Frame().State().m_links.push_back({"c.org", "appended"});
 
     QString question;
-    WhenDialogOpens(QStringLiteral("deleteLinkDialog"), [&](QWidget* dialog) {
-        question = dialog->findChild<QLabel*>(QStringLiteral("questionLabel"))->text();
-        dialog->findChild<QPushButton*>(QStringLiteral("noButton"))->click();
+    ModalScript script;
+    script.Then("deleteLinkDialog", [&](QWidget& dialog) {
+        question = dialog.findChild<QLabel*>(QStringLiteral("questionLabel"))->text();
+        dialog.findChild<QPushButton*>(QStringLiteral("noButton"))->click();
     });
     Click(browser, QStringLiteral("Delete link|0"));
 
@@ -189,8 +188,9 @@ TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSet
 
     QString caption;
     QString text;
-    WhenDialogOpens(QStringLiteral("pageFileMessage"), [&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
+    ModalScript script;
+    script.Then("pageFileMessage", [&](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
         caption = box->windowTitle();
         text = box->text();
         box->button(QMessageBox::Ok)->click();
@@ -213,8 +213,9 @@ TEST(LinkDialogs, EnterConfirmsAndCtrlEnterBreaksTheLine) {
         QApplication::sendEvent(widget, &press);
     };
     CAddLinkDlg dialog;
-    WhenDialogOpens(QStringLiteral("addLinkDialog"), [&](QWidget* open) {
-        auto* comment = open->findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
+    ModalScript script;
+    script.Then("addLinkDialog", [&](QWidget& open) {
+        auto* comment = open.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
         comment->setPlainText(QStringLiteral("one"));
         comment->moveCursor(QTextCursor::End);
         type(comment, Qt::Key_Return, Qt::ControlModifier);
@@ -225,10 +226,10 @@ TEST(LinkDialogs, EnterConfirmsAndCtrlEnterBreaksTheLine) {
     EXPECT_EQ(dialog.m_comment, "one\ntwo");
 
     dialog.m_comment = QStringLiteral("kept");
-    WhenDialogOpens(QStringLiteral("addLinkDialog"), [&](QWidget* open) {
-        open->findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"))
+    script.Then("addLinkDialog", [&](QWidget& open) {
+        open.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"))
             ->setPlainText(QStringLiteral("changed"));
-        type(open, Qt::Key_Escape);
+        type(&open, Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(dialog.m_comment, "kept");
