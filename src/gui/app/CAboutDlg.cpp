@@ -14,6 +14,8 @@ const char* const kWebSite = "https://quillmark.example.org/";
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(tr("About Quillmark"));
+    // Opened without a parent, it would come up behind the always-on-top window.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     const DialogUnits units(font());
 
     auto* icon = new QLabel(this);

@@ -2,11 +2,10 @@
 
 #include "BrowserIntegration.h"
 #include "PlatformFolders.h"
+#include "QtProfile.h"
 #include "TerminationSignals.h"
-#include "app/CAboutDlg.h"
 #include "frame/CMainFrame.h"
 #include "integration/BrowserMenuEntry.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QApplication>
@@ -56,15 +55,4 @@ int CQuillboxApp::ExitInstance(int exitCode) {
     m_menuEntry.reset();
     m_profile.reset();
     return exitCode;
-}
-
-void CQuillboxApp::OnAppAbout() {
-    CAboutDlg dialog;
-    dialog.exec();
-}
-
-void CQuillboxApp::OnFileNew() {
-    if (m_document) {
-        m_document->OnNewDocument();
-    }
 }

@@ -31,11 +31,6 @@ public:
     CQuillboxDoc* GetDocument() const { return m_document.get(); }
     QtProfile& GetProfile() const { return *m_profile; }
 
-    // "&About Quillmark...": runs the about box.
-    void OnAppAbout();
-    // Ctrl+N: re-initialises the one empty document in place.
-    void OnFileNew();
-
 private:
     std::unique_ptr<QtProfile> m_profile;
     QtProgramRunner m_runner;

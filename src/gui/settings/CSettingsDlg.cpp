@@ -29,6 +29,8 @@ CSettingsDlg::CSettingsDlg(CMainFrame& frame, quill::BrowserMenuEntry& menuEntry
     : m_frame(frame), m_menuEntry(menuEntry) {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(QStringLiteral("Quillmark settings"));
+    // Opened without a parent, it would come up behind the always-on-top window.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* transparence = new QGroupBox(QStringLiteral("Window transparence"));
     auto* radios = new QHBoxLayout;

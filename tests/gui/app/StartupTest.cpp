@@ -1,14 +1,16 @@
+#include "QtProfile.h"
 #include "app/CAboutDlg.h"
 #include "app/CQuillboxApp.h"
 #include "app/QtProgramRunner.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameCommands.h"
 #include "integration/BrowserMenuEntry.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -94,7 +96,8 @@ TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
     frame->m_pDocument->SetTitle(QStringLiteral("Links"));
     EXPECT_EQ(frame->windowTitle(), "Links - Quillmark");
 
-    app.OnFileNew(); // Ctrl+N leaves the frame and its views in place
+    // Ctrl+N leaves the frame and its views in place.
+    app.GetMainFrame()->Action(FrameCommands::kNewDocument)->trigger();
     EXPECT_EQ(frame->m_pTabView->count(), 3);
 }
 
