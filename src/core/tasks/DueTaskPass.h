@@ -5,8 +5,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace quill {
 
@@ -20,9 +18,10 @@ class AllViews;
 //
 // The list may change while a reminder is open (a reload on activation,
 // another command, the link pickup). So the pass keeps no position across a
-// dialog: it remembers by their texts the tasks it has shown in the current
-// minute and looks for the next one in the list as it then stands. That also
-// keeps a reload from bringing back a reminder already shown in this minute.
+// dialog: it marks a task reminded before showing it, looks for the next one
+// in the list as it then stands, and finds a task to delete again by its texts.
+// A reload keeps the marks of unchanged tasks, so a reminder already shown in
+// this minute does not come back.
 class DueTaskPass {
 public:
     DueTaskPass(MainFrameState& state, const Clock& clock, ReminderDialog& dialog, AllViews& views);
@@ -33,24 +32,15 @@ public:
     void Run();
 
 private:
-    struct ShownTask {
-        std::string date;
-        std::string time;
-        std::string comment;
-        bool Names(const TaskRecord& task) const;
-    };
-
     void RunOnce(const DateTime& now);
-    std::optional<std::size_t> NextToRemind(const DateTime& now);
-    void Delete(std::size_t shownAt, const ShownTask& shown);
+    std::optional<std::size_t> NextToRemind(const DateTime& now) const;
+    void Delete(std::size_t shownAt, const TaskRecord& shown);
 
     MainFrameState& m_state;
     const Clock& m_clock;
     ReminderDialog& m_dialog;
     AllViews& m_views;
 
-    DateTime m_minute;
-    std::vector<ShownTask> m_shownThisMinute;
     bool m_running = false;
     bool m_passRequested = false;
 };

@@ -51,7 +51,10 @@ struct FakeReminders : ReminderDialog, AllViews {
 
 class DueTaskPassTest : public ::testing::Test {
 protected:
-    DueTaskPassTest() { state.m_taskFilePath = folder.File("qmtasks.qbx"); }
+    DueTaskPassTest() {
+        state.m_taskFilePath = folder.File("qmtasks.qbx");
+        state.m_linkFilePath = folder.File("qmlinks.qbx");
+    }
 
     void SetTasks(Tasks tasks) {
         state.m_tasks = std::move(tasks);
@@ -62,10 +65,8 @@ protected:
         LoadTaskFile(state.m_taskFilePath, tasks);
         return tasks;
     }
-    void Reload() {
-        state.m_tasks.clear();
-        LoadTaskFile(state.m_taskFilePath, state.m_tasks);
-    }
+    // What an activation does: both lists read again, reminders of unchanged tasks kept.
+    void Reload() { ReloadLists(state); }
 
     test::TempFolder folder;
     MainFrameState state;
