@@ -1,13 +1,15 @@
 #pragma once
 
-#include "settings/CYesNoDlg.h"
+#include "common/CConfirmDeleteDlg.h"
+#include "settings/SettingsChoice.h"
 
-class CDeleteAllLinksDlg : public CYesNoDlg {
+class CDeleteAllLinksDlg : public CConfirmDeleteDlg, public quill::YesNoQuestion {
     Q_OBJECT
 public:
     explicit CDeleteAllLinksDlg(QWidget* parent = nullptr)
-        : CYesNoDlg(QStringLiteral("Delete all links"),
-                    QStringLiteral("Are you sure to delete all links?"), parent) {
-        setObjectName(QStringLiteral("deleteAllLinksDialog"));
-    }
+        : CConfirmDeleteDlg(parent, QStringLiteral("deleteAllLinksDialog"),
+                            QStringLiteral("Delete all links"),
+                            QStringLiteral("Are you sure to delete all links?"), 110) {}
+
+    bool AskYes() override { return exec() == QDialog::Accepted; }
 };

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "settings/CYesNoDlg.h"
+#include "common/CConfirmDeleteDlg.h"
+#include "settings/SettingsChoice.h"
 
-class CDeleteAllTasksDlg : public CYesNoDlg {
+class CDeleteAllTasksDlg : public CConfirmDeleteDlg, public quill::YesNoQuestion {
     Q_OBJECT
 public:
     explicit CDeleteAllTasksDlg(QWidget* parent = nullptr)
-        : CYesNoDlg(QStringLiteral("Delete all tasks"),
-                    QStringLiteral("Are you sure to delete all tasks?"), parent) {
-        setObjectName(QStringLiteral("deleteAllTasksDialog"));
-    }
+        : CConfirmDeleteDlg(parent, QStringLiteral("deleteAllTasksDialog"),
+                            QStringLiteral("Delete all tasks"),
+                            QStringLiteral("Are you sure to delete all tasks?"), 110) {}
+
+    bool AskYes() override { return exec() == QDialog::Accepted; }
 };
