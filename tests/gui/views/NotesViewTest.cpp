@@ -1,19 +1,22 @@
+#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/ToolbarLayout.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,6 +145,41 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     EXPECT_TRUE(notes->toPlainText().isEmpty());
     Drop(notes->viewport(), &text);
     EXPECT_EQ(notes->toPlainText(), "dropped");
+}
+
+TEST_F(NotesViewTest, RightClickKeepsARealSelectionAndOtherwiseMovesTheCaret) {
+    Start();
+    notes->setPlainText(QStringLiteral("first line\nsecond line"));
+    QTextCursor cursor(notes->document());
+    const QPoint onSecondLine =
+        notes->cursorRect(QTextCursor(notes->document()->findBlockByNumber(1))).center();
+    auto rightClick = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, onSecondLine,
+                                notes->viewport()->mapToGlobal(onSecondLine));
+        QApplication::sendEvent(notes->viewport(), &event);
+        auto* menu = notes->findChild<QMenu*>(QStringLiteral("notesContextMenu"));
+        EXPECT_TRUE(menu && menu->isVisible());
+        if (menu) {
+            QStringList items;
+            for (QAction* action : menu->actions()) {
+                items << action->text();
+            }
+            EXPECT_EQ(items, QStringList({"Cu&t", "&Copy", "&Paste"}));
+            menu->hide();
+        }
+    };
+
+    cursor.setPosition(0);
+    cursor.setPosition(5, QTextCursor::KeepAnchor); // "first"
+    notes->setTextCursor(cursor);
+    rightClick();
+    EXPECT_EQ(notes->textCursor().selectedText(), "first");
+
+    cursor.setPosition(2);
+    notes->setTextCursor(cursor);
+    rightClick();
+    EXPECT_EQ(notes->textCursor().blockNumber(), 1);
+    EXPECT_FALSE(notes->textCursor().hasSelection());
 }
 
 } // namespace
