@@ -1,5 +1,7 @@
 #include "pages/HtmlEscape.h"
 
+#include "text/Utf8.h"
+
 namespace quill {
 
 namespace {
@@ -47,6 +49,12 @@ bool StartsCharacterReference(std::string_view text, std::size_t at) {
 } // namespace
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
+    // The page is UTF-8: a text from an older editor shows as Latin-1 rather
+    // than as replacement characters.
+    if (!IsValidUtf8(text)) {
+        AppendHtmlEscaped(out, DisplayUtf8(text));
+        return;
+    }
     for (std::size_t i = 0; i < text.size(); ++i) {
         switch (char c = text[i]) {
         case '<':

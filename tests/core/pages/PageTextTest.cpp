@@ -18,7 +18,9 @@ TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
 
 TEST(HtmlEscape, TurnsMarkupIntoText) {
     EXPECT_EQ(HtmlEscaped("<a href=\"x\">'y'</a>"), "&lt;a href=&quot;x&quot;&gt;'y'&lt;/a&gt;");
-    EXPECT_EQ(HtmlEscaped("\xC3\xA9\xFF plain"), "\xC3\xA9\xFF plain");
+    EXPECT_EQ(HtmlEscaped("\xC3\xA9t\xC3\xA9 plain"), "\xC3\xA9t\xC3\xA9 plain");
+    // Not UTF-8: shown as Latin-1.
+    EXPECT_EQ(HtmlEscaped("caf\xE9 <\xFF>"), "caf\xC3\xA9 &lt;\xC3\xBF&gt;");
 }
 
 TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
