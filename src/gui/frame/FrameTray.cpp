@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QTimer>
 
 FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
     : QObject(&frame), m_frame(frame), m_commands(commands),
-      m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)), m_menu(new QMenu(&frame)) {
+      m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)), m_menu(new QMenu(&frame)),
+      m_presenceWatch(new QTimer(this)) {
     m_menu->setObjectName(QStringLiteral("trayMenu"));
     m_menu->addAction(m_commands.Action(quill::kSettingsCommand));
     QMenu* levels = m_menu->addMenu(tr("Set &transparence"));
@@ -29,6 +31,19 @@ FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
     connect(m_icon, &QSystemTrayIcon::activated, this, &FrameTray::OnTrayNotify);
     // Qt puts the icon back by itself when the notification area comes back.
     m_icon->show();
+
+    // Asking for the notification area is a round trip to the X server: now and
+    // then is enough, and never on the 10 ms tick.
+    m_presenceWatch->setInterval(2000);
+    connect(m_presenceWatch, &QTimer::timeout, this,
+            [this] { CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable()); });
+    m_presenceWatch->start();
+}
+
+void FrameTray::CheckTrayPresence(bool trayAvailable) {
+    if (!trayAvailable && !m_frame.State().m_bWindowShown) {
+        m_commands.ShowWindow();
+    }
 }
 
 FrameTray::~FrameTray() {

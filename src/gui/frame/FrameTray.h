@@ -6,6 +6,7 @@
 class CMainFrame;
 class FrameCommands;
 class QMenu;
+class QTimer;
 
 // The tray icon: a left click hides or shows the window, a right click opens
 // the tray menu at the cursor. Removed when the frame goes.
@@ -20,10 +21,14 @@ public:
 
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
     void Toggle();
+    // A hidden window is never left out of reach: without a notification area
+    // (it went away, or the desktop restarts it) the window is shown again.
+    void CheckTrayPresence(bool trayAvailable);
 
 private:
     CMainFrame& m_frame;
     FrameCommands& m_commands;
     QSystemTrayIcon* m_icon;
     QMenu* m_menu;
+    QTimer* m_presenceWatch;
 };

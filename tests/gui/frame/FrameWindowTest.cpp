@@ -1,9 +1,9 @@
+#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/CToolbarCustomizeDlg.h"
 #include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
@@ -143,6 +143,14 @@ TEST_F(FrameWindowTest, TrayMenuItemsAndCheckMarksFollowTheWindowAndTheLevel) {
     emit menu->aboutToShow();
     EXPECT_EQ(Checked(menu->actions()), QStringList({"&Hide window"}));
     parts->tray.OnTrayNotify(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->State().m_bWindowShown);
+
+    // Hidden, then the notification area goes away: the window comes back.
+    parts->tray.OnTrayNotify(QSystemTrayIcon::Trigger);
+    parts->tray.CheckTrayPresence(true);
+    EXPECT_FALSE(frame->isVisible());
+    parts->tray.CheckTrayPresence(false);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->State().m_bWindowShown);
 }
