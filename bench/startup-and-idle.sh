@@ -18,7 +18,7 @@ time_to_map() {
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     local pid=$!
-    xdotool search --sync --onlyvisible --name "$name" >/dev/null
+    until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do sleep 0.005; done
     end=$(date +%s%N)
     kill "$pid"; wait "$pid" 2>/dev/null || true
     echo $(( (end - start) / 1000000 ))

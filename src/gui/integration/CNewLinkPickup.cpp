@@ -2,12 +2,15 @@
 
 #include "QtProfile.h"
 
+#include <QFile>
+
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
                                std::function<void()> handOver)
-    : m_profile(profile), m_state(state), m_handOver(std::move(handOver)) {}
+    : m_profile(profile), m_profilePath(QFile::encodeName(profile.Settings().fileName())),
+      m_state(state), m_handOver(std::move(handOver)) {}
 
 quill::PickupResult CNewLinkPickup::Poll() {
-    const std::optional<ProfileStamp> stamp = StampOfProfile(m_profile.Settings().fileName());
+    const std::optional<ProfileStamp> stamp = StampOfProfile(m_profilePath);
     const bool changed = !m_seenOnce || !stamp || stamp != m_lastSeen;
     if (!changed && !m_retry) {
         return quill::PickupResult::NothingWaiting;

@@ -25,6 +25,7 @@ public:
 
 private:
     QtProfile& m_profile;
+    QByteArray m_profilePath;
     quill::MainFrameState& m_state;
     std::function<void()> m_handOver;
     std::optional<ProfileStamp> m_lastSeen;

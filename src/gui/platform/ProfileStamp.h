@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 #include <optional>
 
 // What tells a changed file from an unchanged one without reading it: a save
@@ -16,4 +16,6 @@ struct ProfileStamp {
 };
 
 // Nothing where the profile is not a file (the registry), so it is always read.
-std::optional<ProfileStamp> StampOfProfile(const QString& path);
+// The path is in the file system's encoding, made once: this runs on every
+// poll tick and allocates nothing.
+std::optional<ProfileStamp> StampOfProfile(const QByteArray& encodedPath);

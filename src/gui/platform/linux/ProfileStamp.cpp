@@ -1,12 +1,11 @@
 #include "ProfileStamp.h"
 
-#include <QFile>
 #include <sys/stat.h>
 
-std::optional<ProfileStamp> StampOfProfile(const QString& path) {
+std::optional<ProfileStamp> StampOfProfile(const QByteArray& encodedPath) {
     struct stat info {};
     ProfileStamp stamp;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    if (::stat(encodedPath.constData(), &info) != 0) {
         return stamp; // no file yet: a stamp of its own, so its arrival is a change
     }
     stamp.exists = true;
