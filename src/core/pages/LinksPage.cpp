@@ -81,15 +81,7 @@ std::string_view ShownAddress(std::string_view address) {
 }
 
 std::string WriteLinksPage(const std::vector<LinkRecord>& links) {
-    std::string page;
-    // A block is about 2 KB of fixed markup; one allocation for the usual page.
-    page.reserve(1200 + links.size() * 2300);
-    AppendPageHead(page, "Add link");
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        AppendLinkBlock(page, links[i], i);
-    }
-    page += kPageTail;
-    return page;
+    return WriteRecordsPage(links, "Add link", AppendLinkBlock);
 }
 
 } // namespace quill

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quill {
 
@@ -44,5 +45,21 @@ inline constexpr std::string_view kCommentClose = "&nbsp;</font> </td></tr></tab
 inline constexpr std::string_view kBlockClose = "</td></tr></table></td></tr></table><br>";
 
 inline constexpr std::string_view kPageTail = "</td></tr></table></html>";
+
+// A whole page: the head with its add command, one block per record (each
+// told its position), the tail. A block is about 2 KB of fixed markup, so the
+// usual page needs one allocation.
+template <typename Record, typename AppendBlock>
+std::string WriteRecordsPage(const std::vector<Record>& records, std::string_view addWord,
+                             AppendBlock appendBlock) {
+    std::string page;
+    page.reserve(1200 + records.size() * 2300);
+    AppendPageHead(page, addWord);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        appendBlock(page, records[i], i);
+    }
+    page += kPageTail;
+    return page;
+}
 
 } // namespace quill

@@ -41,14 +41,7 @@ void AppendTaskBlock(std::string& out, const TaskRecord& task, std::size_t i) {
 } // namespace
 
 std::string WriteTasksPage(const std::vector<TaskRecord>& tasks) {
-    std::string page;
-    page.reserve(1200 + tasks.size() * 2300);
-    AppendPageHead(page, "Add task");
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        AppendTaskBlock(page, tasks[i], i);
-    }
-    page += kPageTail;
-    return page;
+    return WriteRecordsPage(tasks, "Add task", AppendTaskBlock);
 }
 
 } // namespace quill
