@@ -5,5 +5,6 @@
 class QWidget;
 
 // Every message box of the program is captioned "Quillmark" and goes through here.
+void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);

@@ -1,6 +1,8 @@
 #include "frame/FrameTimers.h"
 
+#include "QtProfile.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameTimerIds.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QCursor>
@@ -8,11 +10,17 @@
 
 FrameTimers::FrameTimers(CMainFrame& frame, quill::WindowAlpha& alpha)
     : QObject(&frame), m_frame(frame), m_reminders(frame),
-      m_duePass(frame.State(), m_clock, m_reminders, *this),
+      m_duePass(frame.State(), m_clock, m_reminders, *this, frame.Profile()),
       m_duties(frame.State(), alpha, *this, m_duePass) {}
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
+}
+
+void FrameTimers::Start() {
+    m_duties.StartTimers();
+    QMetaObject::invokeMethod(
+        this, [this] { m_duePass.CatchUp(); }, Qt::QueuedConnection);
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
@@ -67,7 +75,13 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             id = ours;
         }
     }
-    if (id != 0) {
+    if (id == quill::kTaskTimerId) {
+        // Run outside the timer's own handler: Qt fires no timer again while
+        // its handler runs, and a reminder left open would hold up the next
+        // pass for as long as it stays open.
+        QMetaObject::invokeMethod(
+            this, [this] { OnTimer(quill::kTaskTimerId); }, Qt::QueuedConnection);
+    } else if (id != 0) {
         OnTimer(id);
     }
 }

@@ -1,15 +1,40 @@
 #include "tasks/QtReminderDialog.h"
 
+#include "DesktopNotification.h"
+#include "common/UserMessages.h"
 #include "frame/CMainFrame.h"
 #include "tasks/CTaskReminderDlg.h"
 
-quill::ReminderAnswer QtReminderDialog::ShowReminder(const quill::DateTime& due,
-                                                     const std::string& comment) {
+quill::ReminderReply QtReminderDialog::ShowReminder(const quill::DateTime& due,
+                                                    const std::string& comment, bool missed) {
     CTaskReminderDlg dialog;
     dialog.SetDate(due);
     dialog.SetComment(QString::fromStdString(comment));
+    if (missed) {
+        dialog.SetMissed(due);
+    }
+    DesktopNotification notice;
+    if (!m_frame.isVisible()) {
+        QObject::connect(&notice, &DesktopNotification::Clicked, &dialog, [&dialog] {
+            dialog.show();
+            dialog.raise();
+            dialog.activateWindow();
+        });
+        notice.Show(QObject::tr("Quillmark task"), QString::fromStdString(comment));
+    }
     dialog.exec();
-    return dialog.m_bDelete ? quill::ReminderAnswer::Delete : quill::ReminderAnswer::Ok;
+    if (dialog.m_bDelete) {
+        return {quill::ReminderAnswer::Delete};
+    }
+    if (dialog.m_laterMinutes > 0) {
+        return {quill::ReminderAnswer::Later, dialog.m_laterMinutes};
+    }
+    return {quill::ReminderAnswer::Ok};
+}
+
+void QtReminderDialog::ShowMoreMissed(std::size_t count) {
+    ShowInformation(nullptr, QObject::tr("%1 more missed tasks are on the Tasks page.")
+                                 .arg(static_cast<qulonglong>(count)));
 }
 
 void QtReminderDialog::ReportTaskFileNotSaved(const std::string& path) {

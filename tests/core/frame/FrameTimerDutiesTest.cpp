@@ -5,6 +5,7 @@
 #include "frame/FrameWindowProbe.h"
 #include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
+#include "support/FakeProfile.h"
 #include "support/ScriptedDialogs.h"
 #include "tasks/DueTaskPass.h"
 #include "tasks/ReminderDialog.h"
@@ -51,10 +52,11 @@ public:
 };
 
 struct NoDialog : ReminderDialog, AllViews {
-    ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
+    ReminderReply ShowReminder(const DateTime&, const std::string&, bool) override {
         ++shown;
-        return ReminderAnswer::Ok;
+        return {};
     }
+    void ShowMoreMissed(std::size_t) override {}
     void ReportTaskFileNotSaved(const std::string&) override {}
     void UpdateAllViews() override {}
     int shown = 0;
@@ -82,7 +84,8 @@ protected:
     FakeWindow window;
     test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
     NoDialog dialog;
-    DueTaskPass duePass{state, clock, dialog, dialog};
+    test::FakeProfile profile;
+    DueTaskPass duePass{state, clock, dialog, dialog, profile};
     FrameTimerDuties duties{state, window, window, duePass};
 };
 

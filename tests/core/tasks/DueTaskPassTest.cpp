@@ -3,6 +3,8 @@
 #include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/MainFrameState.h"
+#include "settings/ProfileValues.h"
+#include "support/FakeProfile.h"
 #include "support/TempFolder.h"
 #include "tasks/ReminderDialog.h"
 #include "tasks/TaskFile.h"
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace quill {
 namespace {
@@ -24,26 +27,30 @@ struct FakeClock : Clock {
 
 // Answers each reminder from a script; runs an action while a dialog is "open".
 struct FakeReminders : ReminderDialog, AllViews {
-    ReminderAnswer ShowReminder(const DateTime& due, const std::string& comment) override {
-        shown.push_back(comment);
+    ReminderReply ShowReminder(const DateTime& due, const std::string& comment,
+                               bool missed) override {
+        shown.push_back((missed ? "missed " : "") + comment);
         dues.push_back(due);
         if (whileOpen) {
             auto action = std::exchange(whileOpen, nullptr);
             action();
         }
         if (answers.empty()) {
-            return ReminderAnswer::Ok;
+            return {};
         }
         auto answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    void ShowMoreMissed(std::size_t count) override {
+        shown.push_back("+" + std::to_string(count));
     }
     void ReportTaskFileNotSaved(const std::string& path) override { notSaved.push_back(path); }
     void UpdateAllViews() override { ++viewUpdates; }
 
     std::vector<std::string> shown;
     std::vector<DateTime> dues;
-    std::deque<ReminderAnswer> answers;
+    std::deque<ReminderReply> answers;
     std::function<void()> whileOpen;
     std::vector<std::string> notSaved;
     int viewUpdates = 0;
@@ -72,14 +79,14 @@ protected:
     MainFrameState state;
     FakeClock clock;
     FakeReminders reminders;
-    DueTaskPass pass{state, clock, reminders, reminders};
+    test::FakeProfile profile;
+    DueTaskPass pass{state, clock, reminders, reminders, profile};
 };
 
 TEST_F(DueTaskPassTest, ATaskIsDueInItsMinuteOnly) {
     SetTasks({{"17.05.2024", "15:30", "bank"}});
-    for (DateTime now : {DateTime{2024, 5, 17, 9, 30}, DateTime{2024, 5, 17, 16, 30},
-                         DateTime{2024, 5, 17, 15, 29}, DateTime{2024, 5, 18, 15, 30},
-                         DateTime{2023, 5, 17, 15, 30}}) {
+    for (DateTime now : {DateTime{2023, 5, 17, 15, 30}, DateTime{2024, 5, 17, 9, 30},
+                         DateTime{2024, 5, 17, 15, 29}}) {
         clock.now = now;
         pass.Run();
     }
@@ -88,6 +95,10 @@ TEST_F(DueTaskPassTest, ATaskIsDueInItsMinuteOnly) {
     clock.now = {2024, 5, 17, 15, 30};
     pass.Run();
     pass.Run(); // the second pass of the same minute
+    for (DateTime now : {DateTime{2024, 5, 17, 16, 30}, DateTime{2024, 5, 18, 15, 30}}) {
+        clock.now = now;
+        pass.Run();
+    }
     EXPECT_EQ(reminders.shown, std::vector<std::string>{"bank"});
     EXPECT_EQ(reminders.dues.at(0), (DateTime{2024, 5, 17, 15, 30}));
     EXPECT_TRUE(state.m_tasks[0].reminded);
@@ -120,7 +131,8 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
                                                              {"17.05.2024", "15:30", "c"}}));
         Reload();
     };
-    reminders.answers = {ReminderAnswer::Delete, ReminderAnswer::Delete, ReminderAnswer::Ok};
+    reminders.answers = {ReminderReply{ReminderAnswer::Delete},
+                         ReminderReply{ReminderAnswer::Delete}, ReminderReply{}};
     pass.Run();
 
     // "a" was gone: nothing deleted for it. "b" is deleted though it moved, "c" still comes.
@@ -136,7 +148,7 @@ TEST_F(DueTaskPassTest, AShortenedListIsNeitherSkippedNorVisitedTwice) {
               {"17.05.2024", "15:30", "b"},
               {"17.05.2024", "15:30", "c"},
               {"17.05.2024", "15:30", "d"}});
-    reminders.answers = {ReminderAnswer::Ok, ReminderAnswer::Delete};
+    reminders.answers = {ReminderReply{}, ReminderReply{ReminderAnswer::Delete}};
     int opened = 0;
     std::function<void()> arm = [&] {
         if (++opened == 2) {
@@ -165,29 +177,130 @@ TEST_F(DueTaskPassTest, AReloadInTheSameMinuteDoesNotBringAReminderBack) {
     EXPECT_TRUE(state.m_tasks[0].reminded && state.m_tasks[1].reminded);
 }
 
-TEST_F(DueTaskPassTest, ATickWhileAReminderIsOpenWaitsAndThenLooksAtTheNewMinute) {
+// The task timer keeps ticking under an open reminder: the next minute's task
+// comes on top of it at once, and nothing comes twice.
+TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
     SetTasks({{"17.05.2024", "15:30", "a"},
               {"17.05.2024", "15:31", "next minute"},
               {"17.05.2024", "15:30", "b"}});
     reminders.whileOpen = [this] {
         clock.now = {2024, 5, 17, 15, 31};
-        pass.Run(); // the task timer fires inside the dialog's loop
-        EXPECT_EQ(reminders.shown.size(), 1u);
+        pass.Run();
+        EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "next minute"}));
     };
     pass.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "next minute"}));
+    pass.Run();
+    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "next minute", "b"}));
 }
 
 TEST_F(DueTaskPassTest, AFailedSaveIsReportedAndTheTaskStaysOutOfTheList) {
     SetTasks({{"17.05.2024", "15:30", "due"}, {"01.01.2024", "10:00", "kept"}});
     std::filesystem::remove(state.m_taskFilePath);
     std::filesystem::create_directory(state.m_taskFilePath); // cannot be replaced now
-    reminders.answers = {ReminderAnswer::Delete};
+    reminders.answers = {ReminderReply{ReminderAnswer::Delete}};
     pass.Run();
 
     EXPECT_EQ(reminders.notSaved, std::vector<std::string>{state.m_taskFilePath});
     EXPECT_EQ(state.m_tasks, (Tasks{{"01.01.2024", "10:00", "kept"}}));
     EXPECT_EQ(reminders.viewUpdates, 1);
+}
+
+// Which tasks a start (CatchUp) and the next timer pass (Run) remind, given
+// the last pass of an earlier run (or none: the first run) and the clock now.
+TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> lastCheck;
+        DateTime now;
+        std::vector<std::string> atStart;
+        std::vector<std::string> onTimer;
+    };
+    const Case cases[] = {
+        {"first run", std::nullopt, {2024, 5, 17, 9, 10}, {}, {"09:10"}},
+        {"restart",
+         "17.05.2024 09:00",
+         {2024, 5, 17, 9, 10},
+         {"missed 09:03", "missed 09:09"},
+         {"09:10"}},
+        {"clock set back", "17.05.2024 10:00", {2024, 5, 17, 9, 10}, {}, {"09:10"}},
+        {"asleep overnight",
+         "16.05.2024 23:58",
+         {2024, 5, 17, 9, 10},
+         {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09"},
+         {"09:10"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        profile.values.clear();
+        if (c.lastCheck) {
+            profile.Set("Status", "Last due check", *c.lastCheck);
+        }
+        SetTasks({{"16.05.2024", "23:58", "23:58"},
+                  {"17.05.2024", "09:09", "09:09"},
+                  {"17.05.2024", "09:10", "09:10"},
+                  {"17.05.2024", "09:11", "09:11"},
+                  {"16.05.2024", "23:59", "23:59"},
+                  {"17.05.2024", "09:03", "09:03"},
+                  {"17.05.2024", "09:00", "09:00"}});
+        clock.now = c.now;
+        reminders.shown.clear();
+        DueTaskPass started{state, clock, reminders, reminders, profile};
+        started.CatchUp();
+        EXPECT_EQ(reminders.shown, c.atStart);
+        reminders.shown.clear();
+        started.Run();
+        started.Run();
+        EXPECT_EQ(reminders.shown, c.onTimer);
+        EXPECT_EQ(ReadString(profile, values::kLastDueCheck), "17.05.2024 09:10");
+    }
+}
+
+TEST_F(DueTaskPassTest, AClockJumpOrAHeldUpPassCatchesUpAtTheNextTick) {
+    SetTasks({{"17.05.2024", "15:31", "held up"}, {"17.05.2024", "18:00", "jumped over"}});
+    pass.Run();
+    clock.now = {2024, 5, 17, 19, 0};
+    pass.Run();
+    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"missed held up", "missed jumped over"}));
+    EXPECT_EQ(profile.writes.size(), 2u); // once for each minute a pass saw
+}
+
+// Five missed reminders, oldest first, then how many more; the current
+// minute's task after them, and none of them again.
+TEST_F(DueTaskPassTest, ALongAbsenceShowsFiveMissedRemindersThenACount) {
+    profile.Set("Status", "Last due check", "01.05.2024 00:00");
+    Tasks tasks{{"17.05.2024", "15:30", "now"}};
+    for (const char* day : {"09", "03", "07", "02", "08", "05", "04", "06"}) {
+        tasks.push_back({std::string(day) + ".05.2024", "12:00", day});
+    }
+    SetTasks(tasks);
+    DueTaskPass started{state, clock, reminders, reminders, profile};
+    started.CatchUp();
+    started.Run();
+    started.Run();
+    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"missed 02", "missed 03", "missed 04",
+                                                         "missed 05", "missed 06", "+3", "now"}));
+    EXPECT_EQ(FileTasks().size(), tasks.size()); // they stay on the Tasks page
+}
+
+TEST_F(DueTaskPassTest, LaterMovesTheTaskItWasShownFor) {
+    SetTasks({{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}});
+    reminders.answers = {ReminderReply{ReminderAnswer::Later, 30}};
+    // While "a" is open the list is reloaded with a task in front.
+    reminders.whileOpen = [this] {
+        clock.now = {2024, 5, 17, 15, 32};
+        ASSERT_TRUE(SaveTaskFile(state.m_taskFilePath, Tasks{{"01.01.2024", "10:00", "new"},
+                                                             {"17.05.2024", "15:30", "a"},
+                                                             {"17.05.2024", "15:30", "b"}}));
+        Reload();
+    };
+    pass.Run();
+    const Tasks moved{
+        {"01.01.2024", "10:00", "new"}, {"17.05.2024", "16:02", "a"}, {"17.05.2024", "15:30", "b"}};
+    EXPECT_EQ(FileTasks(), moved);
+    EXPECT_EQ(reminders.viewUpdates, 1);
+    clock.now = {2024, 5, 17, 16, 2};
+    pass.Run();
+    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "a"}));
 }
 
 } // namespace
