@@ -1,0 +1,105 @@
+// Reminders in the running program, on a clock the test moves.
+#include "QtProfile.h"
+#include "app/CQuillboxApp.h"
+#include "app/Clock.h"
+#include "frame/CMainFrame.h"
+#include "frame/FrameParts.h"
+#include "frame/FrameTimerIds.h"
+#include "support/ModalScript.h"
+#include "support/PageDriver.h"
+#include "support/RunFolder.h"
+#include "views/CPageView.h"
+#include "views/CQuillboxView.h"
+
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+using quill::test::ClickButton;
+using quill::test::ModalScript;
+using quill::test::RunFolder;
+using quill::test::WaitUntil;
+
+struct TestClock : quill::Clock {
+    quill::DateTime Now() const override { return now; }
+    quill::DateTime now{2026, 12, 6, 9, 5};
+};
+
+class ReminderGuiTest : public ::testing::Test {
+protected:
+    void Start(const QByteArray& tasks) {
+        run.CopyShippedData();
+        run.Write(QStringLiteral("Data/qmtasks.qbx"), tasks);
+        ASSERT_TRUE(app.InitInstance());
+        frame = app.GetMainFrame();
+        // Before the event loop runs the start-up catch-up.
+        frame->Parts()->timers.UseClock(clock);
+    }
+
+    RunFolder run;
+    TestClock clock;
+    CQuillboxApp app;
+    CMainFrame* frame = nullptr;
+};
+
+TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
+    QtProfile profile;
+    profile.WriteString("Status", "Last due check", "06.12.2026 09:00");
+    profile.Flush();
+    Start("06.12.2026|09:03|Call the bank\r\n06.12.2026|08:00|before\r\n");
+
+    QString missed;
+    ModalScript script;
+    script.Then("taskReminderDlg", [&](QWidget& modal) {
+        missed = modal.findChild<QLabel*>(QStringLiteral("missed"))->text();
+        auto* comment = modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"));
+        EXPECT_EQ(comment->toPlainText(), "Call the bank");
+        // Readable and copyable, not greyed out.
+        EXPECT_TRUE(comment->isEnabled() && comment->isReadOnly());
+        EXPECT_TRUE(comment->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        EXPECT_TRUE(modal.findChild<QDateTimeEdit*>(QStringLiteral("dueDate"))->isEnabled());
+        clock.now = {2026, 12, 6, 9, 6};
+        ClickButton(modal, "later"); // a plain click: ten minutes
+    });
+    ASSERT_TRUE(WaitUntil([&] { return script.Done(); }));
+    EXPECT_EQ(missed, "Missed: 06.12.2026 09:03");
+    EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")),
+              "06.12.2026|09:16|Call the bank\r\n06.12.2026|08:00|before\r\n");
+
+    frame->m_pTabView->setCurrentIndex(2);
+    auto* view = qobject_cast<CPageView*>(frame->m_pTabView->widget(2));
+    EXPECT_TRUE(WaitUntil([&] {
+        return view->Browser() && quill::test::PageHtml(*view->Browser()).contains("09:16");
+    }));
+}
+
+// The first reminder stays open while the next minute's task falls due.
+TEST_F(ReminderGuiTest, TheNextMinutesTaskIsRemindedWhileTheFirstReminderIsOpen) {
+    Start("06.12.2026|09:05|first\r\n06.12.2026|09:06|second\r\n");
+    frame->Parts()->timers.StartTimer(quill::kTaskTimerId, 50); // a tick every 50 ms
+
+    QStringList shown;
+    auto commentOf = [](QWidget& modal) {
+        return modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
+    };
+    ModalScript script;
+    script.Then("taskReminderDlg", [&](QWidget& first) {
+        shown << commentOf(first);
+        clock.now = {2026, 12, 6, 9, 6};
+        script.Then(
+            "taskReminderDlg",
+            [&](QWidget& second) {
+                shown << commentOf(second);
+                ClickButton(second, "ok");
+                script.Then("taskReminderDlg", [](QWidget& again) { ClickButton(again, "ok"); });
+            },
+            &first);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return script.Done(); }));
+    EXPECT_EQ(shown, (QStringList{"first", "second"}));
+}
+
+} // namespace
