@@ -143,27 +143,12 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
 
-TEST_F(DueTaskPassTest, AShortenedListIsNeitherSkippedNorVisitedTwice) {
-    SetTasks({{"17.05.2024", "15:30", "a"},
-              {"17.05.2024", "15:30", "b"},
-              {"17.05.2024", "15:30", "c"},
-              {"17.05.2024", "15:30", "d"}});
-    reminders.answers = {ReminderReply{}, ReminderReply{ReminderAnswer::Delete}};
-    int opened = 0;
-    std::function<void()> arm = [&] {
-        if (++opened == 2) {
-            state.m_tasks.erase(state.m_tasks.begin()); // "a" goes while "b" is open
-            SaveTaskFile(state.m_taskFilePath, state.m_tasks);
-        }
-        reminders.whileOpen = arm;
-    };
-    reminders.whileOpen = arm;
+TEST_F(DueTaskPassTest, ATaskDeletedWhileAnEarlierReminderIsOpenDoesNotComeUp) {
+    SetTasks(
+        {{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}, {"17.05.2024", "15:30", "c"}});
+    reminders.whileOpen = [this] { state.m_tasks.erase(state.m_tasks.begin() + 1); };
     pass.Run();
-
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "c", "d"}));
-    const Tasks rest{{"17.05.2024", "15:30", "c", true}, {"17.05.2024", "15:30", "d", true}};
-    EXPECT_EQ(state.m_tasks, rest);
-    EXPECT_EQ(FileTasks(), (Tasks{{"17.05.2024", "15:30", "c"}, {"17.05.2024", "15:30", "d"}}));
+    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "c"}));
 }
 
 TEST_F(DueTaskPassTest, AReloadInTheSameMinuteDoesNotBringAReminderBack) {
