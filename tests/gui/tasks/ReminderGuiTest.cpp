@@ -5,12 +5,16 @@
 #include "frame/CMainFrame.h"
 #include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
+#include "support/DesktopActivation.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CPageView.h"
 #include "views/CQuillboxView.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -105,4 +109,63 @@ TEST_F(ReminderGuiTest, TheNextMinutesTaskIsRemindedWhileTheFirstReminderIsOpen)
     EXPECT_EQ(shown, (QStringList{"first", "second"}));
 }
 
+// The desktop's notification service, as far as the reminder uses it.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString&, const QString& body,
+                const QStringList&, const QVariantMap&, int) {
+        bodies << body;
+        return 7;
+    }
+    void CloseNotification(uint id) { closed << id; }
+
+public:
+    void Click() {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+        signal << 7u << QStringLiteral("default");
+        QDBusConnection::sessionBus().send(signal);
+    }
+    QStringList bodies;
+    QList<uint> closed;
+};
+
+TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    FakeNotifications service;
+    if (!bus.registerObject("/org/freedesktop/Notifications", &service,
+                            QDBusConnection::ExportAllSlots) ||
+        !bus.registerService("org.freedesktop.Notifications")) {
+        GTEST_SKIP() << "needs a D-Bus session bus without a notification service";
+    }
+    if (!quill::test::DesktopActivation::Available()) {
+        GTEST_SKIP() << "needs an X11 desktop with xdotool and xmessage";
+    }
+    Start("06.12.2026|09:05|Water the plants\r\n");
+    frame->hide();
+
+    bool raised = false;
+    quill::test::DesktopActivation desktop;
+    ModalScript script;
+    script.Then("taskReminderDlg", [&](QWidget& modal) {
+        EXPECT_EQ(service.bodies, QStringList{"Water the plants"});
+        // The user is busy in another program when the notification is clicked.
+        if (!desktop.ActivateOther() || !WaitUntil([&] { return !modal.isActiveWindow(); })) {
+            ADD_FAILURE() << "the reminder could not be put in the background";
+        }
+        service.Click();
+        raised = WaitUntil([&] { return modal.isActiveWindow(); }, 5000);
+        ClickButton(modal, "ok");
+    });
+    frame->Parts()->timers.OnTimer(quill::kTaskTimerId);
+    EXPECT_TRUE(raised);
+    WaitUntil([&] { return !service.closed.isEmpty(); }, 5000);
+    EXPECT_EQ(service.closed, QList<uint>{7});
+    bus.unregisterService("org.freedesktop.Notifications");
+}
+
 } // namespace
+
+#include "ReminderGuiTest.moc"
