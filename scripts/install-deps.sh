@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   libxcb1-dev
-  xvfb xauth openbox trayer xdotool x11-utils
+  xvfb xauth openbox trayer xdotool x11-utils dbus-daemon
   fonts-liberation fonts-dejavu-core
   nodejs
 )

@@ -15,5 +15,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== all tests"
 "$root/scripts/build.sh" "$root/build" -DQUILLMARK_WERROR=ON
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# A session bus of its own, for the desktop-notification test.
+xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
     "$root/scripts/with-desktop.sh" ctest --test-dir "$root/build" --output-on-failure --timeout 300
