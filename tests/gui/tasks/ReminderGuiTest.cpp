@@ -18,6 +18,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -100,13 +101,17 @@ TEST_F(ReminderGuiTest, TheNextMinutesTaskIsRemindedWhileTheFirstReminderIsOpen)
             "taskReminderDlg",
             [&](QWidget& second) {
                 shown << commentOf(second);
-                ClickButton(second, "ok");
-                script.Then("taskReminderDlg", [](QWidget& again) { ClickButton(again, "ok"); });
+                QTest::keyClick(&second, Qt::Key_Return);
+                script.Then("taskReminderDlg",
+                            [](QWidget& again) { QTest::keyClick(&again, Qt::Key_Escape); });
             },
             &first);
     });
     ASSERT_TRUE(WaitUntil([&] { return script.Done(); }));
     EXPECT_EQ(shown, (QStringList{"first", "second"}));
+    // Enter meant OK and Escape closed without a change.
+    EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")),
+              "06.12.2026|09:05|first\r\n06.12.2026|09:06|second\r\n");
 }
 
 // The desktop's notification service, as far as the reminder uses it.
