@@ -33,9 +33,10 @@ quill::ReminderReply QtReminderDialog::ShowReminder(const quill::DateTime& due,
 }
 
 void QtReminderDialog::ShowMoreMissed(std::size_t count) {
-    ShowInformation(nullptr, count == 1 ? QObject::tr("1 more missed task is on the Tasks page.")
-                                        : QObject::tr("%1 more missed tasks are on the Tasks page.")
-                                              .arg(static_cast<qulonglong>(count)));
+    ShowInformation(&m_frame, count == 1
+                                  ? QObject::tr("1 more missed task is on the Tasks page.")
+                                  : QObject::tr("%1 more missed tasks are on the Tasks page.")
+                                        .arg(static_cast<qulonglong>(count)));
 }
 
 void QtReminderDialog::ReportTaskFileNotSaved(const std::string& path) {
