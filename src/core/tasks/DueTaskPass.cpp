@@ -3,18 +3,11 @@
 #include "app/Clock.h"
 #include "frame/AllViews.h"
 #include "frame/MainFrameState.h"
-#include "pages/RecordLookup.h"
 #include "tasks/ReminderDialog.h"
 #include "tasks/TaskFile.h"
 #include "tasks/TaskPostpone.h"
 
 namespace quill {
-
-namespace {
-bool SameTexts(const TaskRecord& a, const TaskRecord& b) {
-    return a.m_date == b.m_date && a.m_time == b.m_time && a.m_comment == b.m_comment;
-}
-} // namespace
 
 DueTaskPass::DueTaskPass(MainFrameState& state, const Clock& clock, ReminderDialog& dialog,
                          AllViews& views, Profile& profile)
@@ -55,7 +48,7 @@ void DueTaskPass::Pass(bool withNow) {
 void DueTaskPass::Show(const PendingReminder& pending) {
     auto& tasks = m_state.m_tasks;
     // Deleted or changed while an earlier reminder was open: nothing left to remind of.
-    if (!FindRecordAgain(tasks, -1, pending.task, SameTexts)) {
+    if (!FindTaskByTexts(tasks, pending.task)) {
         return;
     }
     const ReminderReply reply =
@@ -70,7 +63,7 @@ void DueTaskPass::Show(const PendingReminder& pending) {
         }
         return;
     }
-    if (auto at = FindRecordAgain(tasks, -1, pending.task, SameTexts)) {
+    if (auto at = FindTaskByTexts(tasks, pending.task)) {
         tasks.erase(tasks.begin() + static_cast<long>(*at));
         Save();
     }

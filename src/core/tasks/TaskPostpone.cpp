@@ -1,16 +1,12 @@
 #include "tasks/TaskPostpone.h"
 
-#include "pages/RecordLookup.h"
+#include <algorithm>
 
 namespace quill {
 
 namespace {
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-bool SameTexts(const TaskRecord& a, const TaskRecord& b) {
-    return a.m_date == b.m_date && a.m_time == b.m_time && a.m_comment == b.m_comment;
 }
 
 int DaysInMonth(int year, int month) {
@@ -41,8 +37,21 @@ DateTime AddMinutes(const DateTime& start, int minutes) {
     return result;
 }
 
+std::optional<std::size_t> FindTaskByTexts(const std::vector<TaskRecord>& tasks,
+                                           const TaskRecord& shown) {
+    // A task is known by its texts: a reminder shown meanwhile does not make it another task.
+    const auto it = std::find_if(tasks.begin(), tasks.end(), [&shown](const TaskRecord& task) {
+        return task.m_date == shown.m_date && task.m_time == shown.m_time &&
+               task.m_comment == shown.m_comment;
+    });
+    if (it == tasks.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(it - tasks.begin());
+}
+
 bool PostponeTask(std::vector<TaskRecord>& tasks, const TaskRecord& shown, const DateTime& newDue) {
-    auto index = FindRecordAgain(tasks, -1, shown, SameTexts);
+    auto index = FindTaskByTexts(tasks, shown);
     if (!index) {
         return false;
     }

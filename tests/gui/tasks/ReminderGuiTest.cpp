@@ -1,10 +1,9 @@
 // Reminders in the running program, on a clock the test moves.
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
-#include "app/Clock.h"
 #include "frame/CMainFrame.h"
-#include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
+#include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
@@ -42,8 +41,9 @@ protected:
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
         // Before the event loop runs the start-up catch-up.
-        frame->Parts()->timers.UseClock(clock);
+        Timers().UseClock(clock);
     }
+    FrameTimers& Timers() { return *frame->findChild<FrameTimers*>(); }
 
     RunFolder run;
     TestClock clock;
@@ -75,8 +75,9 @@ TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")),
               "06.12.2026|09:16|Call the bank\r\n06.12.2026|08:00|before\r\n");
 
-    frame->m_pTabView->setCurrentIndex(2);
-    auto* view = qobject_cast<CPageView*>(frame->m_pTabView->widget(2));
+    auto* tabs = frame->findChild<CQuillboxView*>();
+    tabs->setCurrentIndex(2);
+    auto* view = qobject_cast<CPageView*>(tabs->widget(2));
     EXPECT_TRUE(WaitUntil([&] {
         return view->Browser() && quill::test::PageHtml(*view->Browser()).contains("09:16");
     }));
@@ -85,7 +86,7 @@ TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
 // The first reminder stays open while the next minute's task falls due.
 TEST_F(ReminderGuiTest, TheNextMinutesTaskIsRemindedWhileTheFirstReminderIsOpen) {
     Start("06.12.2026|09:05|first\r\n06.12.2026|09:06|second\r\n");
-    frame->Parts()->timers.StartTimer(quill::kTaskTimerId, 50); // a tick every 50 ms
+    Timers().StartTimer(quill::kTaskTimerId, 50); // a tick every 50 ms
 
     QStringList shown;
     auto commentOf = [](QWidget& modal) {
@@ -164,7 +165,7 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
         raised = WaitUntil([&] { return modal.isActiveWindow(); }, 5000);
         ClickButton(modal, "ok");
     });
-    frame->Parts()->timers.OnTimer(quill::kTaskTimerId);
+    Timers().OnTimer(quill::kTaskTimerId);
     EXPECT_TRUE(raised);
     WaitUntil([&] { return !service.closed.isEmpty(); }, 5000);
     EXPECT_EQ(service.closed, QList<uint>{7});
