@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/CConfirmDeleteDlg.h"
-#include "settings/SettingsChoice.h"
+#include "commands/DeleteAll.h"
 
 class CDeleteAllLinksDlg : public CConfirmDeleteDlg, public quill::YesNoQuestion {
     Q_OBJECT

@@ -1,6 +1,5 @@
-#include "links/LinkHandover.h"
+#include "commands/LinkHandover.h"
 
-#include "frame/MainFrameState.h"
 #include "links/LinkFile.h"
 
 namespace quill {
@@ -16,17 +15,15 @@ std::string ExtractHandoverAddress(std::string_view markup) {
     return std::string(markup.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-HandoverOutcome HandOverLink(MainFrameState& state, AddLinkPrompt& prompt) {
-    state.m_newLinkHref = ExtractHandoverAddress(state.m_newLinkHref);
-    LinkRecord link{state.m_newLinkHref, state.m_newLinkText};
-    HandoverOutcome outcome;
+bool HandOverLink(ListStore& store, AddLinkPrompt& prompt, std::string_view hrefMarkup,
+                  std::string text) {
+    LinkRecord link{ExtractHandoverAddress(hrefMarkup), std::move(text)};
     if (!prompt.Ask(link)) {
-        return outcome;
+        return false;
     }
-    state.m_links.push_back(SanitizeLinkForStorage(std::move(link)));
-    outcome.appended = true;
-    outcome.saved = SaveLinkFile(state.m_linkFilePath, state.m_links);
-    return outcome;
+    store.Links().push_back(SanitizeLinkForStorage(std::move(link)));
+    store.SaveLinks();
+    return true;
 }
 
 } // namespace quill

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "tasks/TaskDateTime.h"
-#include "tasks/TaskRecord.h"
+#include "lists/AllViews.h"
+#include "lists/ListStore.h"
+#include "tasks/Clock.h"
+#include "tasks/ReminderDialog.h"
 
 #include <cstddef>
 #include <optional>
 
 namespace quill {
-
-struct MainFrameState;
-class Clock;
-class ReminderDialog;
-class AllViews;
 
 // The reminder duty of the task timer: shows each task due in the current
 // minute once, and deletes it from the list and the task file on request.
@@ -24,7 +21,7 @@ class AllViews;
 // this minute does not come back.
 class DueTaskPass {
 public:
-    DueTaskPass(MainFrameState& state, const Clock& clock, ReminderDialog& dialog, AllViews& views);
+    DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog, AllViews& views);
 
     // One tick of the task timer. A tick that comes while a reminder of this
     // pass is open only asks for one more pass, run when that reminder closes,
@@ -36,7 +33,7 @@ private:
     std::optional<std::size_t> NextToRemind(const DateTime& now) const;
     void Delete(std::size_t shownAt, const TaskRecord& shown);
 
-    MainFrameState& m_state;
+    ListStore& m_store;
     const Clock& m_clock;
     ReminderDialog& m_dialog;
     AllViews& m_views;

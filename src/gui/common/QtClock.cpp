@@ -1,4 +1,4 @@
-#include "app/QtClock.h"
+#include "common/QtClock.h"
 
 quill::DateTime QtClock::Now() const {
     return ToDateTime(QDateTime::currentDateTime());

@@ -1,7 +1,4 @@
-#include "frame/Transparency.h"
-
-#include "frame/MainFrameState.h"
-#include "frame/WindowAlpha.h"
+#include "settings/Transparency.h"
 
 #include <array>
 
@@ -51,25 +48,20 @@ bool IsLevelCommandChecked(int commandId, int currentCode) {
     return code && *code == currentCode;
 }
 
-bool ApplyLevelCommand(MainFrameState& state, int commandId) {
-    auto code = LevelCodeForCommand(commandId);
-    if (!code) {
-        return false;
+int TransparencyRadioForLevel(int level) {
+    for (std::size_t radio = 0; radio < kLevelCommands.size(); ++radio) {
+        if (kLevelCommands[radio].code == level) {
+            return static_cast<int>(radio);
+        }
     }
-    state.m_transparency = *code;
-    return true;
+    return kNoTransparencyRadio;
 }
 
-void MakeOpaque(const MainFrameState& state, WindowAlpha& window) {
-    if (state.m_bLayered) {
-        window.SetAlpha(255);
+std::optional<int> LevelForTransparencyRadio(int radio) {
+    if (radio < 0 || radio >= static_cast<int>(kLevelCommands.size())) {
+        return std::nullopt;
     }
-}
-
-void MakeTranslucent(const MainFrameState& state, WindowAlpha& window) {
-    if (state.m_bLayered) {
-        window.SetAlpha(AlphaForLevel(state.m_transparency));
-    }
+    return kLevelCommands[static_cast<std::size_t>(radio)].code;
 }
 
 } // namespace quill

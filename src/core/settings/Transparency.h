@@ -7,9 +7,6 @@
 
 namespace quill {
 
-struct MainFrameState;
-class WindowAlpha;
-
 inline constexpr int kOpaqueLevel = 1;
 inline constexpr int kDefaultLevel = 80;
 
@@ -21,7 +18,8 @@ std::uint8_t AlphaForLevel(int code);
 // it is read as the default level.
 int SanitizeStoredLevel(int code);
 
-// One item of the level menus (tray submenu and toolbar drop-down).
+// One level as the menus (tray submenu, toolbar drop-down) and the settings
+// dialog's radios offer it; the radios follow the menu order.
 struct LevelCommand {
     int id;
     std::string_view item;
@@ -45,12 +43,11 @@ std::optional<int> LevelCodeForCommand(int commandId);
 // A code that no item stores leaves every item unchecked.
 bool IsLevelCommandChecked(int commandId, int currentCode);
 
-// Stores the command's code as the level; the alpha follows on the next
-// MakeTranslucent. Returns false for a command that is no level command.
-bool ApplyLevelCommand(MainFrameState& state, int commandId);
-
-// Both do nothing where translucency is not available (m_bLayered false).
-void MakeOpaque(const MainFrameState& state, WindowAlpha& window);
-void MakeTranslucent(const MainFrameState& state, WindowAlpha& window);
+// The settings dialog's radios are the levels in menu order (index 0 to 4).
+inline constexpr int kNoTransparencyRadio = -1;
+// The radio for a stored level; kNoTransparencyRadio for a level not offered.
+int TransparencyRadioForLevel(int level);
+// The level for a radio; nothing for kNoTransparencyRadio or an unknown index.
+std::optional<int> LevelForTransparencyRadio(int radio);
 
 } // namespace quill

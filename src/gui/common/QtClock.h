@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "tasks/Clock.h"
 
 #include <QDateTime>
 

@@ -1,24 +1,12 @@
-#include "tasks/DueTaskPass.h"
-
-#include "app/Clock.h"
-#include "frame/AllViews.h"
-#include "frame/MainFrameState.h"
-#include "tasks/ReminderDialog.h"
-#include "tasks/TaskFile.h"
+#include "commands/DueTaskPass.h"
 
 #include <algorithm>
 
 namespace quill {
 
-namespace {
-bool SameTexts(const TaskRecord& a, const TaskRecord& b) {
-    return a.m_date == b.m_date && a.m_time == b.m_time && a.m_comment == b.m_comment;
-}
-} // namespace
-
-DueTaskPass::DueTaskPass(MainFrameState& state, const Clock& clock, ReminderDialog& dialog,
+DueTaskPass::DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog,
                          AllViews& views)
-    : m_state(state), m_clock(clock), m_dialog(dialog), m_views(views) {}
+    : m_store(store), m_clock(clock), m_dialog(dialog), m_views(views) {}
 
 void DueTaskPass::Run() {
     if (m_running) {
@@ -35,7 +23,7 @@ void DueTaskPass::Run() {
 
 void DueTaskPass::RunOnce(const DateTime& now) {
     while (auto index = NextToRemind(now)) {
-        TaskRecord& task = m_state.m_tasks[*index];
+        TaskRecord& task = m_store.Tasks()[*index];
         task.reminded = true;
         // Copied: the record may be gone or moved when the dialog closes.
         const TaskRecord shown = task;
@@ -47,7 +35,7 @@ void DueTaskPass::RunOnce(const DateTime& now) {
 
 // The first task, in list order, due in this minute and not yet reminded.
 std::optional<std::size_t> DueTaskPass::NextToRemind(const DateTime& now) const {
-    const auto& tasks = m_state.m_tasks;
+    const auto& tasks = m_store.Tasks();
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         if (tasks[i].reminded) {
             continue;
@@ -61,21 +49,19 @@ std::optional<std::size_t> DueTaskPass::NextToRemind(const DateTime& now) const 
 }
 
 void DueTaskPass::Delete(std::size_t shownAt, const TaskRecord& shown) {
-    auto& tasks = m_state.m_tasks;
+    auto& tasks = m_store.Tasks();
     std::size_t index = shownAt;
-    if (index >= tasks.size() || !SameTexts(tasks[index], shown)) {
+    if (index >= tasks.size() || !SameTask(tasks[index], shown)) {
         auto it = std::find_if(tasks.begin(), tasks.end(),
-                               [&shown](const TaskRecord& task) { return SameTexts(task, shown); });
+                               [&shown](const TaskRecord& task) { return SameTask(task, shown); });
         if (it == tasks.end()) {
             return; // already gone
         }
         index = static_cast<std::size_t>(it - tasks.begin());
     }
     tasks.erase(tasks.begin() + static_cast<long>(index));
-    if (!SaveTaskFile(m_state.m_taskFilePath, tasks)) {
-        // The task stays out of the list; the next reload brings it back.
-        m_dialog.ReportTaskFileNotSaved(m_state.m_taskFilePath);
-    }
+    // Unsaved, the task stays out of the list; the next reload brings it back.
+    m_store.SaveTasks();
     m_views.UpdateAllViews();
 }
 
