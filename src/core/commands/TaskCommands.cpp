@@ -50,8 +50,8 @@ bool RunTaskCommand(std::string_view text, ListStore& store, TaskDialogs& dialog
                     return std::nullopt;
                 }
                 std::optional<DateTime> when = ParseTaskDateTime(task->m_date, task->m_time);
-                return made(dialogs.AskEditedTask(TaskDraft{when.value_or(clock.Now()),
-                                                            task->m_comment}));
+                return made(
+                    dialogs.AskEditedTask(TaskDraft{when.value_or(clock.Now()), task->m_comment}));
             },
             SameTask, save);
         break;

@@ -1,16 +1,15 @@
 #include "frame/FrameTimerDuties.h"
 
+#include "commands/DueTaskPass.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/WindowAlpha.h"
-#include "commands/DueTaskPass.h"
 #include "integration/NewLinkPickup.h"
 
 namespace quill {
 
-FrameTimerDuties::FrameTimerDuties(const FrameSettings& settings, bool layered,
-                                   WindowAlpha& window, FrameWindowProbe& probe,
-                                   DueTaskPass& duePass)
+FrameTimerDuties::FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
+                                   FrameWindowProbe& probe, DueTaskPass& duePass)
     : m_settings(settings), m_layered(layered), m_window(window), m_probe(probe),
       m_duePass(duePass) {}
 

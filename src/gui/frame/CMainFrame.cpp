@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 
+#include "QtProfile.h"
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/CommandTable.h"
@@ -7,7 +8,6 @@
 #include "integration/CNewLinkPickup.h"
 #include "integration/QtAddLinkPrompt.h"
 #include "settings/CSettingsDlg.h"
-#include "QtProfile.h"
 #include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"

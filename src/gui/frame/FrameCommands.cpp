@@ -62,7 +62,8 @@ void FrameCommands::AddShortcuts() {
     using namespace quill;
     const std::map<int, QList<QKeySequence>> keys{
         {kNewDocumentCommand, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {kCutCommand, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {kCutCommand,
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
         {kCopyCommand,
          {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
         {kPasteCommand,

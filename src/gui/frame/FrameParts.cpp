@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document,
-                       quill::FrameSettings& settings, quill::Profile& profile)
+FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::FrameSettings& settings,
+                       quill::Profile& profile)
     : transparency(window, settings),
       commands(window, settings, document, transparency.Available()),
       toolBar(window, commands, profile), timers(window, document, settings, transparency),

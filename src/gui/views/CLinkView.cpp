@@ -1,11 +1,11 @@
 #include "views/CLinkView.h"
 
-#include "common/QtClock.h"
 #include "commands/LinkCommands.h"
+#include "common/QtClock.h"
 #include "links/QtLinkDialogs.h"
-#include "views/CQuillboxDoc.h"
 #include "pages/LinksPage.h"
 #include "tasks/QtTaskDialogs.h"
+#include "views/CQuillboxDoc.h"
 
 CLinkView::CLinkView(CQuillboxDoc& document)
     : CPageView(document, QStringLiteral("links"), tr("Links")) {

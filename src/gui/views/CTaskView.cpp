@@ -1,10 +1,10 @@
 #include "views/CTaskView.h"
 
+#include "commands/TaskCommands.h"
 #include "common/QtClock.h"
-#include "views/CQuillboxDoc.h"
 #include "pages/TasksPage.h"
 #include "tasks/QtTaskDialogs.h"
-#include "commands/TaskCommands.h"
+#include "views/CQuillboxDoc.h"
 
 CTaskView::CTaskView(CQuillboxDoc& document)
     : CPageView(document, QStringLiteral("tasks"), tr("Tasks")) {

@@ -1,10 +1,6 @@
-#include "tasks/DueTaskPass.h"
+#include "commands/DueTaskPass.h"
 
-#include "app/Clock.h"
-#include "frame/AllViews.h"
-#include "frame/MainFrameState.h"
-#include "support/TempFolder.h"
-#include "tasks/ReminderDialog.h"
+#include "support/StoreFolder.h"
 #include "tasks/TaskFile.h"
 
 #include <deque>
@@ -16,11 +12,6 @@ namespace quill {
 namespace {
 
 using Tasks = std::vector<TaskRecord>;
-
-struct FakeClock : Clock {
-    DateTime Now() const override { return now; }
-    DateTime now{2024, 5, 17, 15, 30};
-};
 
 // Answers each reminder from a script; runs an action while a dialog is "open".
 struct FakeReminders : ReminderDialog, AllViews {
@@ -38,48 +29,41 @@ struct FakeReminders : ReminderDialog, AllViews {
         answers.pop_front();
         return answer;
     }
-    void ReportTaskFileNotSaved(const std::string& path) override { notSaved.push_back(path); }
     void UpdateAllViews() override { ++viewUpdates; }
 
     std::vector<std::string> shown;
     std::vector<DateTime> dues;
     std::deque<ReminderAnswer> answers;
     std::function<void()> whileOpen;
-    std::vector<std::string> notSaved;
     int viewUpdates = 0;
 };
 
 class DueTaskPassTest : public ::testing::Test {
 protected:
-    DueTaskPassTest() {
-        state.m_taskFilePath = folder.File("qmtasks.qbx");
-        state.m_linkFilePath = folder.File("qmlinks.qbx");
-    }
-
     void SetTasks(Tasks tasks) {
-        state.m_tasks = std::move(tasks);
-        ASSERT_TRUE(SaveTaskFile(state.m_taskFilePath, state.m_tasks));
+        data.store.Tasks() = std::move(tasks);
+        ASSERT_TRUE(data.store.SaveTasks());
     }
     Tasks FileTasks() const {
         Tasks tasks;
-        LoadTaskFile(state.m_taskFilePath, tasks);
+        LoadTaskFile(data.store.TaskFilePath(), tasks);
         return tasks;
     }
     // What an activation does: both lists read again, reminders of unchanged tasks kept.
-    void Reload() { ReloadLists(state); }
+    void Reload() { data.store.Reload(); }
+    Tasks& List() { return data.store.Tasks(); }
 
-    test::TempFolder folder;
-    MainFrameState state;
-    FakeClock clock;
+    test::StoreFolder data;
+    test::FixedClock clock{DateTime{2024, 5, 17, 15, 30}};
     FakeReminders reminders;
-    DueTaskPass pass{state, clock, reminders, reminders};
+    DueTaskPass pass{data.store, clock, reminders, reminders};
 };
 
 TEST_F(DueTaskPassTest, ATaskIsDueInItsMinuteOnly) {
     SetTasks({{"17.05.2024", "15:30", "bank"}});
     for (DateTime now : {DateTime{2024, 5, 17, 9, 30}, DateTime{2024, 5, 17, 16, 30},
                          DateTime{2024, 5, 17, 15, 29}, DateTime{2024, 5, 18, 15, 30},
-                         DateTime{2023, 5, 17, 15, 30}}) {
+                         DateTime{2024, 6, 17, 15, 30}, DateTime{2023, 5, 17, 15, 30}}) {
         clock.now = now;
         pass.Run();
     }
@@ -90,7 +74,7 @@ TEST_F(DueTaskPassTest, ATaskIsDueInItsMinuteOnly) {
     pass.Run(); // the second pass of the same minute
     EXPECT_EQ(reminders.shown, std::vector<std::string>{"bank"});
     EXPECT_EQ(reminders.dues.at(0), (DateTime{2024, 5, 17, 15, 30}));
-    EXPECT_TRUE(state.m_tasks[0].reminded);
+    EXPECT_TRUE(List()[0].reminded);
     EXPECT_EQ(reminders.viewUpdates, 0);
 }
 
@@ -107,7 +91,7 @@ TEST_F(DueTaskPassTest, TasksOfOneMinuteComeInListOrderEachInItsOwnDialog) {
               {"17.05.2024", "15:30", "first"}});
     pass.Run();
     EXPECT_EQ(reminders.shown, (std::vector<std::string>{"first", "second", "first"}));
-    EXPECT_FALSE(state.m_tasks[1].reminded);
+    EXPECT_FALSE(List()[1].reminded);
 }
 
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {
@@ -115,9 +99,9 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
         {{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}, {"17.05.2024", "15:30", "c"}});
     // While "a" is open another program drops "a", and the activation reloads.
     reminders.whileOpen = [this] {
-        ASSERT_TRUE(SaveTaskFile(state.m_taskFilePath, Tasks{{"01.01.2024", "10:00", "new"},
-                                                             {"17.05.2024", "15:30", "b"},
-                                                             {"17.05.2024", "15:30", "c"}}));
+        ASSERT_TRUE(SaveTaskFile(data.store.TaskFilePath(), Tasks{{"01.01.2024", "10:00", "new"},
+                                                                  {"17.05.2024", "15:30", "b"},
+                                                                  {"17.05.2024", "15:30", "c"}}));
         Reload();
     };
     reminders.answers = {ReminderAnswer::Delete, ReminderAnswer::Delete, ReminderAnswer::Ok};
@@ -126,7 +110,7 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
     // "a" was gone: nothing deleted for it. "b" is deleted though it moved, "c" still comes.
     EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "c"}));
     const Tasks rest{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c", true}};
-    EXPECT_EQ(state.m_tasks, rest);
+    EXPECT_EQ(List(), rest);
     EXPECT_EQ(FileTasks(), (Tasks{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c"}}));
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
@@ -140,8 +124,8 @@ TEST_F(DueTaskPassTest, AShortenedListIsNeitherSkippedNorVisitedTwice) {
     int opened = 0;
     std::function<void()> arm = [&] {
         if (++opened == 2) {
-            state.m_tasks.erase(state.m_tasks.begin()); // "a" goes while "b" is open
-            SaveTaskFile(state.m_taskFilePath, state.m_tasks);
+            List().erase(List().begin()); // "a" goes while "b" is open
+            data.store.SaveTasks();
         }
         reminders.whileOpen = arm;
     };
@@ -150,7 +134,7 @@ TEST_F(DueTaskPassTest, AShortenedListIsNeitherSkippedNorVisitedTwice) {
 
     EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "c", "d"}));
     const Tasks rest{{"17.05.2024", "15:30", "c", true}, {"17.05.2024", "15:30", "d", true}};
-    EXPECT_EQ(state.m_tasks, rest);
+    EXPECT_EQ(List(), rest);
     EXPECT_EQ(FileTasks(), (Tasks{{"17.05.2024", "15:30", "c"}, {"17.05.2024", "15:30", "d"}}));
 }
 
@@ -162,7 +146,7 @@ TEST_F(DueTaskPassTest, AReloadInTheSameMinuteDoesNotBringAReminderBack) {
     Reload();
     pass.Run();
     EXPECT_EQ(reminders.shown.size(), 2u);
-    EXPECT_TRUE(state.m_tasks[0].reminded && state.m_tasks[1].reminded);
+    EXPECT_TRUE(List()[0].reminded && List()[1].reminded);
 }
 
 TEST_F(DueTaskPassTest, ATickWhileAReminderIsOpenWaitsAndThenLooksAtTheNewMinute) {
@@ -180,13 +164,13 @@ TEST_F(DueTaskPassTest, ATickWhileAReminderIsOpenWaitsAndThenLooksAtTheNewMinute
 
 TEST_F(DueTaskPassTest, AFailedSaveIsReportedAndTheTaskStaysOutOfTheList) {
     SetTasks({{"17.05.2024", "15:30", "due"}, {"01.01.2024", "10:00", "kept"}});
-    std::filesystem::remove(state.m_taskFilePath);
-    std::filesystem::create_directory(state.m_taskFilePath); // cannot be replaced now
+    std::filesystem::remove(data.store.TaskFilePath());
+    std::filesystem::create_directory(data.store.TaskFilePath()); // cannot be replaced now
     reminders.answers = {ReminderAnswer::Delete};
     pass.Run();
 
-    EXPECT_EQ(reminders.notSaved, std::vector<std::string>{state.m_taskFilePath});
-    EXPECT_EQ(state.m_tasks, (Tasks{{"01.01.2024", "10:00", "kept"}}));
+    EXPECT_EQ(data.unsaved, std::vector<std::string>{data.store.TaskFilePath()});
+    EXPECT_EQ(List(), (Tasks{{"01.01.2024", "10:00", "kept"}}));
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
 
