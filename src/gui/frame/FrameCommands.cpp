@@ -1,6 +1,6 @@
 #include "frame/FrameCommands.h"
 
-#include "app/CAboutDlg.h"
+#include "frame/CAboutDlg.h"
 #include "frame/CommandTable.h"
 #include "settings/FrameSettings.h"
 #include "settings/Transparency.h"

@@ -1,11 +1,12 @@
 // The program coming back to the front re-reads both data files; going to the
 // back stores the note. Real focus changes between real windows under X11.
+#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
-#include "QtProfile.h"
+#include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
@@ -25,9 +26,11 @@ namespace {
 
 using quill::test::ClickButton;
 using quill::test::DesktopActivation;
+using quill::test::FramePart;
 using quill::test::ModalScript;
 using quill::test::PageHtml;
 using quill::test::RunFolder;
+using quill::test::TabView;
 using quill::test::WaitUntil;
 
 class ActivationTest : public ::testing::Test {
@@ -50,8 +53,8 @@ protected:
 
     // Shows a page tab and returns its page once it holds text.
     QString ShownPage(int tab, const char* expected) {
-        frame->m_pTabView->setCurrentIndex(tab);
-        auto* view = qobject_cast<CPageView*>(frame->m_pTabView->widget(tab));
+        TabView(*frame).setCurrentIndex(tab);
+        auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(tab));
         QString html;
         WaitUntil([&] {
             html = view->Browser() ? PageHtml(*view->Browser()) : QString();
@@ -83,18 +86,18 @@ TEST_F(ActivationTest, NoteIsStoredOnDeactivationAndOutsideEditsReadOnActivation
     QSignalSpy redraws(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
     frame->findChild<CNotesView*>(QStringLiteral("notesView"))
         ->setPlainText(QStringLiteral("written before switching away"));
-    frame->State().m_links.push_back({"unsaved.org", "only in memory"});
+    app.GetDocument()->Store().Links().push_back({"unsaved.org", "only in memory"});
 
     SwitchAwayAndBack([&] {
         EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "written before switching away");
-        EXPECT_EQ(frame->State().m_links.size(), 2u);
+        EXPECT_EQ(app.GetDocument()->Store().Links().size(), 2u);
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "edited.org|from outside\r\nb.org|two\r\n");
         QFile::remove(run.File(QStringLiteral("Data/qmtasks.qbx")));
     });
 
-    ASSERT_EQ(frame->State().m_links.size(), 2u);
-    EXPECT_EQ(frame->State().m_links[0].m_address, "edited.org");
-    EXPECT_TRUE(frame->State().m_tasks.empty());
+    ASSERT_EQ(app.GetDocument()->Store().Links().size(), 2u);
+    EXPECT_EQ(app.GetDocument()->Store().Links()[0].m_address, "edited.org");
+    EXPECT_TRUE(app.GetDocument()->Store().Tasks().empty());
     EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")), "");
     EXPECT_GE(redraws.count(), 1);
@@ -132,7 +135,7 @@ protected:
                 ClickButton(modal, "ok");
             });
         }
-        frame->Parts()->timers.OnTimer(quill::kTaskTimerId);
+        FramePart<FrameTimers>(*frame).OnTimer(quill::kTaskTimerId);
         // The user clicks back into the window after the reminder has gone.
         desktop.Activate(*frame);
         WaitUntil([] { return false; }, 300);

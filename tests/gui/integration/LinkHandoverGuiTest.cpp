@@ -1,11 +1,12 @@
 // A link handed over by the real link host, as the browser starts it, reaches
 // the running program's "Add new link" dialog and its link file.
 
+#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
+#include "views/CQuillboxDoc.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -70,7 +71,7 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     }
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
-    ASSERT_FALSE(app.GetMainFrame()->State().m_bTrackMouse);
+    ASSERT_FALSE(app.GetMainFrame()->Settings().trackMouse);
 
     QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
@@ -89,7 +90,7 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].address, "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top");
     EXPECT_EQ(shown[0].comment, sent["text"].toString());
-    EXPECT_EQ(app.GetMainFrame()->State().m_links.size(), 2u);
+    EXPECT_EQ(app.GetDocument()->Store().Links().size(), 2u);
     EXPECT_EQ(app.GetProfile().ReadString("Status", "new_link"), "false");
 
     // Nothing more comes up: the link was taken once.

@@ -1,12 +1,13 @@
 // The settings dialog on a real frame, with the link host's manifests written
 // into the test's temporary home.
 
+#include "QtProfile.h"
 #include "app/QtProgramRunner.h"
 #include "frame/CMainFrame.h"
 #include "integration/HostManifestFiles.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
+#include "views/CQuillboxDoc.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +31,7 @@ struct SettingsFixture : ::testing::Test {
         quill::LinuxManifestFolders(qEnvironmentVariable("HOME").toStdString(),
                                     qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()),
         "/opt/quillmark/quillmark-link-host"};
+    CQuillboxDoc document;
     std::unique_ptr<CMainFrame> frame;
 
     void SetUp() override {
@@ -40,8 +42,8 @@ struct SettingsFixture : ::testing::Test {
         profile.WriteInt("Status", "Integrate", 1);
         profile.WriteInt("Status", "Track mouse", 0);
         frame = std::make_unique<CMainFrame>(
-            profile,
-            quill::FrameEnvironment{profile, runner, manifests, run.Path().toStdString(), {}});
+            profile, document,
+            quill::StartEnvironment{profile, runner, manifests, run.Path().toStdString(), {}});
     }
 
     std::size_t ManifestsWritten() const {
@@ -79,9 +81,9 @@ TEST_F(SettingsFixture, ShowsTheFrameAndSaveAppliesAtOnceRemovingAndWritingManif
         Child(dialog, "integrationCheck")->click();
         ClickButton(dialog, "saveButton");
     });
-    EXPECT_EQ(frame->State().m_transparency, 40);
-    EXPECT_TRUE(frame->State().m_bTrackMouse);
-    EXPECT_FALSE(frame->State().m_bIntegrate);
+    EXPECT_EQ(frame->Settings().transparency, 40);
+    EXPECT_TRUE(frame->Settings().trackMouse);
+    EXPECT_FALSE(frame->Settings().integrate);
     EXPECT_EQ(ManifestsWritten(), 0u);
 
     RunSettings([](QWidget& dialog) {
@@ -90,7 +92,7 @@ TEST_F(SettingsFixture, ShowsTheFrameAndSaveAppliesAtOnceRemovingAndWritingManif
         Child(dialog, "integrationCheck")->click();
         ClickButton(dialog, "saveButton");
     });
-    EXPECT_TRUE(frame->State().m_bIntegrate);
+    EXPECT_TRUE(frame->Settings().integrate);
     EXPECT_EQ(ManifestsWritten(), 3u);
     QFile manifest(QString::fromStdString(manifests.ManifestPaths()[0]));
     ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
@@ -110,9 +112,9 @@ TEST_F(SettingsFixture, CancelAndEscapeApplyNothing) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(&dialog, &escape);
     });
-    EXPECT_EQ(frame->State().m_transparency, 60);
-    EXPECT_FALSE(frame->State().m_bTrackMouse);
-    EXPECT_TRUE(frame->State().m_bIntegrate);
+    EXPECT_EQ(frame->Settings().transparency, 60);
+    EXPECT_FALSE(frame->Settings().trackMouse);
+    EXPECT_TRUE(frame->Settings().integrate);
     EXPECT_EQ(ManifestsWritten(), 3u);
 }
 
@@ -141,9 +143,9 @@ TEST_F(SettingsFixture, DeleteAllLinksYesActsAtOnceEvenWhenTheDialogIsCancelled)
     frame->OnSettings();
     EXPECT_TRUE(script.Done());
 
-    EXPECT_TRUE(frame->State().m_links.empty());
+    EXPECT_TRUE(document.Store().Links().empty());
     EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "");
-    EXPECT_EQ(frame->State().m_tasks.size(), 1u);
+    EXPECT_EQ(document.Store().Tasks().size(), 1u);
     EXPECT_EQ(run.Read("Data/qmtasks.qbx"), "01.02.2030|10:00|task\r\n");
 }
 

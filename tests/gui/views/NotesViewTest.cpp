@@ -1,7 +1,7 @@
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/ToolbarLayout.h"
+#include "frame/CommandTable.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
