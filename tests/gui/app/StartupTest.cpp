@@ -61,27 +61,6 @@ TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnFirstRunsOnly) {
     EXPECT_EQ(run.Read(QStringLiteral("runs.log")), "windows /s state.reg\nwindows /s state.reg\n");
 }
 
-TEST(Startup, EmptyProfileGivesDefaultsANormalExitStoresThemAndChangesAreReadBack) {
-    RunFolder run;
-    for (int start = 0; start < 2; ++start) {
-        CQuillboxApp app;
-        ASSERT_TRUE(app.InitInstance());
-        const quill::FrameSettings& settings = app.GetMainFrame()->Settings();
-        EXPECT_EQ(settings.firstRun, start == 0);
-        EXPECT_EQ(settings.transparency, start == 0 ? 80 : 20);
-        EXPECT_TRUE(settings.trackMouse);
-        app.GetMainFrame()->Action(quill::kLevel20Command)->trigger();
-        app.ExitInstance(0);
-    }
-    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmlinks.qbx"))));
-    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
-    QtProfile profile;
-    EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
-    EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 1);
-    EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
-    EXPECT_EQ(profile.ReadInt("Status", "Percent"), 20);
-}
-
 TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
     RunFolder run;
     CQuillboxApp app;

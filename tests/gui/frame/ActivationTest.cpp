@@ -41,15 +41,13 @@ protected:
         }
         run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "first.org|first\r\n");
-        run.Write(QStringLiteral("Data/qmtasks.qbx"), TasksFile());
+        run.Write(QStringLiteral("Data/qmtasks.qbx"), "01.01.2030|10:00|task one\r\n");
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
         ASSERT_TRUE(desktop.Activate(*frame));
         ASSERT_TRUE(
             WaitUntil([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }));
     }
-
-    virtual QByteArray TasksFile() const { return "01.01.2030|10:00|task one\r\n"; }
 
     // Shows a page tab and returns its page once it holds text.
     QString ShownPage(int tab, const char* expected) {
@@ -106,56 +104,6 @@ TEST_F(ActivationTest, NoteIsStoredOnDeactivationAndOutsideEditsReadOnActivation
     EXPECT_TRUE(links.contains(QLatin1String("b.org")));
     EXPECT_FALSE(links.contains(QLatin1String("first.org")));
     EXPECT_FALSE(ShownPage(2, "Add task").contains(QLatin1String("task one")));
-}
-
-// Two tasks: the first due in the current minute, the second an hour ago.
-class ReminderActivationTest : public ActivationTest {
-protected:
-    void SetUp() override {
-        // Keep clear of a minute's end so the first task stays due throughout.
-        WaitUntil([] { return QTime::currentTime().second() < 45; }, 16000);
-        m_now = QDateTime::currentDateTime();
-        ActivationTest::SetUp();
-    }
-
-    QByteArray Line(const QDateTime& at, const char* comment) const {
-        return at.toString(QStringLiteral("dd.MM.yyyy|HH:mm|")).toUtf8() + comment + "\r\n";
-    }
-    QByteArray TasksFile() const override {
-        return Line(m_now, "due now") + Line(m_now.addSecs(-3600), "an hour ago");
-    }
-
-    // Runs the reminder pass, closing each reminder with OK; returns their comments.
-    QStringList RemindersShown() {
-        QStringList shown;
-        ModalScript script;
-        for (int most = 0; most < 2; ++most) {
-            script.Then("taskReminderDlg", [&](QWidget& modal) {
-                shown << modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
-                ClickButton(modal, "ok");
-            });
-        }
-        FramePart<FrameTimers>(*frame).OnTimer(quill::kTaskTimerId);
-        // The user clicks back into the window after the reminder has gone.
-        desktop.Activate(*frame);
-        WaitUntil([] { return false; }, 300);
-        return shown;
-    }
-
-    QDateTime m_now;
-};
-
-TEST_F(ReminderActivationTest, AReminderShownThisMinuteStaysShownButAnEditedTaskComesUp) {
-    ASSERT_EQ(RemindersShown(), QStringList{QStringLiteral("due now")});
-
-    SwitchAwayAndBack([] {});
-    EXPECT_TRUE(RemindersShown().isEmpty());
-
-    SwitchAwayAndBack([&] {
-        run.Write(QStringLiteral("Data/qmtasks.qbx"),
-                  Line(m_now, "due now") + Line(m_now, "an hour ago"));
-    });
-    EXPECT_EQ(RemindersShown(), QStringList{QStringLiteral("an hour ago")});
 }
 
 } // namespace

@@ -40,11 +40,6 @@ QJsonObject HandOver(const QByteArray& json) {
     return QJsonDocument::fromJson(host.readAllStandardOutput().mid(4)).object();
 }
 
-QByteArray Message(const QString& href, const QString& text) {
-    return QJsonDocument(QJsonObject{{"href", href}, {"text", text}})
-        .toJson(QJsonDocument::Compact);
-}
-
 struct Shown {
     QString address;
     QString comment;
@@ -96,41 +91,6 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     // Nothing more comes up: the link was taken once.
     WaitUntil([] { return false; }, 300);
     EXPECT_EQ(shown.size(), 1u);
-    app.ExitInstance(0);
-}
-
-TEST(LinkHandoverGui, SecondLinkWhileTheDialogIsOpenComesUpOnTopAndCancelWritesNothing) {
-    RunFolder run;
-    CQuillboxApp app;
-    ASSERT_TRUE(app.InitInstance());
-    app.GetMainFrame()->hide(); // in the tray: the dialog comes up all the same
-
-    std::vector<Shown> shown;
-    ModalScript script;
-    script.Then("addLinkDialog", [&](QWidget& first) {
-        shown.push_back({first.findChild<QLineEdit*>("addressEdit")->text(), {}});
-        HandOver(Message(R"(<a href="https://second.org/">2</a>)", "second"));
-        // The first dialog stays open until the second is dealt with.
-        script.Then(
-            "addLinkDialog",
-            [&, firstDialog = &first](QWidget& second) {
-                ReadAndPress(shown, "okButton")(second);
-                // Back to the first one, still open underneath.
-                script.Then("addLinkDialog", [&, firstDialog](QWidget& again) {
-                    EXPECT_EQ(&again, firstDialog);
-                    ReadAndPress(shown, "cancelButton")(again);
-                });
-            },
-            &first);
-    });
-    HandOver(Message(R"(<a class="x" href="https://first.org/" title="t">1</a>)", "first"));
-
-    EXPECT_TRUE(WaitUntil([&] { return script.Done() && shown.size() == 3; }));
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].address, "https://first.org/");
-    EXPECT_EQ(shown[1].address, "https://second.org/");
-    EXPECT_EQ(shown[2].address, "https://first.org/");
-    EXPECT_EQ(run.Read("Data/qmlinks.qbx"), "https://second.org/|second\r\n");
     app.ExitInstance(0);
 }
 

@@ -147,39 +147,4 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     EXPECT_EQ(notes->toPlainText(), "dropped");
 }
 
-TEST_F(NotesViewTest, RightClickKeepsARealSelectionAndOtherwiseMovesTheCaret) {
-    Start();
-    notes->setPlainText(QStringLiteral("first line\nsecond line"));
-    QTextCursor cursor(notes->document());
-    const QPoint onSecondLine =
-        notes->cursorRect(QTextCursor(notes->document()->findBlockByNumber(1))).center();
-    auto rightClick = [&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, onSecondLine,
-                                notes->viewport()->mapToGlobal(onSecondLine));
-        QApplication::sendEvent(notes->viewport(), &event);
-        auto* menu = notes->findChild<QMenu*>(QStringLiteral("notesContextMenu"));
-        EXPECT_TRUE(menu && menu->isVisible());
-        if (menu) {
-            QStringList items;
-            for (QAction* action : menu->actions()) {
-                items << action->text();
-            }
-            EXPECT_EQ(items, QStringList({"Cu&t", "&Copy", "&Paste"}));
-            menu->hide();
-        }
-    };
-
-    cursor.setPosition(0);
-    cursor.setPosition(5, QTextCursor::KeepAnchor); // "first"
-    notes->setTextCursor(cursor);
-    rightClick();
-    EXPECT_EQ(notes->textCursor().selectedText(), "first");
-
-    cursor.setPosition(2);
-    notes->setTextCursor(cursor);
-    rightClick();
-    EXPECT_EQ(notes->textCursor().blockNumber(), 1);
-    EXPECT_FALSE(notes->textCursor().hasSelection());
-}
-
 } // namespace

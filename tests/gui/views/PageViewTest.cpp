@@ -207,35 +207,6 @@ TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSet
     EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
 }
 
-// Enter in the comment box confirms; Ctrl+Enter types a line break; Escape cancels.
-TEST(LinkDialogs, EnterConfirmsAndCtrlEnterBreaksTheLine) {
-    auto type = [](QWidget* widget, int key, Qt::KeyboardModifiers modifiers = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(widget, &press);
-    };
-    CAddLinkDlg dialog;
-    ModalScript script;
-    script.Then("addLinkDialog", [&](QWidget& open) {
-        auto* comment = open.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
-        comment->setPlainText(QStringLiteral("one"));
-        comment->moveCursor(QTextCursor::End);
-        type(comment, Qt::Key_Return, Qt::ControlModifier);
-        comment->insertPlainText(QStringLiteral("two"));
-        type(comment, Qt::Key_Return);
-    });
-    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.m_comment, "one\ntwo");
-
-    dialog.m_comment = QStringLiteral("kept");
-    script.Then("addLinkDialog", [&](QWidget& open) {
-        open.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"))
-            ->setPlainText(QStringLiteral("changed"));
-        type(&open, Qt::Key_Escape);
-    });
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(dialog.m_comment, "kept");
-}
-
 } // namespace
 
 #include "PageViewTest.moc"
