@@ -94,14 +94,17 @@ TEST_F(SettingsFixture, ShowsTheFrameAndAppliesSaveAndDeleteAllAtOnce) {
     EXPECT_EQ(ManifestsWritten(), 0u);
 
     ModalScript script;
-    script.Then("settingsDialog", [](QWidget& dialog) { ClickButton(dialog, "deleteAllLinksButton"); })
+    script
+        .Then("settingsDialog",
+              [](QWidget& dialog) { ClickButton(dialog, "deleteAllLinksButton"); })
         .Then("deleteAllLinksDialog",
               [](QWidget& question) {
                   EXPECT_EQ(question.findChild<QLabel*>("questionLabel")->text(),
                             "Are you sure to delete all links?");
                   ClickButton(question, "yesButton");
               })
-        .Then("settingsDialog", [](QWidget& dialog) { ClickButton(dialog, "deleteAllTasksButton"); })
+        .Then("settingsDialog",
+              [](QWidget& dialog) { ClickButton(dialog, "deleteAllTasksButton"); })
         .Then("deleteAllTasksDialog", [](QWidget& question) { ClickButton(question, "noButton"); })
         .Then("settingsDialog", [](QWidget& dialog) {
             Child(dialog, "integrationCheck")->click();
