@@ -14,7 +14,7 @@ struct ReminderReply {
     int laterMinutes = 0; // with Later: how long the task waits
 };
 
-// The modal "Task" reminder and what the reminder pass has to tell the user.
+// The modal "Task" reminder.
 class ReminderDialog {
 public:
     virtual ~ReminderDialog() = default;
@@ -23,8 +23,6 @@ public:
                                        bool missed) = 0;
     // After the most missed reminders shown in a row: how many more were missed.
     virtual void ShowMoreMissed(std::size_t count) = 0;
-    // The list changed but the task file keeps the old contents.
-    virtual void ReportTaskFileNotSaved(const std::string& path) = 0;
 };
 
 } // namespace quill

@@ -1,17 +1,18 @@
 #include "frame/FrameTimers.h"
 
-#include "QtProfile.h"
-#include "frame/CMainFrame.h"
 #include "frame/FrameTimerIds.h"
+#include "frame/FrameTransparency.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QCursor>
 #include <QTimerEvent>
+#include <QWidget>
 
-FrameTimers::FrameTimers(CMainFrame& frame, quill::WindowAlpha& alpha)
+FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
+                         const quill::FrameSettings& settings, FrameTransparency& alpha)
     : QObject(&frame), m_frame(frame), m_reminders(frame),
-      m_duePass(frame.State(), m_clock, m_reminders, *this, frame.Profile()),
-      m_duties(frame.State(), alpha, *this, m_duePass) {}
+      m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
+      m_duties(settings, alpha.Available(), alpha, *this, m_duePass) {}
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
@@ -83,11 +84,5 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             this, [this] { OnTimer(quill::kTaskTimerId); }, Qt::QueuedConnection);
     } else if (id != 0) {
         OnTimer(id);
-    }
-}
-
-void FrameTimers::UpdateAllViews() {
-    if (m_frame.m_pDocument != nullptr) {
-        m_frame.m_pDocument->UpdateAllViews();
     }
 }

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "app/QtClock.h"
-#include "frame/AllViews.h"
+#include "QtProfile.h"
+#include "commands/DueTaskPass.h"
+#include "common/QtClock.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameWindowProbe.h"
-#include "tasks/DueTaskPass.h"
 #include "tasks/QtReminderDialog.h"
 
 #include <QObject>
 #include <map>
 
-class CMainFrame;
+class CQuillboxDoc;
+class FrameTransparency;
 
 // The frame's timers 111, 112 and 113, each tick handed to the logic through
 // one OnTimer(id); and what those ticks read from the window.
-class FrameTimers : public QObject, public quill::FrameWindowProbe, private quill::AllViews {
+class FrameTimers : public QObject, public quill::FrameWindowProbe {
     Q_OBJECT
 public:
-    FrameTimers(CMainFrame& frame, quill::WindowAlpha& alpha);
+    FrameTimers(QWidget& frame, CQuillboxDoc& document, const quill::FrameSettings& settings,
+                FrameTransparency& alpha);
     ~FrameTimers() override;
 
     // Starts the timers and, once the event loop runs, catches up the
@@ -39,8 +41,6 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    void UpdateAllViews() override;
-
     // The clock the reminder pass reads, switchable for tests.
     struct SwitchableClock : quill::Clock {
         quill::DateTime Now() const override { return source->Now(); }
@@ -48,8 +48,9 @@ private:
         const quill::Clock* source = &desktop;
     };
 
-    CMainFrame& m_frame;
+    QWidget& m_frame;
     SwitchableClock m_clock;
+    QtProfile m_profile; // where the reminders keep their last checked minute
     QtReminderDialog m_reminders;
     quill::DueTaskPass m_duePass;
     quill::FrameTimerDuties m_duties;

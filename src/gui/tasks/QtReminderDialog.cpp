@@ -1,15 +1,17 @@
 #include "tasks/QtReminderDialog.h"
 
 #include "DesktopNotification.h"
+#include "common/RecordText.h"
 #include "common/UserMessages.h"
-#include "frame/CMainFrame.h"
 #include "tasks/CTaskReminderDlg.h"
+
+#include <QWidget>
 
 quill::ReminderReply QtReminderDialog::ShowReminder(const quill::DateTime& due,
                                                     const std::string& comment, bool missed) {
     CTaskReminderDlg dialog;
     dialog.SetDate(due);
-    dialog.SetComment(QString::fromStdString(comment));
+    dialog.SetComment(ToShownText(comment));
     if (missed) {
         dialog.SetMissed(due);
     }
@@ -20,7 +22,7 @@ quill::ReminderReply QtReminderDialog::ShowReminder(const quill::DateTime& due,
             dialog.raise();
             dialog.activateWindow();
         });
-        notice.Show(QObject::tr("Quillmark task"), QString::fromStdString(comment));
+        notice.Show(QObject::tr("Quillmark task"), ToShownText(comment));
     }
     dialog.exec();
     if (dialog.m_bDelete) {
@@ -37,8 +39,4 @@ void QtReminderDialog::ShowMoreMissed(std::size_t count) {
                                   ? QObject::tr("1 more missed task is on the Tasks page.")
                                   : QObject::tr("%1 more missed tasks are on the Tasks page.")
                                         .arg(static_cast<qulonglong>(count)));
-}
-
-void QtReminderDialog::ReportTaskFileNotSaved(const std::string& path) {
-    m_frame.ReportSaveFailure(path);
 }

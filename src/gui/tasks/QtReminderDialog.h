@@ -2,20 +2,19 @@
 
 #include "tasks/ReminderDialog.h"
 
-class CMainFrame;
+class QWidget;
 
 // Shows reminders as the modal "Task" dialog, with no parent, so it comes up
 // whether the main window is shown or hidden; with the window hidden in the
 // tray, a desktop notification points to it as well.
 class QtReminderDialog : public quill::ReminderDialog {
 public:
-    explicit QtReminderDialog(CMainFrame& frame) : m_frame(frame) {}
+    explicit QtReminderDialog(QWidget& frame) : m_frame(frame) {}
 
     quill::ReminderReply ShowReminder(const quill::DateTime& due, const std::string& comment,
                                       bool missed) override;
     void ShowMoreMissed(std::size_t count) override;
-    void ReportTaskFileNotSaved(const std::string& path) override;
 
 private:
-    CMainFrame& m_frame;
+    QWidget& m_frame;
 };
