@@ -2,10 +2,12 @@
 
 #include "app/ProgramRunner.h"
 #include "files/PathNames.h"
+#include "files/SafeFile.h"
 #include "frame/Transparency.h"
 #include "integration/BrowserMenuEntry.h"
 #include "integration/FirstRunImport.h"
 #include "links/LinkFile.h"
+#include "pages/PageFile.h"
 #include "settings/ProfileValues.h"
 #include "tasks/TaskFile.h"
 
@@ -36,6 +38,9 @@ ListsLoadReport ConstructFrameState(MainFrameState& state, FrameEnvironment& env
     state.m_linkFilePath = ResolveInFolder(environment.workingFolder, kLinkFileName);
     state.m_taskFilePath = ResolveInFolder(environment.workingFolder, kTaskFileName);
     state.m_extensionPage = ExtensionPageAddress(environment.workingFolder);
+    // A page write cut short leaves its temporary file beside the page; the
+    // lists' own leftovers go when they load.
+    RemoveStaleTemporaries(ResolveInFolder(environment.workingFolder, kPageFileName));
     environment.menuEntry.Apply(state.m_bIntegrate, state.m_extensionPage);
     return ReloadLists(state);
 }

@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 
+#include "QtProfile.h"
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/FrameParts.h"
@@ -8,7 +9,6 @@
 #include "integration/QtAddLinkPrompt.h"
 #include "links/LinkHandover.h"
 #include "settings/CSettingsDlg.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
@@ -134,11 +134,21 @@ void CMainFrame::ReportSaveFailure(const std::string& path) {
 
 void CMainFrame::ReportUnreadableFiles(const quill::ListsLoadReport& report) {
     QStringList unreadable;
-    if (report.links == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(m_state.m_linkFilePath);
-    }
-    if (report.tasks == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(m_state.m_taskFilePath);
+    QStringList notFiles;
+    auto sort = [&](quill::LoadOutcome outcome, const std::string& path) {
+        if (outcome == quill::LoadOutcome::LeftAlone) {
+            unreadable << QString::fromStdString(path);
+        } else if (outcome == quill::LoadOutcome::NotAFile) {
+            notFiles << QString::fromStdString(path);
+        }
+    };
+    sort(report.links, m_state.m_linkFilePath);
+    sort(report.tasks, m_state.m_taskFilePath);
+    if (!notFiles.isEmpty()) {
+        ShowWarning(this, tr("Quillmark could not read\n%1\n\nThis is not an ordinary file "
+                             "(a folder, pipe or device). It was left as it is and will not "
+                             "be written; its list stays empty.")
+                              .arg(QDir::toNativeSeparators(notFiles.join(QLatin1Char('\n')))));
     }
     if (unreadable.isEmpty()) {
         return;

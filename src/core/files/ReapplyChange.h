@@ -1,0 +1,81 @@
+#pragma once
+
+#include "pages/RecordLookup.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quill {
+
+// Another program changed a data file after this program read it. Rather than
+// write its own list over that change, the program takes the file as it is
+// now (theirs) and makes there the change that turned the list it read (base)
+// into its own (mine): the records that differ in the middle of the two lists
+// are found again in theirs by their texts, as a command finds its record
+// after a dialog. An edited record is replaced where it is, a removed one is
+// removed, and a record added with no record before it to replace is appended.
+// A record that another program removed meanwhile stays removed.
+template <typename Record, typename SameTexts>
+std::vector<Record> ReapplyChange(const std::vector<Record>& base, const std::vector<Record>& mine,
+                                  std::vector<Record> theirs, SameTexts sameTexts) {
+    std::size_t front = 0;
+    while (front < base.size() && front < mine.size() && sameTexts(base[front], mine[front])) {
+        ++front;
+    }
+    std::size_t back = 0;
+    while (back < base.size() - front && back < mine.size() - front &&
+           sameTexts(base[base.size() - 1 - back], mine[mine.size() - 1 - back])) {
+        ++back;
+    }
+    const std::size_t baseEnd = base.size() - back;
+    const std::size_t mineEnd = mine.size() - back;
+
+    // Where each changed record of base now is in theirs, found before anything moves.
+    std::vector<std::int64_t> places;
+    std::vector<bool> taken(theirs.size(), false);
+    for (std::size_t i = front; i < baseEnd; ++i) {
+        std::int64_t place = -1;
+        auto atIndex = FindRecordAgain(theirs, static_cast<std::int64_t>(i), base[i], sameTexts);
+        if (atIndex && !taken[*atIndex]) {
+            place = static_cast<std::int64_t>(*atIndex);
+        } else {
+            for (std::size_t j = 0; j < theirs.size(); ++j) {
+                if (!taken[j] && sameTexts(theirs[j], base[i])) {
+                    place = static_cast<std::int64_t>(j);
+                    break;
+                }
+            }
+        }
+        if (place >= 0) {
+            taken[static_cast<std::size_t>(place)] = true;
+        }
+        places.push_back(place);
+    }
+
+    std::vector<bool> removed(theirs.size(), false);
+    std::vector<Record> appended;
+    for (std::size_t k = 0; front + k < std::max(baseEnd, mineEnd); ++k) {
+        const bool wasThere = front + k < baseEnd;
+        const bool isThere = front + k < mineEnd;
+        if (wasThere && places[k] < 0) {
+            continue; // removed meanwhile: there is nothing to edit or remove
+        }
+        if (wasThere && isThere) {
+            theirs[static_cast<std::size_t>(places[k])] = mine[front + k];
+        } else if (wasThere) {
+            removed[static_cast<std::size_t>(places[k])] = true;
+        } else {
+            appended.push_back(mine[front + k]);
+        }
+    }
+    std::vector<Record> result;
+    for (std::size_t j = 0; j < theirs.size(); ++j) {
+        if (!removed[j]) {
+            result.push_back(std::move(theirs[j]));
+        }
+    }
+    result.insert(result.end(), appended.begin(), appended.end());
+    return result;
+}
+
+} // namespace quill
