@@ -25,7 +25,7 @@ import time
 
 BUILD = next((a for a in sys.argv[1:] if not a.startswith("--")), "build")
 QUICK = "--quick" in sys.argv
-HOST = os.path.join(BUILD, "src/linkhost/quillmark-link-host")
+HOST = os.path.join(BUILD, "quillmark-link-host")
 HELPER = os.path.join(BUILD, "bench/quillmark_data_safety_helper")
 NOT_RUNNING = "Quillmark is not running"
 
@@ -194,7 +194,7 @@ def killed_saves(root, kills):
 def main():
     for tool in (HOST, HELPER):
         if not os.access(tool, os.X_OK):
-            sys.exit(f"build {tool} first (cmake --build {BUILD})")
+            sys.exit(f"build {tool} first (-DQUILLMARK_BUILD_BENCH=ON, cmake --build {BUILD})")
     scale = 5 if QUICK else 1
     with tempfile.TemporaryDirectory(prefix="quillmark-stress-") as root:
         killed_hosts(os.path.join(root, "one"), 500 // scale)
