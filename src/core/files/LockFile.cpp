@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <ctime>
 #include <fstream>
+#include <string>
 #include <thread>
 
 #ifndef _WIN32
@@ -53,9 +55,9 @@ bool ProcessIsGone(const std::string& pidLine) {
     return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
-// Whoever holds a lock holds its flock, so a free flock means the holder died
-// or is in the instant between creating the file and locking it. An empty
-// file is given that instant before it counts as left behind.
+// Whoever holds a lock holds its flock, so a free flock means the holder died,
+// or is a QLockFile in the instant between creating the file and locking it:
+// an empty file counts as left behind once it is a second old.
 bool RemoveIfStale(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -66,8 +68,7 @@ bool RemoveIfStale(const std::string& path) {
         struct stat info {};
         bool stale = false;
         if (::fstat(fd, &info) == 0 && info.st_size == 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            stale = ::fstat(fd, &info) == 0 && info.st_size == 0;
+            stale = std::time(nullptr) - info.st_mtim.tv_sec >= 1;
         } else {
             stale = ProcessIsGone(FirstLineOf(path.c_str()));
         }
@@ -75,6 +76,47 @@ bool RemoveIfStale(const std::string& path) {
     }
     ::close(fd);
     return removed;
+}
+
+// The lock is made whole under a private name and then linked into place, so
+// nobody ever sees it empty or unlocked. Where the file system has no hard
+// links it is created in place, as QLockFile does.
+int CreateLocked(const std::string& path) {
+    const std::string draft = path + "." + std::to_string(::getpid()) + ".new";
+    ::unlink(draft.c_str());
+    int fd = ::open(draft.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool linked = false;
+    if (fd >= 0) {
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const std::string contents = LockContents();
+        if (::write(fd, contents.data(), contents.size()) ==
+            static_cast<ssize_t>(contents.size())) {
+            linked = ::link(draft.c_str(), path.c_str()) == 0;
+        }
+        const int linkError = errno;
+        ::unlink(draft.c_str());
+        if (linked) {
+            return fd;
+        }
+        ::close(fd);
+        if (linkError == EEXIST) {
+            errno = EEXIST;
+            return -1;
+        }
+    }
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const std::string contents = LockContents();
+        if (::write(fd, contents.data(), contents.size()) !=
+            static_cast<ssize_t>(contents.size())) {
+            ::unlink(path.c_str());
+            ::close(fd);
+            errno = EIO;
+            return -1;
+        }
+    }
+    return fd;
 }
 #endif
 
@@ -88,16 +130,8 @@ LockFile::Attempt LockFile::TryTake() {
         return Attempt::Taken;
     }
     for (int round = 0; round < 2; ++round) {
-        int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = CreateLocked(m_path);
         if (fd >= 0) {
-            ::flock(fd, LOCK_EX | LOCK_NB);
-            const std::string contents = LockContents();
-            if (::write(fd, contents.data(), contents.size()) !=
-                static_cast<ssize_t>(contents.size())) {
-                ::unlink(m_path.c_str());
-                ::close(fd);
-                return Attempt::Failed;
-            }
             m_fd = fd;
             return Attempt::Taken;
         }

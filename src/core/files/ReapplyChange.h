@@ -1,7 +1,6 @@
 #pragma once
 
-#include "pages/RecordLookup.h"
-
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,16 +33,15 @@ std::vector<Record> ReapplyChange(const std::vector<Record>& base, const std::ve
     std::vector<std::int64_t> places;
     std::vector<bool> taken(theirs.size(), false);
     for (std::size_t i = front; i < baseEnd; ++i) {
+        // At its old position while that still holds the same texts, otherwise
+        // the first record with them that no other change has claimed.
         std::int64_t place = -1;
-        auto atIndex = FindRecordAgain(theirs, static_cast<std::int64_t>(i), base[i], sameTexts);
-        if (atIndex && !taken[*atIndex]) {
-            place = static_cast<std::int64_t>(*atIndex);
-        } else {
-            for (std::size_t j = 0; j < theirs.size(); ++j) {
-                if (!taken[j] && sameTexts(theirs[j], base[i])) {
-                    place = static_cast<std::int64_t>(j);
-                    break;
-                }
+        if (i < theirs.size() && !taken[i] && sameTexts(theirs[i], base[i])) {
+            place = static_cast<std::int64_t>(i);
+        }
+        for (std::size_t j = 0; place < 0 && j < theirs.size(); ++j) {
+            if (!taken[j] && sameTexts(theirs[j], base[i])) {
+                place = static_cast<std::int64_t>(j);
             }
         }
         if (place >= 0) {

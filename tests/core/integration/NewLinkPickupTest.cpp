@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -73,6 +74,11 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
     }
     EXPECT_EQ(PollNewLink(slot, state, [] {}), PickupResult::Delivered);
 
+    // Just made by a QLockFile that has not locked it yet: still live.
+    folder.Write("q.conf", Profile("true"));
+    folder.Write("q.conf.lock", "");
+    EXPECT_EQ(PollNewLink(slot, state, [] { FAIL(); }), PickupResult::Busy);
+
     pid_t dead = ::fork();
     if (dead == 0) {
         ::_exit(0);
@@ -81,6 +87,9 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
     for (std::string left : {std::string(), std::to_string(dead) + "\nhost\nvm\n"}) {
         folder.Write("q.conf", Profile("true"));
         folder.Write("q.conf.lock", left);
+        // A process killed while making its lock left it empty a moment ago at least.
+        fs::last_write_time(folder.Path() / "q.conf.lock",
+                            fs::file_time_type::clock::now() - std::chrono::seconds(2));
         EXPECT_EQ(PollNewLink(slot, state, [] {}), PickupResult::Delivered) << left;
         EXPECT_FALSE(fs::exists(folder.Path() / "q.conf.lock"));
     }
