@@ -1,5 +1,6 @@
 #include "files/LockFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -82,7 +83,9 @@ bool RemoveIfStale(const std::string& path) {
 // nobody ever sees it empty or unlocked. Where the file system has no hard
 // links it is created in place, as QLockFile does.
 int CreateLocked(const std::string& path) {
-    const std::string draft = path + "." + std::to_string(::getpid()) + ".new";
+    static std::atomic<unsigned> drafts{0};
+    const std::string draft =
+        path + "." + std::to_string(::getpid()) + "-" + std::to_string(++drafts) + ".new";
     ::unlink(draft.c_str());
     int fd = ::open(draft.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     bool linked = false;
