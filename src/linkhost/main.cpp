@@ -5,6 +5,8 @@
 #include "QtProfile.h"
 #include "integration/LinkHost.h"
 
+#include <QFile>
+
 #include <iostream>
 
 #ifdef _WIN32
@@ -20,6 +22,6 @@ int main() {
 #endif
     // The hand-over values are edited in the profile file itself, under the
     // lock QSettings uses; QSettings only says where that file is.
-    quill::HandOverFile slot(QtProfile().Settings().fileName().toStdString());
+    quill::HandOverFile slot(QFile::encodeName(QtProfile().Settings().fileName()).toStdString());
     return quill::ServeLinkHost(std::cin, std::cout, slot);
 }

@@ -7,8 +7,7 @@
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
                                std::function<void()> handOver)
     : m_profilePath(QFile::encodeName(profile.Settings().fileName())),
-      m_slot(profile.Settings().fileName().toStdString()), m_state(state),
-      m_handOver(std::move(handOver)) {
+      m_slot(m_profilePath.toStdString()), m_state(state), m_handOver(std::move(handOver)) {
     // A lock left by a killed host would make every QSettings write here wait.
     quill::RecoverStaleLock(m_slot.LockPath());
 }
