@@ -1,7 +1,12 @@
 #pragma once
 
+#include "files/DataFileResult.h"
+#include "files/FileStamp.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace quill {
@@ -75,5 +80,37 @@ std::vector<Record> ReapplyChange(const std::vector<Record>& base, const std::ve
     result.insert(result.end(), appended.begin(), appended.end());
     return result;
 }
+
+// A data file as this program last read or wrote it, so that a save can tell
+// whether another program changed it meanwhile.
+template <typename Record> class FileAsRead {
+public:
+    // stamp: taken before the file was read, so a change made during the read
+    // still counts as a change.
+    void Remember(std::optional<FileStamp> stamp, const std::vector<Record>& records) {
+        m_stamp = stamp;
+        m_records = records;
+    }
+
+    // Before mine is written to path: where the file is no longer the one
+    // remembered, it is read again and mine becomes its list with this
+    // program's change made in it. A file that cannot be read is left to the
+    // save as it is.
+    template <typename Load, typename SameTexts>
+    void TakeInOtherEdits(const std::string& path, std::vector<Record>& mine, Load load,
+                          SameTexts sameTexts) const {
+        if (StampOfFile(path) == m_stamp) {
+            return;
+        }
+        std::vector<Record> theirs;
+        if (load(path, theirs) == LoadOutcome::Loaded) {
+            mine = ReapplyChange(m_records, mine, std::move(theirs), sameTexts);
+        }
+    }
+
+private:
+    std::optional<FileStamp> m_stamp;
+    std::vector<Record> m_records;
+};
 
 } // namespace quill
