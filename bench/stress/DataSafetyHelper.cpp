@@ -8,7 +8,6 @@
 
 #include "files/FileStamp.h"
 #include "files/SafeFile.h"
-#include "frame/MainFrameState.h"
 #include "integration/HandOverFile.h"
 #include "integration/NewLinkPickup.h"
 #include "links/LinkFile.h"
@@ -26,14 +25,13 @@ namespace {
 int Pick(const std::string& profile, int ms) {
     using Clock = std::chrono::steady_clock;
     quill::HandOverFile slot(profile);
-    quill::MainFrameState state;
     long long longestUs = 0;
     const auto end = Clock::now() + std::chrono::milliseconds(ms);
     const std::string stop = profile + ".stop";
     while (Clock::now() < end && !quill::StampOfFile(stop)) {
         const auto start = Clock::now();
-        quill::PollNewLink(slot, state, [&] {
-            std::printf("%s\t%s\n", state.m_newLinkHref.c_str(), state.m_newLinkText.c_str());
+        quill::PollNewLink(slot, [](const std::string& href, const std::string& text) {
+            std::printf("%s\t%s\n", href.c_str(), text.c_str());
             std::fflush(stdout);
         });
         longestUs = std::max<long long>(

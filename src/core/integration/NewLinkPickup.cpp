@@ -1,12 +1,10 @@
 #include "integration/NewLinkPickup.h"
 
-#include "frame/MainFrameState.h"
 #include "integration/HandOverFile.h"
 
 namespace quill {
 
-PickupResult PollNewLink(HandOverFile& slot, MainFrameState& state,
-                         const std::function<void()>& handOver) {
+PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver) {
     HandOverFile::Taking taking = slot.TakeLink();
     switch (taking.result) {
     case HandOverFile::Take::NothingWaiting:
@@ -18,9 +16,7 @@ PickupResult PollNewLink(HandOverFile& slot, MainFrameState& state,
     case HandOverFile::Take::Taken:
         break;
     }
-    state.m_newLinkHref = taking.link.href.value_or("");
-    state.m_newLinkText = taking.link.text.value_or("");
-    handOver();
+    handOver(taking.link.href.value_or(""), taking.link.text.value_or(""));
     return PickupResult::Delivered;
 }
 

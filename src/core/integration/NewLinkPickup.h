@@ -1,11 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace quill {
 
 class HandOverFile;
-struct MainFrameState;
 
 enum class PickupResult {
     NothingWaiting, // "new_link" is not exactly "true"
@@ -17,10 +17,17 @@ enum class PickupResult {
 // One poll of the hand-over values, never waiting on another process. A
 // waiting link is delivered only once the reset of "new_link" to "false" has
 // been read back, so a profile that cannot be written never opens the same
-// link again and again. The two texts read with the flag go into
-// m_newLinkHref and m_newLinkText (absent reads as empty), then handOver runs
-// to completion.
-PickupResult PollNewLink(HandOverFile& slot, MainFrameState& state,
-                         const std::function<void()>& handOver);
+// link again and again. handOver is given the two texts read with the flag,
+// "new_link_href" and "new_link_text" (absent reads as empty), and runs to
+// completion.
+using LinkHandOver = std::function<void(std::string href, std::string text)>;
+PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver);
+
+// The new-link pickup that runs first on each poll tick.
+class PollDuty {
+public:
+    virtual ~PollDuty() = default;
+    virtual void OnPollTick() = 0;
+};
 
 } // namespace quill

@@ -4,10 +4,9 @@
 
 #include <QFile>
 
-CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
-                               std::function<void()> handOver)
+CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver)
     : m_profilePath(QFile::encodeName(profile.Settings().fileName())),
-      m_slot(m_profilePath.toStdString()), m_state(state), m_handOver(std::move(handOver)) {
+      m_slot(m_profilePath.toStdString()), m_handOver(std::move(handOver)) {
     // A lock left by a killed host would make every QSettings write here wait.
     quill::RecoverStaleLock(m_slot.LockPath());
 }
@@ -22,10 +21,11 @@ quill::PickupResult CNewLinkPickup::Poll() {
     m_lastSeen = stamp;
     // The hand-over runs a dialog in which further ticks arrive: they must find
     // this tick's bookkeeping done.
-    const quill::PickupResult result = quill::PollNewLink(m_slot, m_state, [this] {
-        m_retry = false;
-        m_handOver();
-    });
+    const quill::PickupResult result =
+        quill::PollNewLink(m_slot, [this](std::string href, std::string text) {
+            m_retry = false;
+            m_handOver(std::move(href), std::move(text));
+        });
     if (result == quill::PickupResult::ResetFailed || result == quill::PickupResult::Busy) {
         m_retry = true;
     } else if (result == quill::PickupResult::NothingWaiting) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ProfileStamp.h"
-#include "frame/FrameWindowProbe.h"
 #include "integration/HandOverFile.h"
 #include "integration/NewLinkPickup.h"
 
@@ -9,9 +8,6 @@
 #include <optional>
 
 class QtProfile;
-namespace quill {
-struct MainFrameState;
-}
 
 // The new-link pickup as the poll tick runs it. The profile file is stat'ed on
 // every tick and re-read only when it changed, so a tick with no link waiting
@@ -19,8 +15,7 @@ struct MainFrameState;
 // while one holds the profile's lock, the next tick tries again.
 class CNewLinkPickup : public quill::PollDuty {
 public:
-    CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
-                   std::function<void()> handOver);
+    CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver);
 
     void OnPollTick() override { Poll(); }
     quill::PickupResult Poll();
@@ -28,8 +23,7 @@ public:
 private:
     QByteArray m_profilePath;
     quill::HandOverFile m_slot;
-    quill::MainFrameState& m_state;
-    std::function<void()> m_handOver;
+    quill::LinkHandOver m_handOver;
     std::optional<ProfileStamp> m_lastSeen;
     bool m_seenOnce = false;
     bool m_retry = false; // a link is waiting that could not be taken yet

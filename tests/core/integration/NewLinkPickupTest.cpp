@@ -1,7 +1,6 @@
 #include "integration/NewLinkPickup.h"
 #include "files/IniKeys.h"
 #include "files/LockFile.h"
-#include "frame/MainFrameState.h"
 #include "integration/HandOverFile.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
@@ -31,30 +30,28 @@ TEST(NewLinkPickup, OnlyExactlyTrueIsAHandover) {
         test::TempFolder folder;
         folder.Write("q.conf", Profile(flag));
         HandOverFile slot(folder.File("q.conf"));
-        MainFrameState state;
-        EXPECT_EQ(PollNewLink(slot, state, [] { FAIL(); }), PickupResult::NothingWaiting) << flag;
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting)
+            << flag;
         EXPECT_EQ(folder.Read("q.conf"), Profile(flag));
     }
     test::TempFolder empty;
     HandOverFile absent(empty.File("q.conf"));
-    MainFrameState state;
-    EXPECT_EQ(PollNewLink(absent, state, [] { FAIL(); }), PickupResult::NothingWaiting);
+    EXPECT_EQ(PollNewLink(absent, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting);
 }
 
 TEST(NewLinkPickup, DeliversTheTextsReadWithTheFlagOnceAndKeepsOtherLines) {
     test::TempFolder folder;
     folder.Write("q.conf", Profile("true"));
     HandOverFile slot(folder.File("q.conf"));
-    MainFrameState state;
     int handovers = 0;
-    auto handOver = [&] {
+    auto handOver = [&](const std::string& href, const std::string& text) {
         ++handovers;
         EXPECT_EQ(ReadIniValue(folder.Read("q.conf"), "Status", "new_link"), "false");
-        EXPECT_EQ(state.m_newLinkHref, "<a href=\"https://a/\">A, b</a>");
-        EXPECT_EQ(state.m_newLinkText, "A");
+        EXPECT_EQ(href, "<a href=\"https://a/\">A, b</a>");
+        EXPECT_EQ(text, "A");
     };
-    EXPECT_EQ(PollNewLink(slot, state, handOver), PickupResult::Delivered);
-    EXPECT_EQ(PollNewLink(slot, state, handOver), PickupResult::NothingWaiting);
+    EXPECT_EQ(PollNewLink(slot, handOver), PickupResult::Delivered);
+    EXPECT_EQ(PollNewLink(slot, handOver), PickupResult::NothingWaiting);
     EXPECT_EQ(handovers, 1);
     std::string expected = Profile("true");
     expected.replace(expected.find("new_link=true"), 13, "new_link=\"false\"");
@@ -66,18 +63,17 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
     test::TempFolder folder;
     folder.Write("q.conf", Profile("true"));
     HandOverFile slot(folder.File("q.conf"));
-    MainFrameState state;
     {
         LockFile other(folder.File("q.conf.lock"));
         ASSERT_EQ(other.TryTake(), LockFile::Attempt::Taken);
-        EXPECT_EQ(PollNewLink(slot, state, [] { FAIL(); }), PickupResult::Busy);
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
     }
-    EXPECT_EQ(PollNewLink(slot, state, [] {}), PickupResult::Delivered);
+    EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered);
 
     // Just made by a QLockFile that has not locked it yet: still live.
     folder.Write("q.conf", Profile("true"));
     folder.Write("q.conf.lock", "");
-    EXPECT_EQ(PollNewLink(slot, state, [] { FAIL(); }), PickupResult::Busy);
+    EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
 
     pid_t dead = ::fork();
     if (dead == 0) {
@@ -90,7 +86,7 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
         // A process killed while making its lock left it empty a moment ago at least.
         fs::last_write_time(folder.Path() / "q.conf.lock",
                             fs::file_time_type::clock::now() - std::chrono::seconds(2));
-        EXPECT_EQ(PollNewLink(slot, state, [] {}), PickupResult::Delivered) << left;
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered) << left;
         EXPECT_FALSE(fs::exists(folder.Path() / "q.conf.lock"));
     }
 }
@@ -102,10 +98,10 @@ TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
                                        fs::perms::others_read | fs::perms::others_exec);
     EXPECT_TRUE(test::RunUnprivileged([&] {
         HandOverFile slot(folder.File("q.conf"));
-        MainFrameState state;
         bool ok = true;
         for (int tick = 0; tick < 2; ++tick) {
-            ok = ok && PollNewLink(slot, state, [&] { ok = false; }) == PickupResult::ResetFailed;
+            ok = ok &&
+                 PollNewLink(slot, [&](auto, auto) { ok = false; }) == PickupResult::ResetFailed;
         }
         return ok;
     }));
