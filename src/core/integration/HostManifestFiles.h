@@ -9,8 +9,9 @@
 namespace quill {
 
 // The browser menu entry where browsers reach the program through the
-// companion extension: integration on writes the link host's manifest into
-// each browser's folder, off removes exactly those files (the folders stay).
+// companion extension: integration on writes the link host's manifest for
+// each browser whose configuration folder exists, off removes exactly those
+// files (the folders stay).
 // Failures are silent, as for every other integration step.
 class HostManifestFiles : public BrowserMenuEntry {
 public:

@@ -5,9 +5,11 @@
 #include "QtProfile.h"
 #include "TerminationSignals.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameCommands.h"
 #include "integration/BrowserMenuEntry.h"
 #include "views/CQuillboxDoc.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -46,6 +48,24 @@ bool CQuillboxApp::InitInstance() {
         frame->ReportUnreadableFiles(frame->LoadReport());
     });
     return true;
+}
+
+void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
+    if (!m_frame) {
+        return;
+    }
+    if (request == quill::InstanceRequest::Toggle) {
+        request = m_frame->State().m_bWindowShown ? quill::InstanceRequest::Hide
+                                                  : quill::InstanceRequest::Show;
+    }
+    if (request == quill::InstanceRequest::Hide) {
+        m_frame->Action(FrameCommands::kHideWindow)->trigger();
+        return;
+    }
+    m_frame->Action(FrameCommands::kShowWindow)->trigger();
+    // Shown again, or already shown but behind other windows: bring it forward.
+    m_frame->raise();
+    m_frame->activateWindow();
 }
 
 int CQuillboxApp::ExitInstance(int exitCode) {

@@ -2,6 +2,7 @@
 
 #include "frame/CMainFrame.h"
 #include "frame/FrameCommands.h"
+#include "frame/StartAtLoginItem.h"
 #include "frame/ToolbarLayout.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@ FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
     m_menu->addSeparator();
     m_menu->addAction(m_commands.Action(FrameCommands::kShowWindow));
     m_menu->addAction(m_commands.Action(FrameCommands::kHideWindow));
+    auto* startAtLogin = new StartAtLoginItem(frame, this);
+    m_menu->addAction(startAtLogin->Action());
+    connect(m_menu, &QMenu::aboutToShow, startAtLogin, &StartAtLoginItem::Update);
     m_menu->addSeparator();
     m_menu->addAction(m_commands.Action(FrameCommands::kAbout));
     m_menu->addAction(m_commands.Action(FrameCommands::kExit));

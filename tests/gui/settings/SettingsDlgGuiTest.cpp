@@ -1,16 +1,17 @@
 // The settings dialog on a real frame, with the link host's manifests written
 // into the test's temporary home.
 
+#include "QtProfile.h"
 #include "app/QtProgramRunner.h"
 #include "frame/CMainFrame.h"
 #include "integration/HostManifestFiles.h"
-#include "QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,13 @@ struct SettingsFixture : ::testing::Test {
     std::unique_ptr<CMainFrame> frame;
 
     void SetUp() override {
+        // Manifests go only to browsers that are there.
+        const QString home = qEnvironmentVariable("HOME");
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", home + "/.config");
+        for (const QString& browser :
+             {config + "/chromium", config + "/google-chrome", home + "/.mozilla"}) {
+            QDir().mkpath(browser);
+        }
         run.Write("Data/qmlinks.qbx", "https://a.org/|a\r\nhttps://b.org/|b\r\n");
         run.Write("Data/qmtasks.qbx", "01.02.2030|10:00|task\r\n");
         profile.WriteString("Status", "IsOpened", "true");
