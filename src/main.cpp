@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/WorkingFolderSetup.h"
 #include "common/UserMessages.h"
+#include "frame/CMainFrame.h"
 #include "platform/DesktopSession.h"
 
 #include <QApplication>

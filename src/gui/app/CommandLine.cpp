@@ -51,8 +51,10 @@ CommandLineChoice ParseCommandLine(int argc, char* argv[]) {
         choice.exitStatus = 2;
         return choice;
     }
-    if (parser.isSet(help)) {
-        Print(stdout, parser.helpText());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Parsed before the application exists, Qt cannot know the program's name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("quillmark")));
         choice.exitStatus = 0;
         return choice;
     }

@@ -121,7 +121,7 @@ TEST_F(FrameWindowTest, TrayMenuItemsAndCheckMarksFollowTheWindowAndTheLevel) {
     QMenu* menu = parts->tray.Menu();
     EXPECT_EQ(Texts(menu->actions()),
               QStringList({"&Settings", "Set &transparence", "-", "S&how window", "&Hide window",
-                           "-", "&About Quillmark...", "E&xit"}));
+                           "Start at login", "-", "&About Quillmark...", "E&xit"}));
     EXPECT_EQ(parts->tray.Icon()->toolTip(), "Quillmark");
     QMenu* levels = menu->actions()[1]->menu();
 

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the Debian package in build-package/ (quillmark_<version>_<arch>.deb)
+# and checks it with lintian. Install it with: sudo apt install ./build-package/quillmark_*.deb
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+build="$root/build-package"
+rm -f "$build"/quillmark_*.deb
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DQUILLMARK_BUILD_TESTS=OFF -DQUILLMARK_BUILD_BENCH=OFF -DQUILLMARK_DEBIAN_PACKAGE=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+(cd "$build" && cpack -G DEB >/dev/null)
+deb="$(ls "$build"/quillmark_*.deb)"
+# Errors fail the build; warnings are shown.
+lintian --fail-on error --suppress-tags-from-file "$root/packaging/debian/lintian-accepted" "$deb"
+echo "$deb"
