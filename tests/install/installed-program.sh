@@ -39,7 +39,7 @@ cd "$work/elsewhere"
 pid=$!
 
 data="$XDG_DATA_HOME/Quillmark/Data"
-window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Quillmark$' | head -1)" \
+window="$(timeout 30 xdotool search --sync --onlyvisible --name ' - Quillmark$' | head -1)" \
   || fail "no window"
 # The tab bar lies under the toolbar; "Links" is the second tab.
 page_shown() { grep -qs 'Add link' "$data/qmtemp.tmp"; }
