@@ -22,6 +22,7 @@ public:
     void Apply(bool integrate, const std::string& extensionPage) override;
 
     std::vector<std::string> ManifestPaths() const;
+    const std::vector<ManifestFolder>& Folders() const { return m_folders; }
 
 private:
     std::vector<ManifestFolder> m_folders;

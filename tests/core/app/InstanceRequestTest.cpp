@@ -5,16 +5,6 @@
 namespace quill {
 namespace {
 
-TEST(InstanceRequest, WordsReadBackAndAnythingElseIsRefused) {
-    for (InstanceRequest request :
-         {InstanceRequest::Show, InstanceRequest::Hide, InstanceRequest::Toggle}) {
-        EXPECT_EQ(ParseInstanceRequest(InstanceRequestWord(request)), request);
-    }
-    for (const char* word : {"", "Show", "show ", "quit"}) {
-        EXPECT_FALSE(ParseInstanceRequest(word).has_value()) << word;
-    }
-}
-
 TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     struct Case {
         const char* runtime;

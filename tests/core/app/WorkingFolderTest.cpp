@@ -12,30 +12,9 @@ using test::TempFolder;
 namespace fs = std::filesystem;
 
 TEST(WorkingFolder, UserFolderFollowsAnAbsoluteXdgDataHomeOnly) {
-    struct Case {
-        const char* home;
-        const char* xdgDataHome;
-        const char* folder;
-    };
-    for (const Case& c : {Case{"/home/u", "", "/home/u/.local/share/Quillmark"},
-                          Case{"/home/u/", "/data/", "/data/Quillmark"},
-                          Case{"/home/u", "relative/data", "/home/u/.local/share/Quillmark"}}) {
-        EXPECT_EQ(UserWorkingFolder(c.home, c.xdgDataHome), c.folder) << c.xdgDataHome;
-    }
-}
-
-TEST(WorkingFolder, ShippedDataIsTheFirstCandidateThatHoldsThePageFiles) {
-    TempFolder root;
-    fs::create_directories(root.Path() / "empty");
-    fs::create_directories(root.Path() / "share");
-    root.Write("share/2.css", "a");
-    fs::create_directories(root.Path() / "source");
-    root.Write("source/2.css", "b");
-
-    EXPECT_EQ(FindShippedData({"", root.File("missing"), root.File("empty"), root.File("share"),
-                               root.File("source")}),
-              root.File("share"));
-    EXPECT_EQ(FindShippedData({root.File("empty")}), "");
+    EXPECT_EQ(UserWorkingFolder("/home/u", ""), "/home/u/.local/share/Quillmark");
+    EXPECT_EQ(UserWorkingFolder("/home/u/", "/data/"), "/data/Quillmark");
+    EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
 }
 
 TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
@@ -44,8 +23,11 @@ TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
     root.Write("shipped/2.css", "shipped style");
     root.Write("shipped/p.gif", "GIF");
     const std::string user = root.File("user/Quillmark");
+    // The first candidate that holds the page files is the one.
+    const std::string shipped = FindShippedData({root.File("missing"), user, root.File("shipped")});
+    ASSERT_EQ(shipped, root.File("shipped"));
 
-    ASSERT_TRUE(PrepareWorkingFolder(user, root.File("shipped")).ok);
+    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     EXPECT_TRUE(HoldsDataFolder(user));
     EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
 
@@ -53,7 +35,7 @@ TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
     root.Write("user/Quillmark/Data/2.css", "my style");
     root.Write("user/Quillmark/Data/qmlinks.qbx", "https://a.org/|a\r\n");
     fs::remove(root.Path() / "user/Quillmark/Data/p.gif");
-    ASSERT_TRUE(PrepareWorkingFolder(user, root.File("shipped")).ok);
+    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     EXPECT_EQ(root.Read("user/Quillmark/Data/2.css"), "my style");
     EXPECT_EQ(root.Read("user/Quillmark/Data/qmlinks.qbx"), "https://a.org/|a\r\n");
     EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
