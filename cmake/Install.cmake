@@ -21,6 +21,13 @@ function(quillmark_install_files)
     install(FILES ${PROJECT_SOURCE_DIR}/res/icons/hicolor/${size}/quillmark.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
+  # Manual pages are installed compressed, reproducibly (no name, no time).
+  find_program(QUILLMARK_GZIP gzip REQUIRED)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/res/desktop/quillmark.1)
+  execute_process(COMMAND ${QUILLMARK_GZIP} -9nc ${PROJECT_SOURCE_DIR}/res/desktop/quillmark.1
+                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/quillmark.1.gz COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${CMAKE_BINARY_DIR}/quillmark.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/res/icons/quillmark.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   if(QUILLMARK_DEBIAN_PACKAGE)
