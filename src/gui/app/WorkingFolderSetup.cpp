@@ -15,9 +15,9 @@ std::string ShippedData() {
     std::vector<std::string> candidates{
         QDir::cleanPath(programFolder + QStringLiteral("/" QUILLMARK_DATA_FROM_PROGRAM))
             .toStdString()};
-    if (QDir(programFolder)
-            .canonicalPath()
-            .startsWith(QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath())) {
+    // The build folder is gone once the program is installed elsewhere.
+    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
+    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
         candidates.push_back(QUILLMARK_SOURCE_DATA_DIR);
     }
     return quill::FindShippedData(candidates);
