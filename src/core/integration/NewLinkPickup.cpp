@@ -1,6 +1,5 @@
 #include "integration/NewLinkPickup.h"
 
-#include "frame/MainFrameState.h"
 #include "settings/ProfileValues.h"
 
 namespace quill {
@@ -10,8 +9,7 @@ constexpr std::string_view kWaiting = "true";
 constexpr std::string_view kTaken = "false";
 } // namespace
 
-PickupResult PollNewLink(Profile& profile, MainFrameState& state,
-                         const std::function<void()>& handOver) {
+PickupResult PollNewLink(Profile& profile, const LinkHandOver& handOver) {
     if (ReadString(profile, values::kNewLink) != kWaiting) {
         return PickupResult::NothingWaiting;
     }
@@ -19,9 +17,7 @@ PickupResult PollNewLink(Profile& profile, MainFrameState& state,
         ReadString(profile, values::kNewLink) != kTaken) {
         return PickupResult::ResetFailed;
     }
-    state.m_newLinkHref = ReadString(profile, values::kNewLinkHref);
-    state.m_newLinkText = ReadString(profile, values::kNewLinkText);
-    handOver();
+    handOver(ReadString(profile, values::kNewLinkHref), ReadString(profile, values::kNewLinkText));
     return PickupResult::Delivered;
 }
 

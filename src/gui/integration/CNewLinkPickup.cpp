@@ -4,10 +4,9 @@
 
 #include <QFile>
 
-CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::MainFrameState& state,
-                               std::function<void()> handOver)
+CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver)
     : m_profile(profile), m_profilePath(QFile::encodeName(profile.Settings().fileName())),
-      m_state(state), m_handOver(std::move(handOver)) {}
+      m_handOver(std::move(handOver)) {}
 
 quill::PickupResult CNewLinkPickup::Poll() {
     const std::optional<ProfileStamp> stamp = StampOfProfile(m_profilePath);
@@ -22,10 +21,11 @@ quill::PickupResult CNewLinkPickup::Poll() {
     }
     // The hand-over runs a dialog in which further ticks arrive: they must find
     // this tick's bookkeeping done.
-    const quill::PickupResult result = quill::PollNewLink(m_profile, m_state, [this] {
-        m_retry = false;
-        m_handOver();
-    });
+    const quill::PickupResult result =
+        quill::PollNewLink(m_profile, [this](std::string href, std::string text) {
+            m_retry = false;
+            m_handOver(std::move(href), std::move(text));
+        });
     if (result == quill::PickupResult::ResetFailed) {
         m_retry = true;
     } else if (result == quill::PickupResult::NothingWaiting) {

@@ -1,5 +1,4 @@
 #include "integration/NewLinkPickup.h"
-#include "frame/MainFrameState.h"
 #include "support/FakeProfile.h"
 
 #include <gtest/gtest.h>
@@ -28,37 +27,35 @@ FakeProfile Waiting(const char* flag) {
 TEST(NewLinkPickup, OnlyExactlyTrueIsAHandover) {
     for (const char* flag : {"TRUE", "True", "yes", "", "true ", "1"}) {
         FakeProfile profile = Waiting(flag);
-        MainFrameState state;
-        EXPECT_EQ(PollNewLink(profile, state, [] { FAIL(); }), PickupResult::NothingWaiting)
+        EXPECT_EQ(PollNewLink(profile, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting)
             << flag;
         EXPECT_TRUE(profile.writes.empty());
     }
     FakeProfile absent;
-    MainFrameState state;
-    EXPECT_EQ(PollNewLink(absent, state, [] { FAIL(); }), PickupResult::NothingWaiting);
+    EXPECT_EQ(PollNewLink(absent, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting);
 }
 
 TEST(NewLinkPickup, TrueGivesOneHandoverWithFlagAlreadyFalseAndAbsentTextsEmpty) {
     FakeProfile profile = Waiting("true");
     profile.Set("Status", "new_link_href", std::string("<a href=\"https://a/\">A</a>"));
     profile.Set("Status", "new_link_text", std::string("A"));
-    MainFrameState state;
     int handovers = 0;
-    auto handOver = [&] {
+    auto handOver = [&](std::string href, std::string text) {
         ++handovers;
         EXPECT_EQ(profile.ReadString("Status", "new_link"), "false");
-        EXPECT_EQ(state.m_newLinkHref, "<a href=\"https://a/\">A</a>");
-        EXPECT_EQ(state.m_newLinkText, "A");
+        EXPECT_EQ(href, "<a href=\"https://a/\">A</a>");
+        EXPECT_EQ(text, "A");
     };
-    EXPECT_EQ(PollNewLink(profile, state, handOver), PickupResult::Delivered);
-    EXPECT_EQ(PollNewLink(profile, state, handOver), PickupResult::NothingWaiting);
+    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
+    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::NothingWaiting);
     EXPECT_EQ(handovers, 1);
     EXPECT_EQ(profile.writes, std::vector<std::string>{"new_link"});
 
     FakeProfile bare = Waiting("true");
-    EXPECT_EQ(PollNewLink(bare, state, [] {}), PickupResult::Delivered);
-    EXPECT_EQ(state.m_newLinkHref, "");
-    EXPECT_EQ(state.m_newLinkText, "");
+    std::string texts = "unset";
+    EXPECT_EQ(PollNewLink(bare, [&](std::string href, std::string text) { texts = href + text; }),
+              PickupResult::Delivered);
+    EXPECT_EQ(texts, "");
 }
 
 TEST(NewLinkPickup, FailedResetDeliversNothingAndKeepsTheLinkWaiting) {
@@ -67,10 +64,10 @@ TEST(NewLinkPickup, FailedResetDeliversNothingAndKeepsTheLinkWaiting) {
     ForgetfulProfile forgetful;
     forgetful.Set("Status", "new_link", std::string("true"));
     for (FakeProfile* profile : {&refusing, static_cast<FakeProfile*>(&forgetful)}) {
-        MainFrameState state;
         for (int tick = 0; tick < 3; ++tick) {
-            EXPECT_EQ(PollNewLink(*profile, state, [] { FAIL() << "no dialog without reset"; }),
-                      PickupResult::ResetFailed);
+            EXPECT_EQ(
+                PollNewLink(*profile, [](auto, auto) { FAIL() << "no dialog without reset"; }),
+                PickupResult::ResetFailed);
         }
         EXPECT_EQ(profile->ReadString("Status", "new_link"), "true");
     }
@@ -79,19 +76,18 @@ TEST(NewLinkPickup, FailedResetDeliversNothingAndKeepsTheLinkWaiting) {
 TEST(NewLinkPickup, SecondLinkDuringTheDialogOpensASecondHandover) {
     FakeProfile profile = Waiting("true");
     profile.Set("Status", "new_link_href", std::string("first"));
-    MainFrameState state;
     std::vector<std::string> opened;
-    std::function<void()> handOver = [&] {
-        opened.push_back(state.m_newLinkHref);
+    LinkHandOver handOver = [&](std::string href, std::string) {
+        opened.push_back(href);
         if (opened.size() == 1) {
             // Ticks keep running while the first dialog is open.
-            EXPECT_EQ(PollNewLink(profile, state, handOver), PickupResult::NothingWaiting);
+            EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::NothingWaiting);
             profile.Set("Status", "new_link_href", std::string("second"));
             profile.Set("Status", "new_link", std::string("true"));
-            EXPECT_EQ(PollNewLink(profile, state, handOver), PickupResult::Delivered);
+            EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
         }
     };
-    EXPECT_EQ(PollNewLink(profile, state, handOver), PickupResult::Delivered);
+    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
     EXPECT_EQ(opened, (std::vector<std::string>{"first", "second"}));
 }
 

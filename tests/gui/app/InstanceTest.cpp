@@ -3,6 +3,8 @@
 #include "app/CQuillboxApp.h"
 #include "app/SingleInstance.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameCommands.h"
+#include "support/FrameAccess.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
@@ -83,7 +85,8 @@ TEST(SecondStart, ReachesTheRunningInstanceWhichActsOnItsWindowAndEndsWithZero) 
             *step.option ? QStringList{QString::fromLatin1(step.option)} : QStringList{};
         EXPECT_EQ(RunProgram(arguments, offscreen).exitCode, 0) << step.option;
         EXPECT_EQ(frame->isVisible(), step.shown) << step.option;
-        EXPECT_EQ(frame->State().m_bWindowShown, step.shown) << step.option;
+        EXPECT_EQ(quill::test::FramePart<FrameCommands>(*frame).WindowShown(), step.shown)
+            << step.option;
     }
 }
 
