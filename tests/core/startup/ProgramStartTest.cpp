@@ -17,9 +17,9 @@ struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {
         menuCalls.emplace_back(integrate, page);
     }
     StartReport Start(std::string windowsFolder) {
-        return StartProgram(
-            {profile, *this, *this, data.folder.Path().string(), std::move(windowsFolder)},
-            data.store);
+        StartEnvironment environment{profile, *this, *this, data.folder.Path().string(),
+                                     std::move(windowsFolder)};
+        return StartProgram(environment, data.store);
     }
 
     test::StoreFolder data;

@@ -78,8 +78,9 @@ TEST(SecondStart, ReachesTheRunningInstanceWhichActsOnItsWindowAndEndsWithZero) 
                                                    {{"--toggle"}, false},
                                                    {{}, true},
                                                    {{"--show"}, true}}) {
-        EXPECT_EQ(RunProgram(arguments, offscreen).exitCode, 0) << arguments.join(' ');
-        EXPECT_EQ(frame->isVisible(), shown) << arguments.join(' ');
+        EXPECT_EQ(RunProgram(arguments, offscreen).exitCode, 0)
+            << arguments.join(' ').toStdString();
+        EXPECT_EQ(frame->isVisible(), shown) << arguments.join(' ').toStdString();
         EXPECT_EQ(quill::test::FramePart<FrameCommands>(*frame).WindowShown(), shown);
     }
 }
