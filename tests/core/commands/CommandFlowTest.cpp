@@ -74,20 +74,14 @@ struct Row {
 };
 
 const Row kRows[] = {
-    // Cancel (or "No") changes and writes nothing.
-    {"Add link", nullptr, nullptr, nullptr, "\t", kSame, kSame},
-    {"Edit link|1", nullptr, nullptr, nullptr, "b\t2", kSame, kSame},
-    {"Delete link|1", nullptr, nullptr, nullptr, "?", kSame, kSame},
-    {"Add link task|1", nullptr, nullptr, nullptr, "01.12.2004\t14:30\tLook for 2", kSame, kSame},
-    {"Add task", nullptr, nullptr, nullptr, "01.12.2004\t14:30\t", kSame, kSame},
-    {"Edit task|1", nullptr, nullptr, nullptr, "10.11.2012\t13:14\t2", kSame, kSame},
-    {"Delete task|1", nullptr, nullptr, nullptr, "?", kSame, kSame},
     // Adding appends to the list as it is when the dialog closes, as stored.
     {"Add link", "d/a|b\ttwo\r\nlines", "a|1\r\nhanded|over\r\n", nullptr, "\t",
      "a|1\r\nhanded|over\r\nd/a%7Cb|two lines\r\n", kSame},
     {"Add task", "05.03.2004\t09:05\tCall\nat nine", nullptr, nullptr, "01.12.2004\t14:30\t", kSame,
      "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n"
      "05.03.2004|09:05|Call at nine\r\n"},
+    {"Add link task|1", "=", nullptr, "", "01.12.2004\t14:30\tLook for 2", kSame,
+     "01.12.2004|14:30|Look for 2\r\n"},
     {"Add link task|9", "=", nullptr, nullptr, "01.12.2004\t14:30\t", kSame,
      "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n01.12.2004|14:30|\r\n"},
     // An edit follows its record when the list changes under the dialog.
@@ -114,34 +108,41 @@ const Row kRows[] = {
      "20.12.2020|23:59|3\r\n"},
 };
 
+// Cancel (or "No") shows the same dialog and changes and writes nothing.
 TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(std::string(row.click) + (row.answer ? " / answered" : " / cancelled"));
-        test::StoreFolder data;
-        std::string links = kLinks;
-        std::string tasks = row.tasksBefore;
-        auto write = [&] {
-            data.WriteLinks(links);
-            data.WriteTasks(tasks);
-            data.store.Reload();
-        };
-        write();
-        ScriptedDialogs dialogs;
-        dialogs.answer = row.answer;
-        dialogs.meanwhile = [&] {
-            links = row.linksMeanwhile ? row.linksMeanwhile : links;
-            tasks = row.tasksMeanwhile ? row.tasksMeanwhile : tasks;
+    for (Row row : kRows) {
+        for (const bool cancel : {false, true}) {
+            if (cancel) {
+                row.answer = nullptr;
+                row.linksAfter = row.tasksAfter = kSame;
+            }
+            SCOPED_TRACE(std::string(row.click) + (row.answer ? " / answered" : " / cancelled"));
+            test::StoreFolder data;
+            std::string links = kLinks;
+            std::string tasks = row.tasksBefore;
+            auto write = [&] {
+                data.WriteLinks(links);
+                data.WriteTasks(tasks);
+                data.store.Reload();
+            };
             write();
-        };
-        test::FixedClock clock{DateTime{2004, 12, 1, 14, 30}};
+            ScriptedDialogs dialogs;
+            dialogs.answer = row.answer;
+            dialogs.meanwhile = [&] {
+                links = row.linksMeanwhile ? row.linksMeanwhile : links;
+                tasks = row.tasksMeanwhile ? row.tasksMeanwhile : tasks;
+                write();
+            };
+            test::FixedClock clock{DateTime{2004, 12, 1, 14, 30}};
 
-        EXPECT_TRUE(RunLinkCommand(row.click, data.store, {dialogs, dialogs, clock}) ||
-                    RunTaskCommand(row.click, data.store, dialogs, clock));
-        EXPECT_EQ(dialogs.shown,
-                  row.shown ? std::vector<std::string>{row.shown} : std::vector<std::string>{});
-        EXPECT_EQ(data.Links(), row.linksAfter ? row.linksAfter : links);
-        EXPECT_EQ(data.Tasks(), row.tasksAfter ? row.tasksAfter : tasks);
-        EXPECT_TRUE(data.unsaved.empty());
+            EXPECT_TRUE(RunLinkCommand(row.click, data.store, {dialogs, dialogs, clock}) ||
+                        RunTaskCommand(row.click, data.store, dialogs, clock));
+            EXPECT_EQ(dialogs.shown,
+                      row.shown ? std::vector<std::string>{row.shown} : std::vector<std::string>{});
+            EXPECT_EQ(data.Links(), row.linksAfter ? row.linksAfter : links);
+            EXPECT_EQ(data.Tasks(), row.tasksAfter ? row.tasksAfter : tasks);
+            EXPECT_TRUE(data.unsaved.empty());
+        }
     }
 }
 
