@@ -20,12 +20,10 @@ TEST(ListStore, LoadsBothFilesFromTheWorkingFolderAndCreatesAMissingOne) {
     test::StoreFolder data;
     data.WriteLinks("a.org|A\r\nb.org|B\r\n");
     const ListsLoadReport report = data.store.Reload();
-    EXPECT_EQ(data.store.LinkFilePath(), (data.folder.Path() / "Data/qmlinks.qbx").string());
-    EXPECT_EQ(data.store.TaskFilePath(), (data.folder.Path() / "Data/qmtasks.qbx").string());
     EXPECT_EQ(report.links, LoadOutcome::Loaded);
     EXPECT_EQ(report.tasks, LoadOutcome::CreatedNew);
     EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"a.org", "A"}, {"b.org", "B"}}));
-    EXPECT_TRUE(std::filesystem::exists(data.store.TaskFilePath()));
+    EXPECT_TRUE(std::filesystem::exists(data.folder.Path() / "Data/qmtasks.qbx"));
 }
 
 TEST(ListStore, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
