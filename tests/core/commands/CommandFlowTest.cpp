@@ -59,17 +59,11 @@ constexpr const char* kLinks = "a|1\r\nb|2\r\nc|3";
 constexpr const char* kTasks = "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3";
 constexpr const char* kSame = nullptr;
 
+// Meanwhile: written to the files and reloaded while the dialog is open.
+// Shown: what the one dialog showed, none when none showed. After: kSame when
+// not written since the dialog closed.
 struct Row {
-    const char* click;
-    const char* answer;
-    // Written to the files and reloaded while the dialog is open.
-    const char* linksMeanwhile;
-    const char* tasksMeanwhile;
-    // What the one dialog showed; nothing when none showed.
-    const char* shown;
-    // kSame: not written since the dialog closed.
-    const char* linksAfter;
-    const char* tasksAfter;
+    const char *click, *answer, *linksMeanwhile, *tasksMeanwhile, *shown, *linksAfter, *tasksAfter;
     const char* tasksBefore = kTasks;
 };
 
