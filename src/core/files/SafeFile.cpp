@@ -8,7 +8,15 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <algorithm>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -72,6 +80,62 @@ void SyncFolder(const fs::path& folder) {
         ::close(fd);
     }
 }
+#else
+// The file exists and this program may open it for reading. A file that cannot
+// be read (access denied, a folder, locked without sharing) answers false.
+bool CanRead(const fs::path& file) {
+    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(handle);
+    return true;
+}
+
+// Writes a file that must not exist yet and flushes it to disk; on failure
+// nothing is left behind.
+bool WriteNewFile(const fs::path& file, const std::string& bytes) {
+    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 30));
+        DWORD written = 0;
+        ok = ::WriteFile(handle, data, chunk, &written, nullptr) && written > 0;
+        data += written;
+        left -= written;
+    }
+    ok = ok && ::FlushFileBuffers(handle);
+    ok = ::CloseHandle(handle) && ok;
+    if (!ok) {
+        ::DeleteFileW(file.c_str());
+    }
+    return ok;
+}
+
+// Puts the written temporary file in the target's place. An existing target is
+// swapped by ReplaceFileW, which keeps its attributes and security; a target
+// that appeared since the check is never overwritten.
+bool MoveIntoPlace(const fs::path& temporary, const fs::path& target, bool hadFile) {
+    if (!hadFile) {
+        return ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    if (::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                       nullptr, nullptr)) {
+        return true;
+    }
+    // This failure means the old file is already gone and the new contents are
+    // still under the temporary name: finish the move.
+    return ::GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
+           ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+}
 #endif
 
 } // namespace
@@ -112,8 +176,13 @@ bool CreateEmptyIfMissing(const std::string& path) {
         return true;
     }
 #ifdef _WIN32
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    return static_cast<bool>(out);
+    HANDLE handle = ::CreateFileW(fs::path(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return ::GetLastError() == ERROR_FILE_EXISTS;
+    }
+    ::CloseHandle(handle);
+    return true;
 #else
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -128,20 +197,29 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const fs::path target = ResolveLinks(fs::path(path));
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
+    const fs::path temporaryPath(temporary);
+    const bool hadFile = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!hadFile) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            return false; // it may exist: nothing is known about it
         }
     }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
+    // A file this program cannot read was never loaded, so replacing it would
+    // throw away records nobody has seen.
+    if (hadFile && !CanRead(target)) {
+        return false;
+    }
+    if (!WriteNewFile(temporaryPath, bytes)) {
+        return false;
+    }
+    if (!MoveIntoPlace(temporaryPath, target, hadFile)) {
+        // When the old file is gone, the temporary file holds the only copy.
+        const bool oldFileGone =
+            hadFile && ::GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES;
+        if (!oldFileGone) {
+            ::DeleteFileW(temporaryPath.c_str());
+        }
         return false;
     }
     return true;
