@@ -13,7 +13,7 @@ packages=(
   xvfb xauth openbox trayer xcompmgr xdotool x11-utils
   g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
-  nodejs
+  nodejs python3
 )
 
 missing=()
