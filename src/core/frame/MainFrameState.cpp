@@ -40,11 +40,11 @@ ListsLoadReport ConstructFrameState(MainFrameState& state, FrameEnvironment& env
     return ReloadLists(state);
 }
 
-void StoreFrameSettings(const MainFrameState& state, Profile& profile) {
-    WriteInt(profile, values::kPercent, state.m_transparency);
-    WriteString(profile, values::kIsOpened, kOpenedMarker);
-    WriteInt(profile, values::kIntegrate, state.m_bIntegrate ? 1 : 0);
-    WriteInt(profile, values::kTrackMouse, state.m_bTrackMouse ? 1 : 0);
+bool StoreFrameSettings(const MainFrameState& state, Profile& profile) {
+    bool written = WriteInt(profile, values::kPercent, state.m_transparency);
+    written = WriteString(profile, values::kIsOpened, kOpenedMarker) && written;
+    written = WriteInt(profile, values::kIntegrate, state.m_bIntegrate ? 1 : 0) && written;
+    return WriteInt(profile, values::kTrackMouse, state.m_bTrackMouse ? 1 : 0) && written;
 }
 
 ListsLoadReport ReloadLists(MainFrameState& state) {

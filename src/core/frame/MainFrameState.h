@@ -55,7 +55,8 @@ ListsLoadReport ConstructFrameState(MainFrameState& state, FrameEnvironment& env
 void ReadFrameSettings(MainFrameState& state, const Profile& profile);
 
 // Writes "Percent", "IsOpened", "Integrate" and "Track mouse", in that order.
-void StoreFrameSettings(const MainFrameState& state, Profile& profile);
+// False when any of them could not be written (the others are still tried).
+bool StoreFrameSettings(const MainFrameState& state, Profile& profile);
 
 // Empties both lists and reads both files again. A task whose date, time and
 // comment are unchanged keeps its reminder flag, so a reminder already shown in

@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 
+#include "QtProfile.h"
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/FrameParts.h"
@@ -8,7 +9,6 @@
 #include "integration/QtAddLinkPrompt.h"
 #include "links/LinkHandover.h"
 #include "settings/CSettingsDlg.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
@@ -36,7 +36,11 @@ CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
 }
 
 CMainFrame::~CMainFrame() {
+    m_destroying = true;
     m_parts.reset(); // timers stop and the tray icon goes before anything else
+    // The tabs go while the frame is still whole: the note stores itself through it.
+    m_pTabView = nullptr;
+    delete takeCentralWidget();
     StoreSettings();
 }
 
@@ -122,7 +126,24 @@ void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* docume
 
 void CMainFrame::StoreSettings() {
     emit StoreRequested();
-    quill::StoreFrameSettings(m_state, m_profile);
+    ReportProfileWrite(quill::StoreFrameSettings(m_state, m_profile));
+}
+
+void CMainFrame::ReportProfileWrite(bool written) {
+    if (written) {
+        m_profileFailureReported = false;
+        return;
+    }
+    // No message box from inside the destructor: the program reports a failure
+    // at its end before the frame goes (CQuillboxApp::ExitInstance).
+    if (m_profileFailureReported || m_destroying) {
+        return;
+    }
+    m_profileFailureReported = true;
+    ShowWarning(this, tr("Quillmark could not write the note and the settings to\n%1\n\n"
+                         "They are kept while the program runs. Check that the file and its "
+                         "folder can be written.")
+                          .arg(QDir::toNativeSeparators(m_profile.Settings().fileName())));
 }
 
 void CMainFrame::ReportSaveFailure(const std::string& path) {

@@ -46,6 +46,10 @@ public:
 
     // Writes "Percent", "IsOpened", "Integrate" and "Track mouse" now.
     void StoreSettings();
+    // Told the outcome of every write of the note or the settings: the first
+    // failure is reported, naming the profile file; after that the user hears
+    // again only once a write has succeeded in between.
+    void ReportProfileWrite(bool written);
 
     // Tells the user that a change could not be written to the named file.
     void ReportSaveFailure(const std::string& path);
@@ -88,4 +92,6 @@ private:
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
     std::unique_ptr<FrameParts> m_parts;
     bool m_bAppActive = false;
+    bool m_profileFailureReported = false;
+    bool m_destroying = false;
 };

@@ -48,8 +48,9 @@ FrameToolBar::FrameToolBar(CMainFrame& frame, FrameCommands& commands, quill::Pr
 
 void FrameToolBar::SetButtons(const std::vector<int>& buttons) {
     m_buttons = buttons;
-    m_profile.WriteString(quill::kSettingsSection, quill::kToolbarButtonsValue,
-                          quill::FormatToolbarButtons(m_buttons));
+    m_frame.ReportProfileWrite(m_profile.WriteString(quill::kSettingsSection,
+                                                     quill::kToolbarButtonsValue,
+                                                     quill::FormatToolbarButtons(m_buttons)));
     Build();
 }
 

@@ -1,10 +1,10 @@
 #include "views/CNotesView.h"
 
+#include "QtProfile.h"
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
 #include "frame/CMainFrame.h"
 #include "settings/ProfileValues.h"
-#include "QtProfile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -32,6 +32,11 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setFocus();
 
     connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
+    m_storeAfterTyping.setSingleShot(true);
+    m_storeAfterTyping.setInterval(2000);
+    connect(&m_storeAfterTyping, &QTimer::timeout, this, &CNotesView::StoreNote);
+    connect(document(), &QTextDocument::contentsChanged, &m_storeAfterTyping,
+            qOverload<>(&QTimer::start));
 }
 
 CNotesView::~CNotesView() {
@@ -39,7 +44,9 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    quill::WriteString(m_frame.Profile(), quill::values::kNoteText, toPlainText().toStdString());
+    m_storeAfterTyping.stop();
+    m_frame.ReportProfileWrite(quill::WriteString(m_frame.Profile(), quill::values::kNoteText,
+                                                  toPlainText().toStdString()));
 }
 
 void CNotesView::OnSaveNoteToFile() {

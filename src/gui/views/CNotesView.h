@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 class CMainFrame;
 class CQuillboxDoc;
@@ -14,7 +15,7 @@ public:
     // Stores the note one last time.
     ~CNotesView() override;
 
-    // Writes the whole note to "Note text" in "Status".
+    // Writes the whole note to "Note text" in "Status"; a failure is reported.
     void StoreNote();
     // "Save note to file": asks for a file name and writes the note there.
     void OnSaveNoteToFile();
@@ -31,4 +32,6 @@ private:
 
     CMainFrame& m_frame;
     QMenu* m_contextMenu = nullptr;
+    // Stores the note once typing has paused, so a crash loses only the last seconds.
+    QTimer m_storeAfterTyping;
 };
