@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTimer>
 
 CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setObjectName(QStringLiteral("notesView"));
@@ -32,10 +33,12 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setFocus();
 
     connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
-    m_storeAfterTyping.setSingleShot(true);
-    m_storeAfterTyping.setInterval(2000);
-    connect(&m_storeAfterTyping, &QTimer::timeout, this, &CNotesView::StoreNote);
-    connect(document(), &QTextDocument::contentsChanged, &m_storeAfterTyping,
+    m_storeAfterTyping = new QTimer(this);
+    m_storeAfterTyping->setObjectName(QStringLiteral("noteStoreTimer"));
+    m_storeAfterTyping->setSingleShot(true);
+    m_storeAfterTyping->setInterval(2000);
+    connect(m_storeAfterTyping, &QTimer::timeout, this, &CNotesView::StoreNote);
+    connect(document(), &QTextDocument::contentsChanged, m_storeAfterTyping,
             qOverload<>(&QTimer::start));
 }
 
@@ -44,7 +47,7 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    m_storeAfterTyping.stop();
+    m_storeAfterTyping->stop();
     m_frame.ReportProfileWrite(quill::WriteString(m_frame.Profile(), quill::values::kNoteText,
                                                   toPlainText().toStdString()));
 }

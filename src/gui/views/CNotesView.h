@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <QTimer>
 
 class CMainFrame;
 class CQuillboxDoc;
 class QMenu;
+class QTimer;
 
 // The "Notes" tab: one plain-text note, kept in the profile as "Note text".
 class CNotesView : public QPlainTextEdit {
@@ -33,5 +33,5 @@ private:
     CMainFrame& m_frame;
     QMenu* m_contextMenu = nullptr;
     // Stores the note once typing has paused, so a crash loses only the last seconds.
-    QTimer m_storeAfterTyping;
+    QTimer* m_storeAfterTyping = nullptr;
 };
