@@ -8,15 +8,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
-#include <algorithm>
+#include "files/WindowsFileReplace.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,7 +48,7 @@ std::string TemporarySibling(const fs::path& target) {
 }
 
 #ifndef _WIN32
-bool WriteAllAndSync(int fd, const std::string& bytes) {
+bool WriteAll(int fd, const std::string& bytes) {
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -70,7 +62,7 @@ bool WriteAllAndSync(int fd, const std::string& bytes) {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    return ::fsync(fd) == 0;
+    return true;
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -79,62 +71,6 @@ void SyncFolder(const fs::path& folder) {
         ::fsync(fd);
         ::close(fd);
     }
-}
-#else
-// The file exists and this program may open it for reading. A file that cannot
-// be read (access denied, a folder, locked without sharing) answers false.
-bool CanRead(const fs::path& file) {
-    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    ::CloseHandle(handle);
-    return true;
-}
-
-// Writes a file that must not exist yet and flushes it to disk; on failure
-// nothing is left behind.
-bool WriteNewFile(const fs::path& file, const std::string& bytes) {
-    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    bool ok = true;
-    while (ok && left > 0) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 30));
-        DWORD written = 0;
-        ok = ::WriteFile(handle, data, chunk, &written, nullptr) && written > 0;
-        data += written;
-        left -= written;
-    }
-    ok = ok && ::FlushFileBuffers(handle);
-    ok = ::CloseHandle(handle) && ok;
-    if (!ok) {
-        ::DeleteFileW(file.c_str());
-    }
-    return ok;
-}
-
-// Puts the written temporary file in the target's place. An existing target is
-// swapped by ReplaceFileW, which keeps its attributes and security; a target
-// that appeared since the check is never overwritten.
-bool MoveIntoPlace(const fs::path& temporary, const fs::path& target, bool hadFile) {
-    if (!hadFile) {
-        return ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-    }
-    if (::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                       nullptr, nullptr)) {
-        return true;
-    }
-    // This failure means the old file is already gone and the new contents are
-    // still under the temporary name: finish the move.
-    return ::GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
-           ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
 }
 #endif
 
@@ -149,8 +85,9 @@ FileContents ReadWholeFile(const std::string& path) {
                                                                          : ReadStatus::Missing;
         return result;
     }
-    if (fs::is_directory(status)) {
-        result.status = ReadStatus::Unreadable;
+    if (!fs::is_regular_file(status)) {
+        // Opening a named pipe would wait for a writer for ever.
+        result.status = ReadStatus::NotAFile;
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -176,13 +113,7 @@ bool CreateEmptyIfMissing(const std::string& path) {
         return true;
     }
 #ifdef _WIN32
-    HANDLE handle = ::CreateFileW(fs::path(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return ::GetLastError() == ERROR_FILE_EXISTS;
-    }
-    ::CloseHandle(handle);
-    return true;
+    return CreateNewEmptyFile(fs::path(path));
 #else
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -193,36 +124,65 @@ bool CreateEmptyIfMissing(const std::string& path) {
 #endif
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const fs::path target = ResolveLinks(fs::path(path));
-    const std::string temporary = TemporarySibling(target);
-#ifdef _WIN32
-    const fs::path temporaryPath(temporary);
-    const bool hadFile = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (!hadFile) {
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-            return false; // it may exist: nothing is known about it
+namespace {
+
+bool IsTemporaryOf(const std::string& candidate, const std::string& name) {
+    constexpr std::size_t kHexDigits = 16;
+    const std::string prefix = "." + name + ".";
+    if (candidate.size() != prefix.size() + kHexDigits + 4 || candidate.rfind(prefix, 0) != 0 ||
+        candidate.compare(candidate.size() - 4, 4, ".tmp") != 0) {
+        return false;
+    }
+    for (std::size_t i = prefix.size(); i < prefix.size() + kHexDigits; ++i) {
+        const char c = candidate[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) {
+            return false;
         }
-    }
-    // A file this program cannot read was never loaded, so replacing it would
-    // throw away records nobody has seen.
-    if (hadFile && !CanRead(target)) {
-        return false;
-    }
-    if (!WriteNewFile(temporaryPath, bytes)) {
-        return false;
-    }
-    if (!MoveIntoPlace(temporaryPath, target, hadFile)) {
-        // When the old file is gone, the temporary file holds the only copy.
-        const bool oldFileGone =
-            hadFile && ::GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES;
-        if (!oldFileGone) {
-            ::DeleteFileW(temporaryPath.c_str());
-        }
-        return false;
     }
     return true;
+}
+
+} // namespace
+
+void RemoveStaleTemporaries(const std::string& path) {
+    const fs::path target = ResolveLinks(fs::path(path));
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code statusError;
+        if (IsTemporaryOf(it->path().filename().string(), name) &&
+            fs::is_regular_file(it->symlink_status(statusError))) {
+            fs::remove(it->path(), statusError);
+        }
+    }
+}
+
+bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::status(path, ec))) {
+        return false;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {
+    const fs::path target = ResolveLinks(fs::path(path));
+    {
+        std::error_code ec;
+        const auto status = fs::status(target, ec);
+        if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
+            return false;
+        }
+    }
+    RemoveStaleTemporaries(target.string());
+    const std::string temporary = TemporarySibling(target);
+#ifdef _WIN32
+    (void)durability; // a scratch file is flushed here as well
+    return ReplaceWithNewContents(target, fs::path(temporary), bytes);
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;
@@ -239,14 +199,16 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     if (hadFile) {
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
-    ok = ok && WriteAllAndSync(fd, bytes);
+    ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
         return false;
     }
-    SyncFolder(target.parent_path());
+    if (durability == Durability::Synced) {
+        SyncFolder(target.parent_path());
+    }
     return true;
 #endif
 }

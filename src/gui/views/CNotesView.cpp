@@ -1,9 +1,7 @@
 #include "views/CNotesView.h"
 
-#include "QtProfile.h"
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
-#include "frame/CMainFrame.h"
 #include "settings/ProfileValues.h"
 
 #include <QClipboard>
@@ -16,7 +14,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
-CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
+CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     setObjectName(QStringLiteral("notesView"));
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
@@ -25,14 +23,13 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setAcceptDrops(true); // text may be dropped; files are refused below
 
-    const std::string note = quill::ReadString(m_frame.Profile(), quill::values::kNoteText);
+    const std::string note = quill::ReadString(m_profile, quill::values::kNoteText);
     setPlainText(QString::fromStdString(note));
     moveCursor(QTextCursor::Start);
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     setFocus();
 
-    connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
     m_storeAfterTyping = new QTimer(this);
     m_storeAfterTyping->setObjectName(QStringLiteral("noteStoreTimer"));
     m_storeAfterTyping->setSingleShot(true);
@@ -48,8 +45,8 @@ CNotesView::~CNotesView() {
 
 void CNotesView::StoreNote() {
     m_storeAfterTyping->stop();
-    m_frame.ReportProfileWrite(quill::WriteString(m_frame.Profile(), quill::values::kNoteText,
-                                                  toPlainText().toStdString()));
+    emit NoteWritten(
+        quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString()));
 }
 
 void CNotesView::OnSaveNoteToFile() {

@@ -2,25 +2,30 @@
 
 #include <QPlainTextEdit>
 
-class CMainFrame;
-class CQuillboxDoc;
 class QMenu;
 class QTimer;
+namespace quill {
+class Profile;
+}
 
 // The "Notes" tab: one plain-text note, kept in the profile as "Note text".
 class CNotesView : public QPlainTextEdit {
     Q_OBJECT
 public:
-    CNotesView(CMainFrame& frame, CQuillboxDoc& document);
+    explicit CNotesView(quill::Profile& profile);
     // Stores the note one last time.
     ~CNotesView() override;
 
-    // Writes the whole note to "Note text" in "Status"; a failure is reported.
+    // Writes the whole note to "Note text" in "Status" and tells the outcome.
     void StoreNote();
     // "Save note to file": asks for a file name and writes the note there.
     void OnSaveNoteToFile();
     // Pastes only when the clipboard offers text, and then as plain text.
     void OnPaste();
+
+signals:
+    // After every store of the note: whether the profile took it.
+    void NoteWritten(bool written);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -30,7 +35,7 @@ protected:
 private:
     QMenu* ContextMenu();
 
-    CMainFrame& m_frame;
+    quill::Profile& m_profile;
     QMenu* m_contextMenu = nullptr;
     // Stores the note once typing has paused, so a crash loses only the last seconds.
     QTimer* m_storeAfterTyping = nullptr;
