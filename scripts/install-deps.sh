@@ -14,6 +14,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
   nodejs python3
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()
