@@ -40,6 +40,10 @@ public:
 
     // Writes the note, "Percent", "IsOpened", "Integrate" and "Track mouse" now.
     void StoreSettings();
+    // Told the outcome of every write of the note or the settings: the first
+    // failure is reported, naming the profile file; after that the user hears
+    // again only once a write has succeeded in between.
+    void ReportProfileWrite(bool written);
 
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
@@ -79,4 +83,6 @@ private:
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;
     bool m_bAppActive = false;
+    bool m_profileFailureReported = false;
+    bool m_destroying = false;
 };

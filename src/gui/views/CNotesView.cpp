@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTimer>
 
 CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     setObjectName(QStringLiteral("notesView"));
@@ -28,6 +29,14 @@ CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     setFocus();
+
+    m_storeAfterTyping = new QTimer(this);
+    m_storeAfterTyping->setObjectName(QStringLiteral("noteStoreTimer"));
+    m_storeAfterTyping->setSingleShot(true);
+    m_storeAfterTyping->setInterval(2000);
+    connect(m_storeAfterTyping, &QTimer::timeout, this, &CNotesView::StoreNote);
+    connect(document(), &QTextDocument::contentsChanged, m_storeAfterTyping,
+            qOverload<>(&QTimer::start));
 }
 
 CNotesView::~CNotesView() {
@@ -35,7 +44,9 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString());
+    m_storeAfterTyping->stop();
+    emit NoteWritten(
+        quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString()));
 }
 
 void CNotesView::OnSaveNoteToFile() {

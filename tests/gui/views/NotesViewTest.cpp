@@ -3,6 +3,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
 #include "support/FrameAccess.h"
+#include "support/GuiTestEnvironment.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -10,6 +11,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,12 +22,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+using quill::test::GuiTestEnvironment;
 using quill::test::ModalScript;
 using quill::test::RunFolder;
+using quill::test::WaitUntil;
 
 class NotesViewTest : public ::testing::Test {
 protected:
@@ -57,6 +64,56 @@ TEST_F(NotesViewTest, TypedTextIsBackAfterARestartWithItsLineBreaks) {
     EXPECT_EQ(notes->toPlainText(), "first line\n@second line");
     EXPECT_EQ(notes->font().family(), "Courier New");
     EXPECT_EQ(notes->font().pointSize(), 10);
+}
+
+TEST_F(NotesViewTest, TypedTextReachesTheProfileFileAfterAPauseWithNoOtherStore) {
+    Start();
+    // Only the pause in typing may store the note here.
+    QObject::disconnect(app->GetMainFrame(), &CMainFrame::StoreRequested, notes, nullptr);
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("kept after a pause"));
+    QFile profile(GuiTestEnvironment::ProfileFile());
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            profile.close();
+            return profile.open(QIODevice::ReadOnly) &&
+                   profile.readAll().contains("kept after a pause");
+        },
+        6000));
+}
+
+TEST_F(NotesViewTest, AProfileThatCannotBeWrittenIsReportedOnceAndTheNoteStays) {
+    Start();
+    // A plain file where the profile's folder belongs: not writable even for root.
+    const QString folder = QFileInfo(GuiTestEnvironment::ProfileFile()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QStringList reports;
+    quill::test::ModalScript script;
+    for (int i = 0; i < 2; ++i) {
+        script.Then("quillmarkMessage", [&](QWidget& box) {
+            auto* message = qobject_cast<QMessageBox*>(&box);
+            reports << message->text();
+            message->button(QMessageBox::Ok)->click();
+        });
+    }
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("unsaved"));
+    ASSERT_TRUE(WaitUntil([&] { return !reports.isEmpty(); }, 6000));
+    EXPECT_TRUE(reports.constFirst().contains(GuiTestEnvironment::ProfileFile()));
+
+    // Note and settings fail again at the next store: the user has been told.
+    app->GetMainFrame()->StoreSettings();
+    QTest::keyClicks(notes, QStringLiteral(" still"));
+    auto* pause = notes->findChild<QTimer*>(QStringLiteral("noteStoreTimer"));
+    ASSERT_TRUE(WaitUntil([&] { return !pause->isActive(); }, 6000));
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(notes->toPlainText(), "unsaved still");
+
+    QFile::remove(folder);
 }
 
 TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote) {
