@@ -2,6 +2,7 @@
 
 #include "pages/HtmlEscape.h"
 #include "pages/PageFragments.h"
+#include "text/Utf8.h"
 
 #include <cctype>
 
@@ -48,9 +49,9 @@ void AppendLinkBlock(std::string& out, const LinkRecord& link, std::size_t i) {
     out += "<a target=blank class = nodecor href = \"";
     AppendHtmlEscaped(out, LinkTarget(link.m_address));
     out += "\">";
-    std::string_view shown = ShownAddress(link.m_address);
-    AppendHtmlEscaped(out, shown);
-    out += shown.size() < link.m_address.size() ? "...</a>" : "</a>";
+    const ShownAddressText shown = ShownAddress(link.m_address);
+    AppendHtmlEscaped(out, shown.text);
+    out += shown.shortened ? "...</a>" : "</a>";
     out += "&nbsp;</font> </td></tr></table></font>";
     out += kCommentOpen;
     AppendHtmlEscaped(out, link.m_comment);
@@ -69,15 +70,21 @@ std::string LinkTarget(std::string_view address) {
     return target;
 }
 
-std::string_view ShownAddress(std::string_view address) {
-    if (address.size() <= kShownAddressBytes) {
-        return address;
+ShownAddressText ShownAddress(std::string_view address) {
+    ShownAddressText shown{DisplayUtf8(address)};
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < shown.text.size(); ++i) {
+        if (IsUtf8Continuation(shown.text[i])) {
+            continue;
+        }
+        if (characters == kShownAddressCharacters) {
+            shown.text.resize(i);
+            shown.shortened = true;
+            break;
+        }
+        ++characters;
     }
-    std::size_t cut = kShownAddressBytes;
-    while (cut > 0 && IsUtf8Continuation(address[cut])) {
-        --cut;
-    }
-    return address.substr(0, cut);
+    return shown;
 }
 
 std::string WriteLinksPage(const std::vector<LinkRecord>& links) {
