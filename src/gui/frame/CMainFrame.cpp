@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 
+#include "QtProfile.h"
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/FrameParts.h"
@@ -8,7 +9,6 @@
 #include "integration/QtAddLinkPrompt.h"
 #include "links/LinkHandover.h"
 #include "settings/CSettingsDlg.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
@@ -76,17 +76,6 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     UpdateCaption();
     resize(360, 420);
 
-    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                // Only the program as a whole coming and going counts; moving
-                // between its own windows gives no such change.
-                const bool active = state == Qt::ApplicationActive;
-                if (active != m_bAppActive) {
-                    m_bAppActive = active;
-                    OnActivateApp(active);
-                }
-            });
     return true;
 }
 

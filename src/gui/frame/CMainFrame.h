@@ -39,9 +39,10 @@ public:
     // the views; null before OnCreate and for numbers the frame does not know.
     QAction* Action(int commandId) const;
 
-    // The application became active (true) or inactive (false). Inactive: the
-    // window takes its level's translucency and the note is stored. Active: the
-    // window turns opaque, both lists are read again and every view redraws.
+    // The program became active (true) or inactive (false), once per switch
+    // (FrameActivation decides). Inactive: the window takes its level's
+    // translucency and the note is stored. Active: the window turns opaque,
+    // both lists are read again and every view redraws.
     void OnActivateApp(bool active);
 
     // Writes "Percent", "IsOpened", "Integrate" and "Track mouse" now.
@@ -87,5 +88,4 @@ private:
     quill::BrowserMenuEntry& m_menuEntry;
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
     std::unique_ptr<FrameParts> m_parts;
-    bool m_bAppActive = false;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "frame/FrameActivation.h"
 #include "frame/FrameCommands.h"
+#include "frame/FrameShowing.h"
 #include "frame/FrameTimers.h"
 #include "frame/FrameToolBar.h"
 #include "frame/FrameTransparency.h"
@@ -17,4 +19,6 @@ struct FrameParts {
     FrameToolBar toolBar;
     FrameTimers timers;
     FrameTray tray;
+    FrameActivation activation;
+    FrameShowing showing;
 };

@@ -1,5 +1,6 @@
 #include "tasks/QtReminderDialog.h"
 
+#include "common/DisplayText.h"
 #include "frame/CMainFrame.h"
 #include "tasks/CTaskReminderDlg.h"
 
@@ -7,7 +8,7 @@ quill::ReminderAnswer QtReminderDialog::ShowReminder(const quill::DateTime& due,
                                                      const std::string& comment) {
     CTaskReminderDlg dialog;
     dialog.SetDate(due);
-    dialog.SetComment(QString::fromStdString(comment));
+    dialog.SetComment(DisplayText(comment));
     dialog.exec();
     return dialog.m_bDelete ? quill::ReminderAnswer::Delete : quill::ReminderAnswer::Ok;
 }

@@ -1,9 +1,9 @@
 #include "views/CPageView.h"
 
+#include "QtProfile.h"
 #include "files/PathNames.h"
 #include "frame/CMainFrame.h"
 #include "pages/PageFile.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CWebBrowser.h"
 #include "views/PageScheme.h"
@@ -61,6 +61,7 @@ void CPageView::OnDraw() {
     if (!m_browserCreated) {
         m_browser = new CWebBrowser(this, PageSchemeHandler::Instance().Profile(), PageUrl());
         connect(m_browser, &CWebBrowser::BeforeNavigate, this, &CPageView::OnBeforeNavigate);
+        setFocusProxy(m_browser); // the tab's keyboard focus is the page's
         m_browser->show();
         m_browser->Navigate(PageUrl());
     } else if (m_browser) {

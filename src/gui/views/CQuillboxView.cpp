@@ -8,6 +8,10 @@
 #include "views/CQuillboxDoc.h"
 #include "views/CTaskView.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+
 CQuillboxView::CQuillboxView(CMainFrame& frame, CQuillboxDoc& document)
     : QTabWidget(&frame), m_frame(frame), m_document(document) {
     setObjectName(QStringLiteral("tabView"));
@@ -34,4 +38,27 @@ void CQuillboxView::OnTabChanged(int index) {
         saveNote = [notes] { notes->OnSaveNoteToFile(); };
     }
     m_frame.Parts()->commands.SetHandler(quill::kSaveNoteCommand, std::move(saveNote));
+}
+
+QMenu* CQuillboxView::ContextMenu() {
+    if (m_contextMenu == nullptr) {
+        m_contextMenu = new QMenu(this);
+        m_contextMenu->setObjectName(QStringLiteral("tabViewContextMenu"));
+        const std::pair<QString, int> items[] = {{tr("Cu&t"), quill::kCutCommand},
+                                                 {tr("&Copy"), quill::kCopyCommand},
+                                                 {tr("&Paste"), quill::kPasteCommand}};
+        for (const auto& [text, id] : items) {
+            m_contextMenu->addAction(text, this, [this, id = id] {
+                if (QAction* command = m_frame.Action(id)) {
+                    command->trigger();
+                }
+            });
+        }
+    }
+    return m_contextMenu;
+}
+
+void CQuillboxView::contextMenuEvent(QContextMenuEvent* event) {
+    ContextMenu()->popup(event->globalPos());
+    event->accept();
 }
