@@ -156,10 +156,10 @@ TEST_F(WindowFocusTest, AfterEachKindOfDialogTheNextSwitchAwayAndBackIsSeen) {
         });
         kind.open();
         ASSERT_TRUE(WaitUntil([&] { return script.Done(); }));
-        EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
+        ASSERT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
 
         ASSERT_TRUE(desktop.ActivateOther());
-        EXPECT_TRUE(WaitUntil([&] { return Alpha() == 44; }));
+        ASSERT_TRUE(WaitUntil([&] { return Alpha() == 44; }));
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
         const QByteArray outside = "outside" + QByteArray::number(++round) + ".org";
         file += outside + "|from another program\r\n";
