@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InstanceRequest.h"
 #include "app/QtProgramRunner.h"
 
 #include <QObject>
@@ -27,9 +28,16 @@ public:
     // Ends the run: the frame goes (and stores its settings); returns the exit code.
     int ExitInstance(int exitCode);
 
+    // A later start's request: show (and activate), hide or toggle the window.
+    void OnInstanceRequest(quill::InstanceRequest request);
+
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CQuillboxDoc* GetDocument() const { return m_document.get(); }
     QtProfile& GetProfile() const { return *m_profile; }
+
+    // The page file cannot be written, so the pages cannot be shown: says so,
+    // keeps what a normal exit keeps and ends the program with status -1.
+    void EndOnUnwritablePageFile();
 
 private:
     std::unique_ptr<QtProfile> m_profile;

@@ -1,6 +1,6 @@
 #include "frame/FrameActivation.h"
 
-#include "frame/CMainFrame.h"
+#include <QMainWindow>
 
 #include <QApplication>
 #include <QDialog>
@@ -12,7 +12,7 @@ namespace {
 constexpr int kFocusSettleMs = 1000;
 } // namespace
 
-FrameActivation::FrameActivation(CMainFrame& frame, std::function<void(bool)> onSwitch)
+FrameActivation::FrameActivation(QMainWindow& frame, std::function<void(bool)> onSwitch)
     : QObject(&frame), m_frame(frame), m_onSwitch(std::move(onSwitch)),
       m_active(QGuiApplication::applicationState() == Qt::ApplicationActive) {
     connect(qApp, &QGuiApplication::applicationStateChanged, this,

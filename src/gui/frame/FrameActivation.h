@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-class CMainFrame;
+class QMainWindow;
 
 // Decides when the program as a whole becomes active or inactive and reports
 // each real switch exactly once. Qt's application state alone misses some:
@@ -15,7 +15,7 @@ class CMainFrame;
 class FrameActivation : public QObject {
     Q_OBJECT
 public:
-    FrameActivation(CMainFrame& frame, std::function<void(bool active)> onSwitch);
+    FrameActivation(QMainWindow& frame, std::function<void(bool active)> onSwitch);
     ~FrameActivation() override;
 
     bool IsActive() const { return m_active; }
@@ -32,7 +32,7 @@ private:
     // then nothing of the program holds it, and the program is inactive.
     void CheckFocusHeld();
 
-    CMainFrame& m_frame;
+    QMainWindow& m_frame;
     std::function<void(bool)> m_onSwitch;
     bool m_active;
     QTimer m_focusCheck;

@@ -1,13 +1,13 @@
 #include "frame/FrameShowing.h"
 
-#include "frame/CMainFrame.h"
+#include <QMainWindow>
 
 #include <QApplication>
 #include <QEvent>
 #include <QTabWidget>
 #include <QWindow>
 
-FrameShowing::FrameShowing(CMainFrame& frame) : QObject(&frame), m_frame(frame) {
+FrameShowing::FrameShowing(QMainWindow& frame) : QObject(&frame), m_frame(frame) {
     m_frame.installEventFilter(this);
 }
 

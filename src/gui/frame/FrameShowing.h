@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QRect>
 
-class CMainFrame;
+class QMainWindow;
 
 // What every show of the frame does, at start and from the tray: the window
 // comes back where it was and as large as it was (a window manager would place
@@ -12,7 +12,7 @@ class CMainFrame;
 class FrameShowing : public QObject {
     Q_OBJECT
 public:
-    explicit FrameShowing(CMainFrame& frame);
+    explicit FrameShowing(QMainWindow& frame);
 
     void BringToFront();
 
@@ -20,6 +20,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CMainFrame& m_frame;
+    QMainWindow& m_frame;
     QRect m_geometry;
 };

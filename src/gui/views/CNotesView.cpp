@@ -3,7 +3,6 @@
 #include "QtProfile.h"
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
-#include "frame/CMainFrame.h"
 #include "settings/ProfileValues.h"
 
 #include <QClipboard>
@@ -15,7 +14,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 
-CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
+CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     setObjectName(QStringLiteral("notesView"));
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
@@ -24,14 +23,12 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setAcceptDrops(true); // text may be dropped; files are refused below
 
-    const std::string note = quill::ReadString(m_frame.Profile(), quill::values::kNoteText);
+    const std::string note = quill::ReadString(m_profile, quill::values::kNoteText);
     setPlainText(QString::fromStdString(note));
     moveCursor(QTextCursor::Start);
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     setFocus();
-
-    connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
 }
 
 CNotesView::~CNotesView() {
@@ -39,7 +36,7 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    quill::WriteString(m_frame.Profile(), quill::values::kNoteText, toPlainText().toStdString());
+    quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString());
 }
 
 void CNotesView::OnSaveNoteToFile() {

@@ -1,7 +1,7 @@
-#include "frame/Transparency.h"
+#include "settings/Transparency.h"
 
-#include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
+#include "settings/FrameSettings.h"
 #include "support/FakeProfile.h"
 
 #include <gtest/gtest.h>
@@ -29,44 +29,39 @@ TEST(StoredLevel, OutsideOneTo255ReadsAsEightySoTheWindowNeverVanishes) {
     for (int code : {1, 33, 255, 0, 256, -1}) {
         test::FakeProfile profile;
         profile.Set("Status", "Percent", code);
-        MainFrameState state;
-        ReadFrameSettings(state, profile);
-        EXPECT_EQ(state.m_transparency, code >= 1 && code <= 255 ? code : 80) << code;
+        EXPECT_EQ(ReadFrameSettings(profile).transparency, code >= 1 && code <= 255 ? code : 80)
+            << code;
     }
 }
 
 TEST(LevelCommands, StoreTheirCodesWithFortyAndSixtySwappedAndCheckOne) {
-    MainFrameState state;
+    FrameSettings state;
     const std::pair<int, int> idCode[] = {
         {32838, 1}, {32839, 20}, {32840, 60}, {32841, 40}, {32842, 80}};
     for (auto [id, code] : idCode) {
         ASSERT_TRUE(ApplyLevelCommand(state, id));
-        EXPECT_EQ(state.m_transparency, code) << id;
+        EXPECT_EQ(state.transparency, code) << id;
         for (auto [other, ignored] : idCode) {
             EXPECT_EQ(IsLevelCommandChecked(other, code), other == id) << other << " " << code;
         }
     }
     EXPECT_FALSE(ApplyLevelCommand(state, 32843));
-    EXPECT_EQ(state.m_transparency, 80);
+    EXPECT_EQ(state.transparency, 80);
     for (auto [id, ignored] : idCode) {
         EXPECT_FALSE(IsLevelCommandChecked(id, 33));
     }
 }
 
 TEST(MakeOpaqueAndTranslucent, ActOnlyWhereTranslucencyIsAvailable) {
-    MainFrameState state;
-    state.m_transparency = 60;
     RecordingAlpha window;
 
-    MakeOpaque(state, window);
-    MakeTranslucent(state, window);
+    MakeOpaque(false, window);
+    MakeTranslucent(false, 60, window);
     EXPECT_TRUE(window.calls.empty());
 
-    state.m_bLayered = true;
-    MakeTranslucent(state, window);
-    MakeOpaque(state, window);
-    state.m_transparency = 1;
-    MakeTranslucent(state, window);
+    MakeTranslucent(true, 60, window);
+    MakeOpaque(true, window);
+    MakeTranslucent(true, 1, window);
     EXPECT_EQ(window.calls, (std::vector<int>{144, 255, 255}));
 }
 

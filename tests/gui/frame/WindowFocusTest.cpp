@@ -4,10 +4,15 @@
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/FrameParts.h"
+#include "frame/CommandTable.h"
+#include "frame/FrameCommands.h"
 #include "frame/FrameTimerIds.h"
+#include "frame/FrameTimers.h"
+#include "frame/FrameTransparency.h"
+#include "frame/FrameTray.h"
 #include "frame/ToolbarLayout.h"
 #include "support/DesktopActivation.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
@@ -70,18 +75,14 @@ protected:
 
     // The tray icon's centre on the screen; null without a notification area.
     QPoint TrayIconCentre() const {
-        const QRect icon = frame->Parts()->tray.Icon()->geometry();
+        const QRect icon = FramePart<FrameTray>(*frame).Icon()->geometry();
         return QSystemTrayIcon::isSystemTrayAvailable() && !icon.isEmpty() ? icon.center()
                                                                            : QPoint();
     }
 
     int Alpha() const { return qRound(frame->windowOpacity() * 255); }
 
-    void HandOver(const char* address) {
-        frame->State().m_newLinkHref = address;
-        frame->State().m_newLinkText = "handed over";
-        frame->OnLinkHandover();
-    }
+    void HandOver(const char* address) { frame->OnLinkHandover(address, "handed over"); }
 
     RunFolder run;
     CQuillboxApp app;
@@ -96,7 +97,7 @@ TEST_F(WindowFocusTest, StartsActiveWithTheNoteFocusedAndTurnsTranslucentWhenLef
     EXPECT_TRUE(WaitUntil([&] { return notes->toPlainText() == "typed at once"; }))
         << notes->toPlainText().toStdString();
 
-    if (!frame->Parts()->transparency.Available()) {
+    if (!FramePart<FrameTransparency>(*frame).Available()) {
         GTEST_SKIP() << "the window system shows no opacity here";
     }
     EXPECT_EQ(Alpha(), 255);
@@ -114,11 +115,11 @@ TEST_F(WindowFocusTest, AfterEachKindOfDialogTheNextSwitchAwayAndBackIsSeen) {
               QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy|HH:mm|")).toUtf8() +
                   "caf\xE9\r\n");
     Start();
-    if (!frame->Parts()->transparency.Available()) {
+    if (!FramePart<FrameTransparency>(*frame).Available()) {
         GTEST_SKIP() << "the switches are seen by the window's alpha";
     }
-    frame->m_pTabView->setCurrentIndex(kLinksTab);
-    auto* links = qobject_cast<CPageView*>(frame->m_pTabView->widget(kLinksTab));
+    TabView(*frame).setCurrentIndex(kLinksTab);
+    auto* links = qobject_cast<CPageView*>(TabView(*frame).widget(kLinksTab));
     auto pageShows = [&](const QByteArray& text) {
         return links->Browser() != nullptr &&
                PageHtml(*links->Browser()).contains(QString::fromUtf8(text));
@@ -137,9 +138,9 @@ TEST_F(WindowFocusTest, AfterEachKindOfDialogTheNextSwitchAwayAndBackIsSeen) {
                      AnchorCentre(*links->Browser(), QStringLiteral("Add link")));
          }},
         {"reminder", "taskReminderDlg",
-         [&] { frame->Parts()->timers.OnTimer(quill::kTaskTimerId); }},
+         [&] { FramePart<FrameTimers>(*frame).OnTimer(quill::kTaskTimerId); }},
         {"settings", "settingsDialog", [&] { frame->Action(quill::kSettingsCommand)->trigger(); }},
-        {"about", "aboutDialog", [&] { frame->Action(FrameCommands::kAbout)->trigger(); }},
+        {"about", "aboutDialog", [&] { frame->Action(quill::kAboutCommand)->trigger(); }},
         {"new link", "addLinkDialog", [&] { HandOver("handed.org"); }},
     };
     QString reminderComment;
@@ -186,7 +187,7 @@ TEST_F(WindowFocusTest, ADoubleClickOnTheTrayIconLeavesTheWindowAsItWas) {
     if (icon.isNull()) {
         GTEST_SKIP() << "needs a notification area";
     }
-    QSignalSpy clicks(frame->Parts()->tray.Icon(), &QSystemTrayIcon::activated);
+    QSignalSpy clicks(FramePart<FrameTray>(*frame).Icon(), &QSystemTrayIcon::activated);
     ASSERT_TRUE(DesktopActivation::Click(icon, 2));
     ASSERT_TRUE(WaitUntil([&] {
         return std::any_of(clicks.begin(), clicks.end(), [](const QList<QVariant>& reason) {
@@ -195,7 +196,7 @@ TEST_F(WindowFocusTest, ADoubleClickOnTheTrayIconLeavesTheWindowAsItWas) {
         });
     }));
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(frame->State().m_bWindowShown);
+    EXPECT_TRUE(FramePart<FrameCommands>(*frame).WindowShown());
 }
 
 TEST_F(WindowFocusTest, HiddenAndShownFromTheTrayTheWindowKeepsItsPlaceAndSize) {
