@@ -4,7 +4,9 @@
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/CommandTable.h"
+#include "frame/FrameActivation.h"
 #include "frame/FrameParts.h"
+#include "frame/FrameShowing.h"
 #include "integration/CNewLinkPickup.h"
 #include "integration/QtAddLinkPrompt.h"
 #include "settings/CSettingsDlg.h"
@@ -77,17 +79,8 @@ bool CMainFrame::OnCreate() {
     UpdateCaption();
     resize(360, 420);
 
-    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                // Only the program as a whole coming and going counts; moving
-                // between its own windows gives no such change.
-                const bool active = state == Qt::ApplicationActive;
-                if (active != m_bAppActive) {
-                    m_bAppActive = active;
-                    OnActivateApp(active);
-                }
-            });
+    new FrameActivation(*this, [this](bool active) { OnActivateApp(active); });
+    new FrameShowing(*this);
     return true;
 }
 

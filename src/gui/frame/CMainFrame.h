@@ -33,9 +33,10 @@ public:
     // the accelerators; null before OnCreate and for numbers the frame does not know.
     QAction* Action(int commandId) const;
 
-    // The application became active (true) or inactive (false). Inactive: the
-    // window takes its level's translucency and the note is stored. Active: the
-    // window turns opaque, both lists are read again and every view redraws.
+    // The program became active (true) or inactive (false), once per switch
+    // (FrameActivation decides). Inactive: the window takes its level's
+    // translucency and the note is stored. Active: the window turns opaque,
+    // both lists are read again and every view redraws.
     void OnActivateApp(bool active);
 
     // Writes the note, "Percent", "IsOpened", "Integrate" and "Track mouse" now.
@@ -82,7 +83,6 @@ private:
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;
-    bool m_bAppActive = false;
     bool m_profileFailureReported = false;
     bool m_destroying = false;
 };

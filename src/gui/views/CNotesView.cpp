@@ -1,5 +1,6 @@
 #include "views/CNotesView.h"
 
+#include "QtProfile.h"
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
@@ -78,12 +79,14 @@ void CNotesView::OnPaste() {
     }
 }
 
+// Dragged files are refused; the clipboard's text is pasted whatever else it
+// offers (a browser puts a copied address there as a URL list too).
 bool CNotesView::canInsertFromMimeData(const QMimeData* source) const {
     return source->hasText() && !source->hasUrls();
 }
 
 void CNotesView::insertFromMimeData(const QMimeData* source) {
-    if (canInsertFromMimeData(source)) {
+    if (source->hasText()) {
         textCursor().insertText(source->text());
     }
 }

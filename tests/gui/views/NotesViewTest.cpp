@@ -20,6 +20,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -185,6 +187,15 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     inside.setPosition(2);
     EXPECT_NE(inside.charFormat().fontWeight(), QFont::Bold);
 
+    // A copied address comes with a URL list as well: its text is pasted.
+    notes->clear();
+    auto* address = new QMimeData;
+    address->setUrls({QUrl(QStringLiteral("https://example.org/"))});
+    address->setText(QStringLiteral("https://example.org/"));
+    QGuiApplication::clipboard()->setMimeData(address);
+    paste->trigger();
+    EXPECT_EQ(notes->toPlainText(), "https://example.org/");
+
     // Dropped files are ignored, dropped text is taken.
     notes->clear();
     QMimeData files;
@@ -196,6 +207,31 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     EXPECT_TRUE(notes->toPlainText().isEmpty());
     Drop(notes->viewport(), &text);
     EXPECT_EQ(notes->toPlainText(), "dropped");
+}
+
+// The tab view's own menu: its commands go to the view with the focus.
+TEST_F(NotesViewTest, RightClickOnTheTabsOffersCutCopyPasteForTheFocusedView) {
+    Start();
+    QApplication::setActiveWindow(app->GetMainFrame());
+    notes->setFocus();
+    auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
+    QTabBar* bar = tabs->tabBar();
+    const QPoint onTab = bar->tabRect(2).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onTab, bar->mapToGlobal(onTab));
+    QApplication::sendEvent(bar, &event);
+
+    auto* menu = tabs->findChild<QMenu*>(QStringLiteral("tabViewContextMenu"));
+    ASSERT_TRUE(menu && menu->isVisible());
+    QStringList items;
+    for (QAction* action : menu->actions()) {
+        items << action->text();
+    }
+    EXPECT_EQ(items, QStringList({"Cu&t", "&Copy", "&Paste"}));
+    QGuiApplication::clipboard()->setText(QStringLiteral("from the menu"));
+    menu->actions()[2]->trigger();
+    menu->hide();
+    EXPECT_EQ(notes->toPlainText(), "from the menu");
+    EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 } // namespace
