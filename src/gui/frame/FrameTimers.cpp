@@ -1,5 +1,6 @@
 #include "frame/FrameTimers.h"
 
+#include "frame/FrameTimerIds.h"
 #include "frame/FrameTransparency.h"
 #include "views/CQuillboxDoc.h"
 
@@ -9,11 +10,18 @@
 
 FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
                          const quill::FrameSettings& settings, FrameTransparency& alpha)
-    : QObject(&frame), m_frame(frame), m_duePass(document.Store(), m_clock, m_reminders, document),
+    : QObject(&frame), m_frame(frame), m_reminders(frame),
+      m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
       m_duties(settings, alpha.Available(), alpha, *this, m_duePass) {}
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
+}
+
+void FrameTimers::Start() {
+    m_duties.StartTimers();
+    QMetaObject::invokeMethod(
+        this, [this] { m_duePass.CatchUp(); }, Qt::QueuedConnection);
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
@@ -68,7 +76,13 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             id = ours;
         }
     }
-    if (id != 0) {
+    if (id == quill::kTaskTimerId) {
+        // Run outside the timer's own handler: Qt fires no timer again while
+        // its handler runs, and a reminder left open would hold up the next
+        // pass for as long as it stays open.
+        QMetaObject::invokeMethod(
+            this, [this] { OnTimer(quill::kTaskTimerId); }, Qt::QueuedConnection);
+    } else if (id != 0) {
         OnTimer(id);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtProfile.h"
 #include "commands/DueTaskPass.h"
 #include "common/QtClock.h"
 #include "frame/FrameTimerDuties.h"
@@ -21,11 +22,15 @@ public:
                 FrameTransparency& alpha);
     ~FrameTimers() override;
 
-    void Start() { m_duties.StartTimers(); }
+    // Starts the timers and, once the event loop runs, catches up the
+    // reminders missed while the program was not running.
+    void Start();
     void OnTimer(int id) { m_duties.OnTimer(id); }
 
     quill::FrameTimerDuties& Duties() { return m_duties; }
     bool IsRunning(int id) const { return m_qtIds.contains(id); }
+    // Where the reminders take "now" from; the desktop's clock unless a test sets its own.
+    void UseClock(const quill::Clock& clock) { m_clock.source = &clock; }
 
     quill::CursorPlace LocateCursor() override;
     bool StartTimer(int id, int periodMs) override;
@@ -36,8 +41,16 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // The clock the reminder pass reads, switchable for tests.
+    struct SwitchableClock : quill::Clock {
+        quill::DateTime Now() const override { return source->Now(); }
+        QtClock desktop;
+        const quill::Clock* source = &desktop;
+    };
+
     QWidget& m_frame;
-    QtClock m_clock;
+    SwitchableClock m_clock;
+    QtProfile m_profile; // where the reminders keep their last checked minute
     QtReminderDialog m_reminders;
     quill::DueTaskPass m_duePass;
     quill::FrameTimerDuties m_duties;
