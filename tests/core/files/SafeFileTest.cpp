@@ -1,95 +1,157 @@
 #include "files/SafeFile.h"
+#include "files/WriteCall.h"
 
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace quill {
 namespace {
 
-TEST(SafeFile, ReplaceWritesExactBytesAndLeavesNoTemporaryFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "old contents that are longer");
-    std::string bytes("new\r\n\0bytes\xff", 12);
-
-    ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), bytes));
-
-    EXPECT_EQ(folder.Read("data.txt"), bytes);
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
+// Every other call is interrupted; the rest take at most 1000 bytes, as a
+// pipe or a network folder may.
+std::ptrdiff_t ShortAndInterrupted(int fd, const void* data, std::size_t size) {
+    static bool interrupt = false;
+    interrupt = !interrupt;
+    if (interrupt) {
+        errno = EINTR;
+        return -1;
+    }
+    return ::write(fd, data, std::min<std::size_t>(size, 1000));
 }
 
-TEST(SafeFile, ReplaceWritesThroughASymbolicLinkAndKeepsLinkAndPermissions) {
+// Takes a few bytes, then the disk is full.
+std::ptrdiff_t FullAfterFiveBytes(int fd, const void* data, std::size_t size) {
+    static int calls = 0;
+    if (calls++ % 2 == 0) {
+        return ::write(fd, data, std::min<std::size_t>(size, 5));
+    }
+    errno = ENOSPC;
+    return -1;
+}
+
+class WriteCallSwap {
+public:
+    explicit WriteCallSwap(WriteCall call) : m_previous(SwapWriteCall(call)) {}
+    ~WriteCallSwap() { SwapWriteCall(m_previous); }
+
+private:
+    WriteCall m_previous;
+};
+
+TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
+    std::string bytes("\r\n\0\xff", 4);
+    while (bytes.size() < 150'000) { // more than one read block
+        bytes += bytes + std::to_string(bytes.size());
+    }
+    for (WriteCall call : {WriteCall{nullptr}, WriteCall{ShortAndInterrupted}}) {
+        std::optional<WriteCallSwap> swap;
+        if (call) {
+            swap.emplace(call);
+        }
+        test::TempFolder folder;
+        folder.Write("data.txt", "old contents");
+
+        ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), bytes));
+
+        FileContents back = ReadWholeFile(folder.File("data.txt"));
+        EXPECT_EQ(back.status, ReadStatus::Ok);
+        EXPECT_TRUE(back.bytes == bytes) << back.bytes.size() << " bytes read back";
+        EXPECT_EQ(folder.Listing(), "data.txt\n");
+    }
+}
+
+// Whatever step fails, the old file stays whole and no temporary file is left.
+TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElse) {
+    struct Case {
+        const char* what;
+        std::function<void(const test::TempFolder&)> arrange;
+        WriteCall writeCall;
+        bool asNobody;
+    };
+    const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec |
+                                     fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec;
+    const Case cases[] = {
+        {"disk full", [](auto&) {}, FullAfterFiveBytes, false},
+        {"folder in the file's place",
+         [](auto& folder) {
+             fs::remove(folder.Path() / "data.txt");
+             fs::create_directory(folder.Path() / "data.txt");
+             folder.Write("data.txt/keep", "old");
+         },
+         nullptr, false},
+        {"folder not writable",
+         [&](auto& folder) { fs::permissions(folder.Path(), readOnlyFolder); }, nullptr, true},
+        // A file this program cannot read was never loaded: replacing it would
+        // throw away records nobody has seen.
+        {"file not readable",
+         [](auto& folder) {
+             fs::permissions(folder.Path(), fs::perms::all);
+             fs::permissions(folder.Path() / "data.txt",
+                             fs::perms::owner_write | fs::perms::others_write);
+         },
+         nullptr, true},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        folder.Write("data.txt", "old");
+        c.arrange(folder);
+        const std::string before = folder.Listing();
+        const std::string path = folder.File("data.txt");
+        std::optional<WriteCallSwap> swap;
+        if (c.writeCall) {
+            swap.emplace(c.writeCall);
+        }
+
+        auto replace = [&] { return ReplaceFileContents(path, "new contents"); };
+        EXPECT_FALSE(c.asNobody ? test::RunUnprivileged(replace) : replace()) << c.what;
+
+        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
+        fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+        const bool folderInPlace = fs::is_directory(path);
+        EXPECT_EQ(folder.Read(folderInPlace ? "data.txt/keep" : "data.txt"), "old") << c.what;
+        EXPECT_EQ(folder.Listing(), before) << c.what;
+    }
+}
+
+TEST(SafeFile, ReplaceWritesThroughChainedLinksAndKeepsThemAndThePermissions) {
     test::TempFolder folder;
     fs::create_directory(folder.Path() / "real");
     folder.Write("real/data.txt", "old");
-    fs::permissions(folder.Path() / "real/data.txt",
-                    fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink("real/data.txt", folder.Path() / "link.txt");
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(folder.Path() / "real/data.txt", mode);
+    fs::create_symlink(folder.Path() / "real/data.txt", folder.Path() / "real/absolute");
+    fs::create_symlink("real/absolute", folder.Path() / "link.txt");
 
     ASSERT_TRUE(ReplaceFileContents(folder.File("link.txt"), "new"));
 
     EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder.Path() / "real/absolute"));
     EXPECT_EQ(folder.Read("real/data.txt"), "new");
-    EXPECT_EQ(fs::status(folder.Path() / "real/data.txt").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(folder.Path() / "real/data.txt").permissions() & fs::perms::all, mode);
     EXPECT_EQ(folder.Listing(), "link.txt\nreal\n");
-}
-
-TEST(SafeFile, FailedRenameLeavesTargetAndNoTemporaryFile) {
-    test::TempFolder folder;
-    // A non-empty folder in the file's place cannot be replaced by a file.
-    fs::create_directory(folder.Path() / "data.txt");
-    folder.Write("data.txt/keep", "x");
-
-    EXPECT_FALSE(ReplaceFileContents(folder.File("data.txt"), "new"));
-
-    EXPECT_EQ(folder.Read("data.txt/keep"), "x");
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
-}
-
-TEST(SafeFile, ReplaceInAFolderThatCannotBeWrittenKeepsTheOldFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "old");
-    fs::permissions(folder.Path() / "data.txt", fs::perms::all);
-    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                       fs::perms::group_read | fs::perms::group_exec |
-                                       fs::perms::others_read | fs::perms::others_exec);
-    const std::string path = folder.File("data.txt");
-
-    bool replaced = test::RunUnprivileged([&] { return ReplaceFileContents(path, "new"); });
-
-    EXPECT_FALSE(replaced);
-    EXPECT_EQ(folder.Read("data.txt"), "old");
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
-}
-
-TEST(SafeFile, AFileThatCannotBeReadIsNeverReplaced) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "records nobody has seen");
-    fs::permissions(folder.Path() / "data.txt", fs::perms::owner_write | fs::perms::others_write);
-    fs::permissions(folder.Path(), fs::perms::all);
-    const std::string path = folder.File("data.txt");
-
-    bool replaced = test::RunUnprivileged([&] { return ReplaceFileContents(path, "new"); });
-
-    EXPECT_FALSE(replaced);
-    fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
-    EXPECT_EQ(folder.Read("data.txt"), "records nobody has seen");
 }
 
 TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
     test::TempFolder folder;
     folder.Write("data.txt", "keep me");
-    fs::create_directory(folder.Path() / "folder");
+    fs::create_directory(folder.Path() / "closed");
+    folder.Write("closed/data.txt", "x");
+    fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
+    const std::string inClosed = folder.File("closed/data.txt");
 
     EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
-    EXPECT_EQ(ReadWholeFile(folder.File("folder")).status, ReadStatus::Unreadable);
-    EXPECT_EQ(ReadWholeFile(folder.File("data.txt")).bytes, "keep me");
+    EXPECT_EQ(ReadWholeFile(folder.File("closed")).status, ReadStatus::Unreadable);
+    EXPECT_TRUE(test::RunUnprivileged(
+        [&] { return ReadWholeFile(inClosed).status == ReadStatus::Unreadable; }));
 
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
