@@ -110,10 +110,10 @@ TYPED_TEST(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
     this->folder.Write("records", "precious|record|kept\r\n");
     fs::permissions(this->path, fs::perms::none);
 
-    EXPECT_TRUE(test::RunUnprivileged([this] {
+    EXPECT_TRUE(test::RunUnprivileged(this->folder.Path(), [] {
         typename TestFixture::Records records;
-        return TypeParam::Load(this->path, records) == LoadOutcome::LeftAlone && records.empty() &&
-               !TypeParam::Save(this->path, records);
+        return TypeParam::Load("records", records) == LoadOutcome::LeftAlone && records.empty() &&
+               !TypeParam::Save("records", records);
     }));
     fs::permissions(this->path, fs::perms::owner_read);
     EXPECT_EQ(this->folder.Read("records"), "precious|record|kept\r\n");

@@ -111,8 +111,13 @@ TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElse) {
             swap.emplace(c.writeCall);
         }
 
-        auto replace = [&] { return ReplaceFileContents(path, "new contents"); };
-        EXPECT_FALSE(c.asNobody ? test::RunUnprivileged(replace) : replace()) << c.what;
+        auto refused = [](const std::string& name) {
+            return !ReplaceFileContents(name, "new contents");
+        };
+        EXPECT_TRUE(c.asNobody
+                        ? test::RunUnprivileged(folder.Path(), [&] { return refused("data.txt"); })
+                        : refused(path))
+            << c.what;
 
         fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
         fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
@@ -146,12 +151,12 @@ TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
     fs::create_directory(folder.Path() / "closed");
     folder.Write("closed/data.txt", "x");
     fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
-    const std::string inClosed = folder.File("closed/data.txt");
 
     EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
     EXPECT_EQ(ReadWholeFile(folder.File("closed")).status, ReadStatus::Unreadable);
-    EXPECT_TRUE(test::RunUnprivileged(
-        [&] { return ReadWholeFile(inClosed).status == ReadStatus::Unreadable; }));
+    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
+        return ReadWholeFile("closed/data.txt").status == ReadStatus::Unreadable;
+    }));
 
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
