@@ -6,11 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace quill {
 namespace {
 
-using test::TempFolder;
 namespace fs = std::filesystem;
 
 // The value of a top-level string member of a manifest, read back as JSON.
@@ -23,69 +24,63 @@ std::optional<std::string> Member(const std::string& manifest, const std::string
     return ReadJsonString(manifest, pos);
 }
 
-int Entries(const std::string& folder) {
-    return static_cast<int>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
-    std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
-    std::string chromium = HostManifestText(BrowserFamily::Chromium, path);
-    EXPECT_EQ(Member(chromium, "name"), "quillmark.link_host");
-    EXPECT_EQ(Member(chromium, "path"), path);
-    EXPECT_EQ(Member(chromium, "type"), "stdio");
-    EXPECT_NE(chromium.find(R"("allowed_origins": ["chrome-extension://)" +
-                            std::string(kChromiumExtensionId) + "/\"]"),
-              std::string::npos);
-    EXPECT_EQ(chromium.find("allowed_extensions"), std::string::npos);
-
-    std::string firefox = HostManifestText(BrowserFamily::Firefox, path);
-    EXPECT_EQ(Member(firefox, "path"), path);
-    EXPECT_NE(firefox.find(R"("allowed_extensions": ["add-link@quillmark"])"), std::string::npos);
-    EXPECT_EQ(firefox.find("allowed_origins"), std::string::npos);
+    const std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
+    const std::pair<BrowserFamily, std::string> allowed[] = {
+        {BrowserFamily::Chromium, R"("allowed_origins": ["chrome-extension://)" +
+                                      std::string(kChromiumExtensionId) + "/\"]"},
+        {BrowserFamily::Firefox,
+         R"("allowed_extensions": [")" + std::string(kFirefoxExtensionId) + "\"]"},
+    };
+    for (const auto& [family, only] : allowed) {
+        const std::string manifest = HostManifestText(family, path);
+        EXPECT_EQ(Member(manifest, "name"), "quillmark.link_host");
+        EXPECT_EQ(Member(manifest, "path"), path);
+        EXPECT_EQ(Member(manifest, "type"), "stdio");
+        EXPECT_NE(manifest.find(only), std::string::npos) << manifest;
+        EXPECT_EQ(manifest.find("allowed_"), manifest.rfind("allowed_")) << manifest;
+    }
 }
 
-TEST(HostManifest, LinuxFoldersFollowHomeAndAnAbsoluteXdgConfigHome) {
-    auto folders = LinuxManifestFolders("/home/u/", "");
-    ASSERT_EQ(folders.size(), 3u);
-    EXPECT_EQ(folders[0].folder, "/home/u/.config/chromium/NativeMessagingHosts");
-    EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-    EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
-
-    auto xdg = LinuxManifestFolders("/home/u", "/tmp/conf/");
-    EXPECT_EQ(xdg[1].folder, "/tmp/conf/google-chrome/NativeMessagingHosts");
-    EXPECT_EQ(xdg[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-    EXPECT_EQ(LinuxManifestFolders("/home/u", "conf")[0].folder,
-              "/home/u/.config/chromium/NativeMessagingHosts");
+TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"/home/u/", "", "/home/u/.config/"},
+        {"/home/u", "conf", "/home/u/.config/"},
+        {"/home/u//", "/tmp/conf//", "/tmp/conf/"},
+    };
+    for (const auto& [home, xdg, config] : cases) {
+        auto folders = LinuxManifestFolders(home, xdg);
+        ASSERT_EQ(folders.size(), 3u);
+        EXPECT_EQ(folders[0].folder, std::string(config) + "chromium/NativeMessagingHosts");
+        EXPECT_EQ(folders[1].folder, std::string(config) + "google-chrome/NativeMessagingHosts");
+        EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
+        EXPECT_EQ(folders[1].family, BrowserFamily::Chromium);
+        EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
+    }
 }
 
 TEST(HostManifestFiles, OnWritesEveryManifestOffRemovesExactlyThem) {
-    TempFolder home;
-    auto folders = LinuxManifestFolders(home.Path().string(), "");
+    test::TempFolder home;
+    const auto folders = LinuxManifestFolders(home.Path().string(), "");
     HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
-    fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
-    home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
+    const std::string other = folders[2].folder + "/other.host.json";
+    fs::create_directories(folders[2].folder);
+    std::ofstream(other) << "{}";
 
     entry.Apply(true, "res://ignored");
+    entry.Apply(true, "res://ignored"); // again: no temporary leftovers
     for (const auto& folder : folders) {
-        std::string file = folder.folder + "/quillmark.link_host.json";
-        ASSERT_TRUE(fs::exists(file)) << file;
-        std::string relative = fs::relative(file, home.Path()).string();
-        EXPECT_EQ(home.Read(relative),
-                  HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
+        std::ifstream in(folder.folder + "/quillmark.link_host.json");
+        std::string text(std::istreambuf_iterator<char>(in), {});
+        EXPECT_EQ(text, HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.folder), {}),
+                  folder.family == BrowserFamily::Firefox ? 2 : 1);
     }
-    entry.Apply(true, "res://ignored"); // again: same files, no temporary leftovers
-    EXPECT_EQ(Entries(folders[0].folder), 1);
-    EXPECT_EQ(Entries(folders[1].folder), 1);
-    EXPECT_EQ(Entries(folders[2].folder), 2);
 
     entry.Apply(false, "res://ignored");
-    for (const auto& path : entry.ManifestPaths()) {
-        EXPECT_FALSE(fs::exists(path)) << path;
-    }
-    EXPECT_EQ(home.Read(".mozilla/native-messaging-hosts/other.host.json"), "{}");
-    EXPECT_TRUE(fs::is_directory(folders[0].folder));
-    entry.Apply(false, "res://ignored"); // nothing left to remove: no harm
+    EXPECT_TRUE(fs::is_empty(folders[0].folder));
+    EXPECT_TRUE(fs::is_empty(folders[1].folder));
+    EXPECT_EQ(fs::directory_iterator(folders[2].folder)->path(), other);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "pages/LinksPage.h"
+#include "pages/PageFile.h"
 #include "pages/TasksPage.h"
+#include "support/TempFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -25,7 +27,7 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
            "\n  expected: " + expected.substr(from, 120);
 }
 
-// Every page byte for byte: empty lists, four records (the colour slots cycle),
+// Every page file byte for byte: empty lists, four records (the colour slots cycle),
 // addresses cut at 28 bytes on whole characters, web schemes in any case, and
 // record texts holding markup, quotes, references and multi-byte characters.
 TEST(Pages, MatchTheGoldenPagesByteForByte) {
@@ -72,10 +74,14 @@ TEST(Pages, MatchTheGoldenPagesByteForByte) {
                           "e \xE2\x9C\x93 &amp; &#8364;"},
                          {"02.02.2020", "11:11", "</table><script>alert(1)</script>"}})},
     };
-    for (const auto& [name, actual] : pages) {
+    test::TempFolder folder;
+    for (const auto& [name, page] : pages) {
+        ASSERT_TRUE(WritePageFile(folder.File("qmtemp.tmp"), page));
+        const std::string actual = folder.Read("qmtemp.tmp");
         const std::string expected = Golden(name);
         EXPECT_TRUE(actual == expected) << name << " " << FirstDifference(actual, expected);
     }
+    EXPECT_FALSE(WritePageFile(folder.File("none/qmtemp.tmp"), WriteLinksPage({})));
 }
 
 } // namespace
