@@ -4,9 +4,9 @@
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,46 +15,35 @@ namespace fs = std::filesystem;
 namespace quill {
 namespace {
 
-// Every other call is interrupted; the rest take at most 1000 bytes, as a
-// pipe or a network folder may.
-std::ptrdiff_t ShortAndInterrupted(int fd, const void* data, std::size_t size) {
+// Every other call is interrupted, the rest take at most 1000 bytes, and once
+// the disk holds g_room more bytes it is full.
+std::size_t g_room = 0;
+std::ptrdiff_t FlakyWrite(int fd, const void* data, std::size_t size) {
     static bool interrupt = false;
-    interrupt = !interrupt;
-    if (interrupt) {
-        errno = EINTR;
+    if ((interrupt = !interrupt) || g_room == 0) {
+        errno = interrupt ? EINTR : ENOSPC;
         return -1;
     }
-    return ::write(fd, data, std::min<std::size_t>(size, 1000));
+    std::ptrdiff_t written = ::write(fd, data, std::min({size, g_room, std::size_t{1000}}));
+    g_room -= static_cast<std::size_t>(written);
+    return written;
 }
 
-// Takes a few bytes, then the disk is full.
-std::ptrdiff_t FullAfterFiveBytes(int fd, const void* data, std::size_t size) {
-    static int calls = 0;
-    if (calls++ % 2 == 0) {
-        return ::write(fd, data, std::min<std::size_t>(size, 5));
-    }
-    errno = ENOSPC;
-    return -1;
-}
-
-class WriteCallSwap {
-public:
-    explicit WriteCallSwap(WriteCall call) : m_previous(SwapWriteCall(call)) {}
-    ~WriteCallSwap() { SwapWriteCall(m_previous); }
-
-private:
-    WriteCall m_previous;
+struct FlakyDisk {
+    explicit FlakyDisk(std::size_t room) : previous(SwapWriteCall(FlakyWrite)) { g_room = room; }
+    ~FlakyDisk() { SwapWriteCall(previous); }
+    WriteCall previous;
 };
 
 TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
     std::string bytes("\r\n\0\xff", 4);
-    while (bytes.size() < 150'000) { // more than one read block
+    while (bytes.size() < 100'000) { // more than one read block
         bytes += bytes + std::to_string(bytes.size());
     }
-    for (WriteCall call : {WriteCall{nullptr}, WriteCall{ShortAndInterrupted}}) {
-        std::optional<WriteCallSwap> swap;
-        if (call) {
-            swap.emplace(call);
+    for (bool flaky : {false, true}) {
+        std::optional<FlakyDisk> disk;
+        if (flaky) {
+            disk.emplace(bytes.size());
         }
         test::TempFolder folder;
         folder.Write("data.txt", "old contents");
@@ -70,60 +59,37 @@ TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
 
 // Whatever step fails, the old file stays whole and no temporary file is left.
 TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElse) {
-    struct Case {
-        const char* what;
-        std::function<void(const test::TempFolder&)> arrange;
-        WriteCall writeCall;
-        bool asNobody;
-    };
-    const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec |
-                                     fs::perms::group_read | fs::perms::group_exec |
-                                     fs::perms::others_read | fs::perms::others_exec;
-    const Case cases[] = {
-        {"disk full", [](auto&) {}, FullAfterFiveBytes, false},
-        {"folder in the file's place",
-         [](auto& folder) {
-             fs::remove(folder.Path() / "data.txt");
-             fs::create_directory(folder.Path() / "data.txt");
-             folder.Write("data.txt/keep", "old");
-         },
-         nullptr, false},
-        {"folder not writable",
-         [&](auto& folder) { fs::permissions(folder.Path(), readOnlyFolder); }, nullptr, true},
-        // A file this program cannot read was never loaded: replacing it would
-        // throw away records nobody has seen.
-        {"file not readable",
-         [](auto& folder) {
-             fs::permissions(folder.Path(), fs::perms::all);
-             fs::permissions(folder.Path() / "data.txt",
-                             fs::perms::owner_write | fs::perms::others_write);
-         },
-         nullptr, true},
-    };
-    for (const Case& c : cases) {
+    enum Failure { DiskFull, FolderInPlace, FolderReadOnly, FileUnreadable };
+    for (Failure failure : {DiskFull, FolderInPlace, FolderReadOnly, FileUnreadable}) {
         test::TempFolder folder;
-        folder.Write("data.txt", "old");
-        c.arrange(folder);
+        const std::string path =
+            folder.File(failure == FolderInPlace ? "data.txt/keep" : "data.txt");
+        fs::create_directories(fs::path(path).parent_path());
+        folder.Write(fs::relative(path, folder.Path()).string(), "old");
         const std::string before = folder.Listing();
-        const std::string path = folder.File("data.txt");
-        std::optional<WriteCallSwap> swap;
-        if (c.writeCall) {
-            swap.emplace(c.writeCall);
+        auto refused = [](const std::string& name) { return !ReplaceFileContents(name, "new!"); };
+        bool ok = false;
+        if (failure == DiskFull) {
+            FlakyDisk disk(2);
+            ok = refused(path);
+        } else if (failure == FolderInPlace) {
+            ok = refused(folder.File("data.txt"));
+        } else {
+            // A file this program cannot read was never loaded: replacing it
+            // would throw away records nobody has seen.
+            const fs::perms writeOnly =
+                fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+            const bool unreadable = failure == FileUnreadable;
+            fs::permissions(folder.Path(),
+                            unreadable ? fs::perms::all : fs::perms::all & ~writeOnly);
+            fs::permissions(path, unreadable ? writeOnly : fs::perms::all);
+            ok = test::RunUnprivileged(folder.Path(), [&] { return refused("data.txt"); });
         }
-
-        auto refused = [](const std::string& name) {
-            return !ReplaceFileContents(name, "new contents");
-        };
-        EXPECT_TRUE(c.asNobody
-                        ? test::RunUnprivileged(folder.Path(), [&] { return refused("data.txt"); })
-                        : refused(path))
-            << c.what;
-
+        EXPECT_TRUE(ok) << failure;
         fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
         fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
-        const bool folderInPlace = fs::is_directory(path);
-        EXPECT_EQ(folder.Read(folderInPlace ? "data.txt/keep" : "data.txt"), "old") << c.what;
-        EXPECT_EQ(folder.Listing(), before) << c.what;
+        EXPECT_EQ(folder.Read(fs::relative(path, folder.Path()).string()), "old") << failure;
+        EXPECT_EQ(folder.Listing(), before) << failure;
     }
 }
 
