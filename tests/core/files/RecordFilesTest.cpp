@@ -40,24 +40,10 @@ TEST(RecordLine, LineBreaksInAnyFieldBecomeBlanksSoARecordStaysOneLine) {
 }
 
 // Both record files behave alike but for how a line splits into fields.
-struct LinkFiles {
-    using Record = LinkRecord;
-    static LoadOutcome Load(const std::string& path, std::vector<LinkRecord>& records) {
-        return LoadLinkFile(path, records);
-    }
-    static bool Save(const std::string& path, const std::vector<LinkRecord>& records) {
-        return SaveLinkFile(path, records);
-    }
-};
-
-struct TaskFiles {
-    using Record = TaskRecord;
-    static LoadOutcome Load(const std::string& path, std::vector<TaskRecord>& records) {
-        return LoadTaskFile(path, records);
-    }
-    static bool Save(const std::string& path, const std::vector<TaskRecord>& records) {
-        return SaveTaskFile(path, records);
-    }
+template <typename R, auto LoadFile, auto SaveFile> struct Files {
+    using Record = R;
+    static constexpr auto Load = LoadFile;
+    static constexpr auto Save = SaveFile;
 };
 
 template <typename Files> class RecordFile : public ::testing::Test {
@@ -67,7 +53,8 @@ protected:
     const std::string path = folder.File("records");
 };
 
-using RecordFiles = ::testing::Types<LinkFiles, TaskFiles>;
+using RecordFiles = ::testing::Types<Files<LinkRecord, LoadLinkFile, SaveLinkFile>,
+                                     Files<TaskRecord, LoadTaskFile, SaveTaskFile>>;
 TYPED_TEST_SUITE(RecordFile, RecordFiles);
 
 // Bytes nobody edited (not UTF-8, a lone CR, bars inside the last field) go
