@@ -14,6 +14,8 @@ TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
     EXPECT_EQ(HtmlEscaped("& &; &2a; &a-b; &amp &#; &#x; &#xG; &#12a; &#x1g; &#a; a&"),
               "&amp; &amp;; &amp;2a; &amp;a-b; &amp;amp &amp;#; &amp;#x; &amp;#xG; &amp;#12a; "
               "&amp;#x1g; &amp;#a; a&amp;");
+    // Text from an older editor shows as Latin-1, escaped all the same.
+    EXPECT_EQ(HtmlEscaped("caf\xE9 <\xFF>"), "caf\xC3\xA9 &lt;\xC3\xBF&gt;");
 }
 
 TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
