@@ -1,5 +1,6 @@
 #include "support/Unprivileged.h"
 
+#include <dirent.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,13 @@ bool RunUnprivileged(const std::filesystem::path& folder, const std::function<bo
             (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))) {
             ::_exit(2);
         }
+        // A folder the child cannot even list would make every check fail
+        // for the wrong reason.
+        DIR* listing = ::opendir(".");
+        if (listing == nullptr) {
+            ::_exit(3);
+        }
+        ::closedir(listing);
         ::_exit(check() ? 0 : 1);
     }
     int status = 0;
