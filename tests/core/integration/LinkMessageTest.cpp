@@ -50,6 +50,9 @@ TEST(LinkMessage, RefusesAllButOneObjectWithExactlyTheTwoStrings) {
          }) {
         EXPECT_TRUE(std::holds_alternative<LinkMessageError>(ParseLinkMessage(bad))) << bad;
     }
+    // The extension shows the reason to the user.
+    EXPECT_EQ(std::get<LinkMessageError>(ParseLinkMessage("{}")).reason,
+              "the message needs both \"href\" and \"text\"");
 }
 
 } // namespace
