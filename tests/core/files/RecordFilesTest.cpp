@@ -18,14 +18,12 @@ TEST(RecordLine, EachSplitFallsAtTheFirstBarAndAMissingPartRepeatsTheRest) {
         LinkRecord link;
         TaskRecord task;
     };
-    const Case cases[] = {
-        {"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
-        {"05.03.2004|09:05|Call | bank",
-         {"05.03.2004", "09:05|Call | bank"},
-         {"05.03.2004", "09:05", "Call | bank"}},
-        {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
-        {"|", {"", ""}, {"", "", ""}},
-    };
+    const Case cases[] = {{"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
+                          {"05.03.2004|09:05|Call | bank",
+                           {"05.03.2004", "09:05|Call | bank"},
+                           {"05.03.2004", "09:05", "Call | bank"}},
+                          {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
+                          {"|", {"", ""}, {"", "", ""}}};
     for (const Case& c : cases) {
         EXPECT_EQ(ParseLinkLine(c.line), c.link) << c.line;
         EXPECT_EQ(ParseTaskLine(c.line), c.task) << c.line; // and not yet reminded

@@ -30,8 +30,7 @@ TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
         {BrowserFamily::Chromium, R"("allowed_origins": ["chrome-extension://)" +
                                       std::string(kChromiumExtensionId) + "/\"]"},
         {BrowserFamily::Firefox,
-         R"("allowed_extensions": [")" + std::string(kFirefoxExtensionId) + "\"]"},
-    };
+         R"("allowed_extensions": [")" + std::string(kFirefoxExtensionId) + "\"]"}};
     for (const auto& [family, only] : allowed) {
         const std::string manifest = HostManifestText(family, path);
         EXPECT_EQ(Member(manifest, "name"), "quillmark.link_host");
@@ -46,8 +45,7 @@ TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"/home/u/", "", "/home/u/.config/"},
         {"/home/u", "conf", "/home/u/.config/"},
-        {"/home/u//", "/tmp/conf//", "/tmp/conf/"},
-    };
+        {"/home/u//", "/tmp/conf//", "/tmp/conf/"}};
     for (const auto& [home, xdg, config] : cases) {
         auto folders = LinuxManifestFolders(home, xdg);
         ASSERT_EQ(folders.size(), 3u);

@@ -38,8 +38,7 @@ TEST(NativeMessaging, BrokenFramesAreToldApartAndAnOversizedBodyIsNeverRead) {
         {LengthBytes(10) + "12345", FrameStatus::Truncated},
         {LengthBytes(kMaxNativeMessageBytes + 1) + std::string(kMaxNativeMessageBytes + 1, 'x'),
          FrameStatus::Oversized},
-        {LengthBytes(0xFFFFFFFFu), FrameStatus::Oversized},
-    };
+        {LengthBytes(0xFFFFFFFFu), FrameStatus::Oversized}};
     for (const auto& [bytes, status] : cases) {
         std::istringstream in(bytes);
         NativeFrame frame = ReadNativeMessage(in);

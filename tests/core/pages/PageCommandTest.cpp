@@ -21,8 +21,7 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
         {"| \t\r\n\v\f12abc", "", 12},
         {"|9223372036854775807", "", kMax},
         {"|9223372036854775808", "", kMax},
-        {"|-99999999999999999999", "", -kMax},
-    };
+        {"|-99999999999999999999", "", -kMax}};
     for (const auto& [text, verb, index] : cases) {
         PageCommandText command = SplitPageCommand(text);
         EXPECT_EQ(command.verb, verb) << text;
@@ -48,8 +47,7 @@ TEST(PageCommand, EachPageKnowsOnlyItsOwnWords) {
         {"add link", {}, {}, 0},
         {"Edit link |1", {}, {}, 0},
         {"delete task|1", {}, {}, 0},
-        {"", {}, {}, 0},
-    };
+        {"", {}, {}, 0}};
     for (const auto& [text, link, task, index] : cases) {
         auto asLink = RecogniseLinkCommand(text);
         auto asTask = RecogniseTaskCommand(text);

@@ -22,8 +22,7 @@ TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
     const std::pair<const char*, const char*> cases[] = {
         {"http://a.org", "http://a.org"}, {"HTTPS://a.org", "HTTPS://a.org"},
         {"http://", "http://"},           {"https:/a.org", "http://https:/a.org"},
-        {"http:", "http://http:"},        {"file:///etc", "http://file:///etc"},
-    };
+        {"http:", "http://http:"},        {"file:///etc", "http://file:///etc"}};
     for (auto [address, target] : cases) {
         EXPECT_EQ(LinkTarget(address), target) << address;
     }
