@@ -24,7 +24,8 @@ TEST(SplitLines, BothLineEndsEndALineAndALoneCrStaysText) {
 }
 
 TEST(FlattenLineBreaks, EachBreakBecomesOneBlankButOnlyALineFeedForcesIt) {
-    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r"), " one two three four ");
+    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r\n"), " one two three four ");
+    EXPECT_EQ(FlattenLineBreaks("a\r"), "a ");
     EXPECT_EQ(KeepOnOneLine("keeps\ra lone CR"), "keeps\ra lone CR");
     EXPECT_EQ(KeepOnOneLine("x\ry\n"), "x y ");
 }

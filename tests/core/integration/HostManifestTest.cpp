@@ -42,16 +42,18 @@ TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
 }
 
 TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"/home/u/", "", "/home/u/.config/"},
-        {"/home/u", "conf", "/home/u/.config/"},
-        {"/home/u//", "/tmp/conf//", "/tmp/conf/"}};
-    for (const auto& [home, xdg, config] : cases) {
+    // home, XDG_CONFIG_HOME, the Chromium folders' parent, Firefox's folder
+    const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
+        {"/home/u/", "", "/home/u/.config/", "/home/u/.mozilla/"},
+        {"/home/u", "conf", "/home/u/.config/", "/home/u/.mozilla/"},
+        {"/home/u//", "/tmp/conf//", "/tmp/conf/", "/home/u/.mozilla/"},
+        {"/", "/", "/", "/.mozilla/"}};
+    for (const auto& [home, xdg, config, mozilla] : cases) {
         auto folders = LinuxManifestFolders(home, xdg);
         ASSERT_EQ(folders.size(), 3u);
-        EXPECT_EQ(folders[0].folder, std::string(config) + "chromium/NativeMessagingHosts");
-        EXPECT_EQ(folders[1].folder, std::string(config) + "google-chrome/NativeMessagingHosts");
-        EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
+        EXPECT_EQ(folders[0].folder, config + "chromium/NativeMessagingHosts");
+        EXPECT_EQ(folders[1].folder, config + "google-chrome/NativeMessagingHosts");
+        EXPECT_EQ(folders[2].folder, mozilla + "native-messaging-hosts");
         EXPECT_EQ(folders[1].family, BrowserFamily::Chromium);
         EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
     }

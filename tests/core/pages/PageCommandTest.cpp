@@ -15,10 +15,13 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
         {"Edit link|2.9", "Edit link", 2},
         {"Edit link|x", "Edit link", 0},
         {"Edit link", "Edit link", 0},
+        {"Edit link|", "Edit link", 0},
+        {"|+", "", 0},
         {"Edit link|-1", "Edit link", -1},
         {"Edit link|+4", "Edit link", 4},
         {"Edit|1|2", "Edit", 1},
         {"| \t\r\n\v\f12abc", "", 12},
+        {"|9223372036854775806", "", kMax - 1},
         {"|9223372036854775807", "", kMax},
         {"|9223372036854775808", "", kMax},
         {"|-99999999999999999999", "", -kMax}};
