@@ -116,13 +116,14 @@ TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
     folder.Write("data.txt", "keep me");
     fs::create_directory(folder.Path() / "closed");
     folder.Write("closed/data.txt", "x");
-    fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
+    fs::permissions(folder.Path() / "closed", fs::perms::none);
 
     EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
     EXPECT_EQ(ReadWholeFile(folder.File("closed")).status, ReadStatus::Unreadable);
     EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
         return ReadWholeFile("closed/data.txt").status == ReadStatus::Unreadable;
     }));
+    fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
 
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
