@@ -25,7 +25,8 @@ TEST(AlphaForLevel, AStoredLevelOutsideOneTo255ReadsAsEightySoTheWindowNeverVani
     }
 }
 
-// "&40%" stores 60 and "&60%" stores 40: profiles of earlier versions rely on it.
+// The codes each label stores, "&40%" storing 60 and "&60%" 40: profiles of earlier
+// versions rely on them.
 TEST(LevelCommands, EachItemStoresItsCodeAndCarriesTheOnlyCheck) {
     const auto items = LevelCommands();
     ASSERT_EQ(items.size(), 5u);
@@ -34,8 +35,10 @@ TEST(LevelCommands, EachItemStoresItsCodeAndCarriesTheOnlyCheck) {
             std::find_if(items.begin(), items.end(), [&](auto& i) { return i.item == label; });
         return item == items.end() ? std::nullopt : LevelCodeForCommand(item->id);
     };
-    EXPECT_EQ(codeOf("&40%"), 60);
-    EXPECT_EQ(codeOf("&60%"), 40);
+    for (auto [label, code] :
+         {std::pair{"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}) {
+        EXPECT_EQ(codeOf(label), code) << label;
+    }
     MainFrameState state;
     for (const LevelCommand& item : items) {
         ASSERT_TRUE(ApplyLevelCommand(state, item.id));
