@@ -1,12 +1,8 @@
-#include "app/Clock.h"
-#include "frame/AllViews.h"
+#include "commands/DueTaskPass.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
-#include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
-#include "tasks/DueTaskPass.h"
-#include "tasks/ReminderDialog.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,24 +18,24 @@ struct QuietWindow : quill::WindowAlpha, quill::FrameWindowProbe {
     quill::CursorPlace place = quill::CursorPlace::Outside;
 };
 
-struct Quiet : quill::Clock, quill::ReminderDialog, quill::AllViews {
+struct Quiet : quill::Clock, quill::ReminderDialog, quill::AllViews, quill::SaveFailureReporter {
     quill::DateTime Now() const override { return {2024, 1, 1, 0, 0}; }
     quill::ReminderAnswer ShowReminder(const quill::DateTime&, const std::string&) override {
         return quill::ReminderAnswer::Ok;
     }
-    void ReportTaskFileNotSaved(const std::string&) override {}
+    void ReportSaveFailure(const std::string&) override {}
     void UpdateAllViews() override {}
 };
 
 // One 10 ms poll tick with "Track mouse" on, the cursor at rest in the given place.
 void BM_PollTick(benchmark::State& run) {
-    quill::MainFrameState state;
-    state.m_bLayered = true;
     QuietWindow window;
     window.place = static_cast<quill::CursorPlace>(run.range(0));
     Quiet quiet;
-    quill::DueTaskPass pass(state, quiet, quiet, quiet);
-    quill::FrameTimerDuties duties(state, window, window, pass);
+    quill::ListStore store(quiet);
+    quill::FrameSettings settings;
+    quill::DueTaskPass pass(store, quiet, quiet, quiet);
+    quill::FrameTimerDuties duties(settings, true, window, window, pass);
     for (auto _ : run) {
         duties.OnTimer(quill::kPollTimerId);
         if (duties.HoverWatch().IsRunning()) {
@@ -54,12 +50,12 @@ BENCHMARK(BM_PollTick)
 
 // The 40 s task pass over a list of n tasks, none of them due.
 void BM_DueTaskPass(benchmark::State& run) {
-    quill::MainFrameState state;
-    for (int i = 0; i < run.range(0); ++i) {
-        state.m_tasks.push_back({"17.05.2024", "15:30", std::to_string(i)});
-    }
     Quiet quiet;
-    quill::DueTaskPass pass(state, quiet, quiet, quiet);
+    quill::ListStore store(quiet);
+    for (int i = 0; i < run.range(0); ++i) {
+        store.Tasks().push_back({"17.05.2024", "15:30", std::to_string(i)});
+    }
+    quill::DueTaskPass pass(store, quiet, quiet, quiet);
     for (auto _ : run) {
         pass.Run();
     }

@@ -86,6 +86,8 @@ test("the user hears how the hand-over went", async () => {
     [{ noNotes: true }, "Link sent to Quillmark"],
     [{ reply: { ok: false, error: "too long" } }, "Quillmark could not take the link: too long"],
     [{ reply: null }, "Quillmark could not take the link: no answer"],
+    [{ reply: { ok: false, error: "Quillmark is not running" } },
+      "Quillmark is not running, so the link was not added: start Quillmark and try again"],
     [{ nativeError: "Specified native messaging host not found." },
      "Quillmark is not set up for this browser: turn on browser integration in its settings"],
   ];

@@ -1,28 +1,33 @@
 #include "frame/FrameTimerDuties.h"
 
+#include "commands/DueTaskPass.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
-#include "frame/MainFrameState.h"
-#include "frame/Transparency.h"
-#include "tasks/DueTaskPass.h"
+#include "frame/WindowAlpha.h"
+#include "integration/NewLinkPickup.h"
 
 namespace quill {
 
-void TrackClientArea(MainFrameState& state, bool cursorInClient, WindowAlpha& window) {
+FrameTimerDuties::FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
+                                   FrameWindowProbe& probe, DueTaskPass& duePass)
+    : m_settings(settings), m_layered(layered), m_window(window), m_probe(probe),
+      m_duePass(duePass) {}
+
+void FrameTimerDuties::TrackClientArea(bool cursorInClient) {
     if (cursorInClient) {
-        if (!state.m_bCursorInside) {
-            state.m_bCursorInside = true;
-            MakeOpaque(state, window);
+        if (!m_bCursorInside) {
+            m_bCursorInside = true;
+            MakeOpaque();
         }
-    } else if (!state.m_bOverNonClient) {
-        state.m_bCursorInside = false;
-        MakeTranslucent(state, window);
+    } else if (!m_bOverNonClient) {
+        m_bCursorInside = false;
+        MakeTranslucent(m_layered, m_settings.transparency, m_window);
     }
 }
 
-FrameTimerDuties::FrameTimerDuties(MainFrameState& state, WindowAlpha& window,
-                                   FrameWindowProbe& probe, DueTaskPass& duePass)
-    : m_state(state), m_window(window), m_probe(probe), m_duePass(duePass) {}
+void FrameTimerDuties::MakeOpaque() {
+    quill::MakeOpaque(m_layered, m_window);
+}
 
 FrameTimerDuties::~FrameTimerDuties() {
     StopTimers();
@@ -61,7 +66,7 @@ void FrameTimerDuties::PollTick() {
     }
     // The pickup does not depend on tracking: with tracking off the browser's
     // "Add link" entry would otherwise still show and silently do nothing.
-    if (!m_state.m_bTrackMouse) {
+    if (!m_settings.trackMouse) {
         return;
     }
     const CursorPlace place = m_probe.LocateCursor();
@@ -70,7 +75,7 @@ void FrameTimerDuties::PollTick() {
     if (place == CursorPlace::NonClient && !m_hoverWatch.IsRunning()) {
         m_hoverWatch.Start(*this);
     }
-    TrackClientArea(m_state, place == CursorPlace::Client, m_window);
+    TrackClientArea(place == CursorPlace::Client);
 }
 
 bool FrameTimerDuties::StartHoverTimer() {
@@ -86,15 +91,15 @@ bool FrameTimerDuties::CursorOverFrameItself() {
 }
 
 void FrameTimerDuties::OnHoverEnter() {
-    m_state.m_bOverNonClient = true;
-    if (m_state.m_bTrackMouse) {
-        MakeOpaque(m_state, m_window);
+    m_bOverNonClient = true;
+    if (m_settings.trackMouse) {
+        MakeOpaque();
     }
     m_probe.Repaint();
 }
 
 void FrameTimerDuties::OnHoverLeave() {
-    m_state.m_bOverNonClient = false;
+    m_bOverNonClient = false;
     m_probe.Repaint();
 }
 

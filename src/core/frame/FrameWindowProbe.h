@@ -11,15 +11,8 @@ public:
     virtual CursorPlace LocateCursor() = 0;
     virtual bool StartTimer(int id, int periodMs) = 0;
     virtual void StopTimer(int id) = 0;
-    // Draw the frame again (its look follows m_bOverNonClient).
+    // Draw the frame again (its look follows OverNonClient()).
     virtual void Repaint() = 0;
-};
-
-// The new-link pickup that runs first on each poll tick.
-class PollDuty {
-public:
-    virtual ~PollDuty() = default;
-    virtual void OnPollTick() = 0;
 };
 
 } // namespace quill

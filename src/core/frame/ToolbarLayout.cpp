@@ -1,29 +1,37 @@
 #include "frame/ToolbarLayout.h"
 
+#include "frame/CommandTable.h"
+
 #include <algorithm>
-#include <array>
 #include <charconv>
 
 namespace quill {
 
 namespace {
-constexpr std::array<int, 8> kDefaultButtons{
-    kSettingsCommand, kSaveNoteCommand, kToolbarSeparator, kCutCommand,
-    kCopyCommand,     kPasteCommand,    kToolbarSeparator, kTransparenceCommand};
-
 bool IsToolbarCommand(int id) {
-    return id != kToolbarSeparator &&
-           std::find(kDefaultButtons.begin(), kDefaultButtons.end(), id) != kDefaultButtons.end();
+    const auto commands = CommandTable();
+    return std::any_of(commands.begin(), commands.end(), [id](const FrameCommand& command) {
+        return command.id == id && command.toolbar != ToolbarPlace::None;
+    });
 }
 } // namespace
 
-std::span<const int> DefaultToolbarButtons() {
-    return kDefaultButtons;
+std::vector<int> DefaultToolbarButtons() {
+    std::vector<int> buttons;
+    for (const FrameCommand& command : CommandTable()) {
+        if (command.toolbar == ToolbarPlace::ButtonAfterSeparator) {
+            buttons.push_back(kToolbarSeparator);
+        }
+        if (command.toolbar != ToolbarPlace::None) {
+            buttons.push_back(command.id);
+        }
+    }
+    return buttons;
 }
 
 std::vector<int> ParseToolbarButtons(const std::optional<std::string>& stored) {
     if (!stored) {
-        return {kDefaultButtons.begin(), kDefaultButtons.end()};
+        return DefaultToolbarButtons();
     }
     std::vector<int> buttons;
     std::string_view rest = *stored;
@@ -44,7 +52,7 @@ std::vector<int> ParseToolbarButtons(const std::optional<std::string>& stored) {
     return buttons;
 }
 
-std::string FormatToolbarButtons(std::span<const int> buttons) {
+std::string FormatToolbarButtons(const std::vector<int>& buttons) {
     std::string text;
     for (int id : buttons) {
         if (!text.empty()) {

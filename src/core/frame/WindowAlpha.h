@@ -11,4 +11,8 @@ public:
     virtual void SetAlpha(std::uint8_t alpha) = 0;
 };
 
+// Both do nothing where translucency is not available (layered false).
+void MakeOpaque(bool layered, WindowAlpha& window);
+void MakeTranslucent(bool layered, int level, WindowAlpha& window);
+
 } // namespace quill

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "integration/BrowserMenuEntry.h"
 #include "integration/HostManifest.h"
+#include "settings/BrowserMenuEntry.h"
 
 #include <string>
 #include <vector>

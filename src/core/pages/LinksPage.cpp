@@ -27,35 +27,30 @@ bool IsUtf8Continuation(char c) {
 
 void AppendLinkBlock(std::string& out, const LinkRecord& link, std::size_t i) {
     const std::string index = std::to_string(i);
-    AppendColourStrip(out, i);
-    out += kBlockBackground;
-    out += kRuleOpen;
-    out += kRuleClose;
-    out += kActionRowOpen;
-    out.append("<a href = \"Edit link|").append(index).append("\" class = nodecor>Edit</a>&nbsp ");
-    out.append("<a href = \"Delete link|")
-        .append(index)
-        .append("\" class = nodecor>Delete</a>&nbsp ");
-    out.append("<a href = \"Add link task|")
-        .append(index)
-        .append("\" class = nodecor>Add task</a>");
-    out += kActionRowClose;
-    out += kRuleOpen;
-    out += kRuleClose;
-    out += "<table CELLSPACING=0 CELLPADDING=0 width = 100% border = 0 ><tr><td height = 10 "
-           "width = 98% style= \"BORDER-RIGHT: #A2B5D3 1px solid; BORDER-BOTTOM: #A2B5D3 1px "
-           "solid;\" bgcolor = #F5F8FA valign = center ><font size = 1>&nbsp;&nbsp;";
-    out += "<a target=blank class = nodecor href = \"";
-    AppendHtmlEscaped(out, LinkTarget(link.m_address));
-    out += "\">";
-    std::string_view shown = ShownAddress(link.m_address);
-    AppendHtmlEscaped(out, shown);
-    out += shown.size() < link.m_address.size() ? "...</a>" : "</a>";
-    out += "&nbsp;</font> </td></tr></table></font>";
-    out += kCommentOpen;
-    AppendHtmlEscaped(out, link.m_comment);
-    out += kCommentClose;
-    out += kBlockClose;
+    auto anchors = [&index](std::string& row) {
+        row.append("<a href = \"Edit link|")
+            .append(index)
+            .append("\" class = nodecor>Edit</a>&nbsp ");
+        row.append("<a href = \"Delete link|")
+            .append(index)
+            .append("\" class = nodecor>Delete</a>&nbsp ");
+        row.append("<a href = \"Add link task|")
+            .append(index)
+            .append("\" class = nodecor>Add task</a>");
+    };
+    auto address = [&link](std::string& body) {
+        body += "<table CELLSPACING=0 CELLPADDING=0 width = 100% border = 0 ><tr><td height = 10 "
+                "width = 98% style= \"BORDER-RIGHT: #A2B5D3 1px solid; BORDER-BOTTOM: #A2B5D3 1px "
+                "solid;\" bgcolor = #F5F8FA valign = center ><font size = 1>&nbsp;&nbsp;";
+        body += "<a target=blank class = nodecor href = \"";
+        AppendHtmlEscaped(body, LinkTarget(link.m_address));
+        body += "\">";
+        std::string_view shown = ShownAddress(link.m_address);
+        AppendHtmlEscaped(body, shown);
+        body += shown.size() < link.m_address.size() ? "...</a>" : "</a>";
+        body += "&nbsp;</font> </td></tr></table></font>";
+    };
+    AppendRecordBlock(out, i, anchors, address, link.m_comment);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/HtmlEscape.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -45,6 +47,27 @@ inline constexpr std::string_view kCommentClose = "&nbsp;</font> </td></tr></tab
 inline constexpr std::string_view kBlockClose = "</td></tr></table></td></tr></table><br>";
 
 inline constexpr std::string_view kPageTail = "</td></tr></table></html>";
+
+// One record's block: its colour strip, the action row with the record's
+// anchors, what body appends (the record's own fields) and its comment.
+template <typename AppendAnchors, typename AppendBody>
+void AppendRecordBlock(std::string& out, std::size_t i, AppendAnchors anchors, AppendBody body,
+                       std::string_view comment) {
+    AppendColourStrip(out, i);
+    out += kBlockBackground;
+    out += kRuleOpen;
+    out += kRuleClose;
+    out += kActionRowOpen;
+    anchors(out);
+    out += kActionRowClose;
+    out += kRuleOpen;
+    out += kRuleClose;
+    body(out);
+    out += kCommentOpen;
+    AppendHtmlEscaped(out, comment);
+    out += kCommentClose;
+    out += kBlockClose;
+}
 
 // A whole page: the head with its add command, one block per record (each
 // told its position), the tail. A block is about 2 KB of fixed markup, so the

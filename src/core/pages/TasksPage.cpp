@@ -13,29 +13,24 @@ constexpr std::string_view kHalfCellOpen =
 
 void AppendTaskBlock(std::string& out, const TaskRecord& task, std::size_t i) {
     const std::string index = std::to_string(i);
-    AppendColourStrip(out, i);
-    out += kBlockBackground;
-    out += kRuleOpen;
-    out += kRuleClose;
-    out += kActionRowOpen;
-    out.append("<a href = \"Edit task|")
-        .append(index)
-        .append("\" class = nodecor>Edit</a>&nbsp;&nbsp; ");
-    out.append("<a href = \"Delete task|").append(index).append("\" class = nodecor>Delete</a>");
-    out += kActionRowClose;
-    out += kRuleOpen;
-    out += kRuleClose;
-    out += "<table CELLSPACING=0 CELLPADDING=0 width = 100% border = 0 ><tr>";
-    out += kHalfCellOpen;
-    AppendHtmlEscaped(out, task.m_date);
-    out += "&nbsp;</font> </td>";
-    out += kHalfCellOpen;
-    AppendHtmlEscaped(out, task.m_time);
-    out += "</td></tr></table></font>";
-    out += kCommentOpen;
-    AppendHtmlEscaped(out, task.m_comment);
-    out += kCommentClose;
-    out += kBlockClose;
+    auto anchors = [&index](std::string& row) {
+        row.append("<a href = \"Edit task|")
+            .append(index)
+            .append("\" class = nodecor>Edit</a>&nbsp;&nbsp; ");
+        row.append("<a href = \"Delete task|")
+            .append(index)
+            .append("\" class = nodecor>Delete</a>");
+    };
+    auto dateAndTime = [&task](std::string& body) {
+        body += "<table CELLSPACING=0 CELLPADDING=0 width = 100% border = 0 ><tr>";
+        body += kHalfCellOpen;
+        AppendHtmlEscaped(body, task.m_date);
+        body += "&nbsp;</font> </td>";
+        body += kHalfCellOpen;
+        AppendHtmlEscaped(body, task.m_time);
+        body += "</td></tr></table></font>";
+    };
+    AppendRecordBlock(out, i, anchors, dateAndTime, task.m_comment);
 }
 
 } // namespace

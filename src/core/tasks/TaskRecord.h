@@ -15,4 +15,10 @@ struct TaskRecord {
     bool operator==(const TaskRecord&) const = default;
 };
 
+// A task is known by its texts: a reminder shown meanwhile does not make it
+// another task.
+inline bool SameTask(const TaskRecord& a, const TaskRecord& b) {
+    return a.m_date == b.m_date && a.m_time == b.m_time && a.m_comment == b.m_comment;
+}
+
 } // namespace quill

@@ -5,11 +5,11 @@
 #include "QtProfile.h"
 #include "TerminationSignals.h"
 #include "frame/CMainFrame.h"
-#include "integration/BrowserMenuEntry.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QTimer>
 
 CQuillboxApp::CQuillboxApp() = default;
@@ -26,10 +26,12 @@ bool CQuillboxApp::InitInstance() {
     m_profile = std::make_unique<QtProfile>();
     m_menuEntry = CreateBrowserMenuEntry(LinkHostProgramPath());
     m_document = std::make_unique<CQuillboxDoc>();
-    quill::FrameEnvironment environment{*m_profile, m_runner, *m_menuEntry,
+    quill::StartEnvironment environment{*m_profile, m_runner, *m_menuEntry,
                                         QDir::currentPath().toStdString(), WindowsFolder()};
-    m_frame = std::make_unique<CMainFrame>(*m_profile, environment);
-    if (!m_frame->OnCreate(*m_document)) {
+    m_frame = std::make_unique<CMainFrame>(*m_profile, *m_document, environment);
+    connect(m_document.get(), &CQuillboxDoc::PageFileFailed, this,
+            &CQuillboxApp::EndOnUnwritablePageFile);
+    if (!m_frame->OnCreate()) {
         return false;
     }
     m_document->OnNewDocument();
@@ -42,10 +44,18 @@ bool CQuillboxApp::InitInstance() {
     connect(qApp, &QGuiApplication::commitDataRequest, m_frame.get(), &CMainFrame::StoreSettings);
 
     m_frame->show();
-    QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get()] {
-        frame->ReportUnreadableFiles(frame->LoadReport());
-    });
+    QTimer::singleShot(0, m_frame.get(), &CMainFrame::ReportUnreadableFiles);
     return true;
+}
+
+void CQuillboxApp::EndOnUnwritablePageFile() {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillmark"),
+                    QStringLiteral("Ups! Cant open data file"), QMessageBox::Ok, m_frame.get());
+    box.setObjectName(QStringLiteral("pageFileMessage"));
+    box.exec();
+    m_frame->StoreSettings();
+    m_profile->Flush();
+    QCoreApplication::exit(-1);
 }
 
 int CQuillboxApp::ExitInstance(int exitCode) {

@@ -31,6 +31,10 @@ public:
     CQuillboxDoc* GetDocument() const { return m_document.get(); }
     QtProfile& GetProfile() const { return *m_profile; }
 
+    // The page file cannot be written, so the pages cannot be shown: says so,
+    // keeps what a normal exit keeps and ends the program with status -1.
+    void EndOnUnwritablePageFile();
+
 private:
     std::unique_ptr<QtProfile> m_profile;
     QtProgramRunner m_runner;

@@ -1,5 +1,6 @@
 #include "common/UserMessages.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace {
@@ -16,4 +17,11 @@ void ShowWarning(QWidget* parent, const QString& text) {
 
 void ShowError(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Critical, text);
+}
+
+void ShowSaveFailure(QWidget* parent, const QString& path) {
+    ShowWarning(parent, QObject::tr("Quillmark could not save your change to\n%1\n\n"
+                                    "The change is kept while the program runs, but the file "
+                                    "still holds the old list.")
+                            .arg(QDir::toNativeSeparators(path)));
 }

@@ -1,14 +1,14 @@
 #include "frame/CMainFrame.h"
 
+#include "QtProfile.h"
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameParts.h"
-#include "frame/ToolbarLayout.h"
 #include "integration/CNewLinkPickup.h"
 #include "integration/QtAddLinkPrompt.h"
-#include "links/LinkHandover.h"
 #include "settings/CSettingsDlg.h"
-#include "QtProfile.h"
+#include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CQuillboxView.h"
 
@@ -18,21 +18,18 @@
 #include <QDir>
 #include <QTimer>
 
-CMainFrame::CMainFrame(QtProfile& profile, quill::FrameEnvironment environment)
-    : m_profile(profile), m_menuEntry(environment.menuEntry) {
+CMainFrame::CMainFrame(QtProfile& profile, CQuillboxDoc& document,
+                       quill::StartEnvironment environment)
+    : m_profile(profile), m_document(document), m_menuEntry(environment.menuEntry),
+      m_start(quill::StartProgram(environment, document.Store())) {
     setObjectName(QStringLiteral("mainFrame"));
-    m_loadReport = quill::ConstructFrameState(m_state, environment);
     // The hand-over runs just after the tick, not inside it: Qt does not fire a
     // timer again while its handler runs, so a dialog opened inside the tick
     // would stop every later tick (and a second hand-over) until it closed.
-    m_newLinkPickup = std::make_unique<CNewLinkPickup>(m_profile, m_state, [this] {
-        QTimer::singleShot(0, this,
-                           [this, href = m_state.m_newLinkHref, text = m_state.m_newLinkText] {
-                               m_state.m_newLinkHref = href;
-                               m_state.m_newLinkText = text;
-                               OnLinkHandover();
-                           });
-    });
+    m_newLinkPickup =
+        std::make_unique<CNewLinkPickup>(m_profile, [this](std::string href, std::string text) {
+            QTimer::singleShot(0, this, [this, href, text] { OnLinkHandover(href, text); });
+        });
 }
 
 CMainFrame::~CMainFrame() {
@@ -44,35 +41,33 @@ void CMainFrame::PollNewLink() {
     m_newLinkPickup->OnPollTick();
 }
 
-void CMainFrame::OnLinkHandover() {
+void CMainFrame::OnLinkHandover(const std::string& href, const std::string& text) {
     QtAddLinkPrompt prompt;
-    const quill::HandoverOutcome outcome = quill::HandOverLink(m_state, prompt);
-    if (!outcome.appended) {
-        return;
-    }
-    if (!outcome.saved) {
-        ReportSaveFailure(m_state.m_linkFilePath);
-    }
-    // Nothing repaints under a closed dialog here: the page is drawn again now.
-    if (m_pDocument != nullptr) {
-        m_pDocument->UpdateAllViews();
+    if (quill::HandOverLink(m_document.Store(), prompt, href, text)) {
+        // Nothing repaints under a closed dialog here: the page is drawn again now.
+        m_document.UpdateAllViews();
     }
 }
 
 void CMainFrame::OnSettings() {
-    CSettingsDlg dialog(*this, m_menuEntry);
+    CSettingsDlg dialog(m_document, m_settings, {m_menuEntry, m_start.extensionPage});
     dialog.exec();
 }
 
-bool CMainFrame::OnCreate(CQuillboxDoc& document) {
+bool CMainFrame::OnCreate() {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
-    // The commands exist before the views, which hook themselves to them.
-    m_parts = std::make_unique<FrameParts>(*this);
+    m_parts = std::make_unique<FrameParts>(*this, m_document, m_settings, m_profile);
     m_parts->timers.Duties().SetLinkPickup(m_newLinkPickup.get());
     m_parts->commands.SetHandler(quill::kSettingsCommand, [this] { OnSettings(); });
-    setCentralWidget(new CQuillboxView(*this, document));
-    connect(&document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
+    m_tabView = new CQuillboxView(m_document, m_profile, this);
+    setCentralWidget(m_tabView);
+    connect(m_tabView, &CQuillboxView::TabChanged, this, &CMainFrame::OnTabChanged);
+    connect(this, &CMainFrame::StoreRequested, m_tabView->Notes(), &CNotesView::StoreNote);
+    OnTabChanged();
+    connect(&m_document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
+    connect(&m_document, &CQuillboxDoc::SaveFailed, this,
+            [this](const QString& path) { ShowSaveFailure(this, path); });
     UpdateCaption();
     resize(360, 420);
 
@@ -90,6 +85,15 @@ bool CMainFrame::OnCreate(CQuillboxDoc& document) {
     return true;
 }
 
+// Saving the note is offered only while the note is in front.
+void CMainFrame::OnTabChanged() {
+    std::function<void()> saveNote;
+    if (m_tabView->NotesInFront()) {
+        saveNote = [notes = m_tabView->Notes()] { notes->OnSaveNoteToFile(); };
+    }
+    m_parts->commands.SetHandler(quill::kSaveNoteCommand, std::move(saveNote));
+}
+
 QAction* CMainFrame::Action(int commandId) const {
     return m_parts ? m_parts->commands.Action(commandId) : nullptr;
 }
@@ -102,10 +106,8 @@ void CMainFrame::OnActivateApp(bool active) {
         emit StoreRequested();
         return;
     }
-    quill::ReloadLists(m_state);
-    if (m_pDocument) {
-        m_pDocument->UpdateAllViews();
-    }
+    m_document.Store().Reload();
+    m_document.UpdateAllViews();
 }
 
 void CMainFrame::setVisible(bool visible) {
@@ -115,30 +117,29 @@ void CMainFrame::setVisible(bool visible) {
     QMainWindow::setVisible(visible);
 }
 
-void CMainFrame::SetViewAndDocument(CQuillboxView* tabView, CQuillboxDoc* document) {
-    m_pTabView = tabView;
-    m_pDocument = document;
-}
-
 void CMainFrame::StoreSettings() {
     emit StoreRequested();
-    quill::StoreFrameSettings(m_state, m_profile);
+    quill::StoreFrameSettings(m_settings, m_profile);
 }
 
-void CMainFrame::ReportSaveFailure(const std::string& path) {
-    ShowWarning(this, tr("Quillmark could not save your change to\n%1\n\n"
-                         "The change is kept while the program runs, but the file still "
-                         "holds the old list.")
-                          .arg(QDir::toNativeSeparators(QString::fromStdString(path))));
-}
-
-void CMainFrame::ReportUnreadableFiles(const quill::ListsLoadReport& report) {
+void CMainFrame::ReportUnreadableFiles() {
     QStringList unreadable;
-    if (report.links == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(m_state.m_linkFilePath);
-    }
-    if (report.tasks == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(m_state.m_taskFilePath);
+    QStringList notFiles;
+    const quill::ListStore& store = m_document.Store();
+    auto sort = [&](quill::LoadOutcome outcome, const std::string& path) {
+        if (outcome == quill::LoadOutcome::LeftAlone) {
+            unreadable << QString::fromStdString(path);
+        } else if (outcome == quill::LoadOutcome::NotAFile) {
+            notFiles << QString::fromStdString(path);
+        }
+    };
+    sort(m_start.lists.links, store.LinkFilePath());
+    sort(m_start.lists.tasks, store.TaskFilePath());
+    if (!notFiles.isEmpty()) {
+        ShowWarning(this, tr("Quillmark could not read\n%1\n\nThis is not an ordinary file "
+                             "(a folder, pipe or device). It was left as it is and will not "
+                             "be written; its list stays empty.")
+                              .arg(QDir::toNativeSeparators(notFiles.join(QLatin1Char('\n')))));
     }
     if (unreadable.isEmpty()) {
         return;
@@ -155,6 +156,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::UpdateCaption() {
     const QString application = tr("Quillmark");
-    const QString title = m_pDocument ? m_pDocument->GetTitle() : QString();
+    const QString title = m_document.GetTitle();
     setWindowTitle(title.isEmpty() ? application : title + QStringLiteral(" - ") + application);
 }

@@ -84,8 +84,7 @@ std::vector<int> CToolbarCustomizeDlg::Buttons() const {
 }
 
 void CToolbarCustomizeDlg::Reset() {
-    const auto defaults = quill::DefaultToolbarButtons();
-    Fill({defaults.begin(), defaults.end()});
+    Fill(quill::DefaultToolbarButtons());
     Changed();
 }
 

@@ -1,91 +1,96 @@
 #include "frame/FrameCommands.h"
 
-#include "app/CAboutDlg.h"
-#include "frame/CMainFrame.h"
-#include "frame/ToolbarLayout.h"
-#include "frame/Transparency.h"
+#include "frame/CAboutDlg.h"
+#include "frame/CommandTable.h"
+#include "settings/FrameSettings.h"
+#include "settings/Transparency.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 
-FrameCommands::FrameCommands(CMainFrame& frame, bool translucencyAvailable)
-    : QObject(&frame), m_frame(frame), m_translucencyAvailable(translucencyAvailable),
-      m_levelMenu(new QMenu(&frame)) {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Cut, copy, paste and undo act on whatever has the focus (the note, a dialog's field).
+void ForwardToFocus(const char* slot) {
+    if (QWidget* focus = QApplication::focusWidget()) {
+        QMetaObject::invokeMethod(focus, slot);
+    }
+}
+
+} // namespace
+
+FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
+                             CQuillboxDoc& document, bool translucencyAvailable)
+    : QObject(&window), m_window(window), m_settings(settings),
+      m_translucencyAvailable(translucencyAvailable), m_levelMenu(new QMenu(&window)) {
     using namespace quill;
-    Add(kSettingsCommand, tr("&Settings"), tr("Settings"));
-    Add(kSaveNoteCommand, tr("Save"), tr("Save"));
-    Add(kCutCommand, tr("Cut"), tr("Cut"));
-    Add(kCopyCommand, tr("Copy"), tr("Copy"));
-    Add(kPasteCommand, tr("Paste"), tr("Paste"));
-    Add(kTransparenceCommand, tr("Transparence"), tr("Transparence"));
+    for (const FrameCommand& command : CommandTable()) {
+        Add(command.id, Text(command.text), Text(command.toolTip), command.checkable);
+    }
     for (const LevelCommand& level : LevelCommands()) {
-        QAction* action = Add(
-            level.id, QString::fromUtf8(level.item.data(), static_cast<int>(level.item.size())));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, id = level.id] { ApplyLevelCommand(m_frame.State(), id); });
-        m_levelMenu->addAction(action);
+        m_levelMenu->addAction(Add(level.id, Text(level.item), {}, true));
+        Connect(level.id, [this, id = level.id] { ApplyLevelCommand(m_settings, id); });
     }
     m_levelMenu->setObjectName(QStringLiteral("levelMenu"));
     connect(m_levelMenu, &QMenu::aboutToShow, this, &FrameCommands::UpdateCommandUI);
 
-    Add(kShowWindow, tr("S&how window"))->setCheckable(true);
-    Add(kHideWindow, tr("&Hide window"))->setCheckable(true);
-    Add(kAbout, tr("&About Quillmark..."));
-    Add(kExit, tr("E&xit"));
-    connect(Action(kShowWindow), &QAction::triggered, this, &FrameCommands::ShowWindow);
-    connect(Action(kHideWindow), &QAction::triggered, this, &FrameCommands::HideWindow);
-    connect(Action(kAbout), &QAction::triggered, this, [] {
+    Connect(kShowWindowCommand, [this] { ShowWindow(); });
+    Connect(kHideWindowCommand, [this] { HideWindow(); });
+    Connect(kAboutCommand, [] {
         CAboutDlg dialog;
         dialog.exec();
     });
-    connect(Action(kExit), &QAction::triggered, &m_frame, &QWidget::close);
-
-    // Cut, copy and paste act on whatever has the focus (the note, a dialog's field).
-    connect(Action(kCutCommand), &QAction::triggered, this, [this] { ForwardToFocus("cut"); });
-    connect(Action(kCopyCommand), &QAction::triggered, this, [this] { ForwardToFocus("copy"); });
-    connect(Action(kPasteCommand), &QAction::triggered, this, [this] { ForwardToFocus("paste"); });
-
-    // The accelerators. Editing keys reach a focused editor first; these are
-    // for the toolbar's sake and for widgets without their own.
-    auto* newDocument = Add(kNewDocument, tr("New"));
-    newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(newDocument, &QAction::triggered, this, [this] {
-        if (m_frame.m_pDocument != nullptr) {
-            m_frame.m_pDocument->OnNewDocument();
-        }
-    });
-    Action(kCutCommand)
-        ->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-    Action(kCopyCommand)
-        ->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    Action(kPasteCommand)
-        ->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-    auto* undo = Add(57643, tr("Undo"));
-    undo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    connect(undo, &QAction::triggered, this, [this] { ForwardToFocus("undo"); });
-    for (int id : {kCutCommand, kCopyCommand, kPasteCommand, 57643, kNewDocument}) {
-        m_frame.addAction(Action(id));
-    }
-
+    Connect(kExitCommand, [this] { m_window.close(); });
+    Connect(kNewDocumentCommand, [&document] { document.OnNewDocument(); });
+    Connect(kCutCommand, [] { ForwardToFocus("cut"); });
+    Connect(kCopyCommand, [] { ForwardToFocus("copy"); });
+    Connect(kPasteCommand, [] { ForwardToFocus("paste"); });
+    Connect(kUndoCommand, [] { ForwardToFocus("undo"); });
+    AddShortcuts();
     UpdateCommandUI();
 }
 
-QAction* FrameCommands::Add(int id, const QString& text, const QString& toolTip) {
+// The accelerators. Editing keys reach a focused editor first; these are for
+// the toolbar's sake and for widgets without their own.
+void FrameCommands::AddShortcuts() {
+    using namespace quill;
+    const std::map<int, QList<QKeySequence>> keys{
+        {kNewDocumentCommand, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {kCutCommand,
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {kCopyCommand,
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {kPasteCommand,
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {kUndoCommand,
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+    };
+    for (const auto& [id, sequences] : keys) {
+        Action(id)->setShortcuts(sequences);
+        m_window.addAction(Action(id));
+    }
+}
+
+QAction* FrameCommands::Add(int id, const QString& text, const QString& toolTip, bool checkable) {
     auto* action = new QAction(text, this);
     action->setData(id);
     action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setCheckable(checkable);
     if (!toolTip.isEmpty()) {
         action->setToolTip(toolTip);
     }
     m_actions[id] = action;
     return action;
+}
+
+void FrameCommands::Connect(int id, std::function<void()> run) {
+    connect(Action(id), &QAction::triggered, this, std::move(run));
 }
 
 QAction* FrameCommands::Action(int id) const {
@@ -99,7 +104,7 @@ void FrameCommands::SetHandler(int id, std::function<void()> handler) {
         return;
     }
     if (!m_handlers.contains(id)) {
-        connect(action, &QAction::triggered, this, [this, id] {
+        Connect(id, [this, id] {
             if (auto& run = m_handlers[id]) {
                 run();
             }
@@ -110,32 +115,26 @@ void FrameCommands::SetHandler(int id, std::function<void()> handler) {
 }
 
 void FrameCommands::UpdateCommandUI() {
-    const auto& state = m_frame.State();
-    for (const quill::LevelCommand& level : quill::LevelCommands()) {
-        Action(level.id)->setChecked(quill::IsLevelCommandChecked(level.id, state.m_transparency));
+    using namespace quill;
+    for (const LevelCommand& level : LevelCommands()) {
+        Action(level.id)->setChecked(IsLevelCommandChecked(level.id, m_settings.transparency));
     }
-    Action(kShowWindow)->setChecked(state.m_bWindowShown);
-    Action(kHideWindow)->setChecked(!state.m_bWindowShown);
-    Action(quill::kTransparenceCommand)->setEnabled(m_translucencyAvailable);
-    for (int id : {quill::kSettingsCommand, quill::kSaveNoteCommand}) {
+    Action(kShowWindowCommand)->setChecked(m_windowShown);
+    Action(kHideWindowCommand)->setChecked(!m_windowShown);
+    Action(kTransparenceCommand)->setEnabled(m_translucencyAvailable);
+    for (int id : {kSettingsCommand, kSaveNoteCommand}) {
         auto it = m_handlers.find(id);
         Action(id)->setEnabled(it != m_handlers.end() && it->second);
     }
 }
 
 void FrameCommands::ShowWindow() {
-    m_frame.showNormal();
-    m_frame.activateWindow();
-    m_frame.State().m_bWindowShown = true;
+    m_window.showNormal();
+    m_window.activateWindow();
+    m_windowShown = true;
 }
 
 void FrameCommands::HideWindow() {
-    m_frame.hide();
-    m_frame.State().m_bWindowShown = false;
-}
-
-void FrameCommands::ForwardToFocus(const char* slot) {
-    if (QWidget* focus = QApplication::focusWidget()) {
-        QMetaObject::invokeMethod(focus, slot);
-    }
+    m_window.hide();
+    m_windowShown = false;
 }

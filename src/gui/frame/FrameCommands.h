@@ -4,23 +4,22 @@
 #include <functional>
 #include <map>
 
-class CMainFrame;
+class CQuillboxDoc;
 class QAction;
 class QMenu;
+namespace quill {
+struct FrameSettings;
+}
 
-// The frame's commands as actions carrying their numeric ids, shared by the
-// toolbar, the tray menu and the accelerators. Enabled state and check marks
-// are recomputed by UpdateCommandUI before a menu shows.
+// The frame's commands as actions carrying their numeric ids, built from the
+// command table and shared by the toolbar, the tray menu and the accelerators.
+// Enabled state and check marks are recomputed by UpdateCommandUI before a
+// menu shows.
 class FrameCommands : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kShowWindow = 32843;
-    static constexpr int kHideWindow = 32844;
-    static constexpr int kAbout = 57664;
-    static constexpr int kExit = 57665;
-    static constexpr int kNewDocument = 57600;
-
-    FrameCommands(CMainFrame& frame, bool translucencyAvailable);
+    FrameCommands(QWidget& window, quill::FrameSettings& settings, CQuillboxDoc& document,
+                  bool translucencyAvailable);
 
     QAction* Action(int id) const;
     // The five level items, as the tray submenu and the toolbar drop-down show them.
@@ -32,15 +31,19 @@ public:
 
     void UpdateCommandUI();
 
+    bool WindowShown() const { return m_windowShown; }
     void ShowWindow();
     void HideWindow();
 
 private:
-    QAction* Add(int id, const QString& text, const QString& toolTip = QString());
-    void ForwardToFocus(const char* slot);
+    QAction* Add(int id, const QString& text, const QString& toolTip, bool checkable);
+    void Connect(int id, std::function<void()> run);
+    void AddShortcuts();
 
-    CMainFrame& m_frame;
+    QWidget& m_window;
+    quill::FrameSettings& m_settings;
     bool m_translucencyAvailable;
+    bool m_windowShown = true;
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_handlers;
     QMenu* m_levelMenu;

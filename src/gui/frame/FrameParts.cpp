@@ -1,11 +1,12 @@
 #include "frame/FrameParts.h"
 
-#include "frame/CMainFrame.h"
-#include "QtProfile.h"
+#include <QMainWindow>
 
-FrameParts::FrameParts(CMainFrame& frame)
-    : transparency(frame), commands(frame, transparency.Available()),
-      toolBar(frame, commands, frame.Profile()), timers(frame, transparency),
-      tray(frame, commands) {
+FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::FrameSettings& settings,
+                       quill::Profile& profile)
+    : transparency(window, settings),
+      commands(window, settings, document, transparency.Available()),
+      toolBar(window, commands, profile), timers(window, document, settings, transparency),
+      tray(window, commands) {
     timers.Start();
 }

@@ -6,11 +6,12 @@
 #include "frame/FrameTransparency.h"
 #include "frame/FrameTray.h"
 
-class CMainFrame;
+class QMainWindow;
 
 // The frame window's duties, one class per concern, created with the window.
 struct FrameParts {
-    explicit FrameParts(CMainFrame& frame);
+    FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::FrameSettings& settings,
+               quill::Profile& profile);
 
     FrameTransparency transparency;
     FrameCommands commands;

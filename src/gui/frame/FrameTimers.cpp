@@ -1,15 +1,16 @@
 #include "frame/FrameTimers.h"
 
-#include "frame/CMainFrame.h"
+#include "frame/FrameTransparency.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QCursor>
 #include <QTimerEvent>
+#include <QWidget>
 
-FrameTimers::FrameTimers(CMainFrame& frame, quill::WindowAlpha& alpha)
-    : QObject(&frame), m_frame(frame), m_reminders(frame),
-      m_duePass(frame.State(), m_clock, m_reminders, *this),
-      m_duties(frame.State(), alpha, *this, m_duePass) {}
+FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
+                         const quill::FrameSettings& settings, FrameTransparency& alpha)
+    : QObject(&frame), m_frame(frame), m_duePass(document.Store(), m_clock, m_reminders, document),
+      m_duties(settings, alpha.Available(), alpha, *this, m_duePass) {}
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
@@ -69,11 +70,5 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
     }
     if (id != 0) {
         OnTimer(id);
-    }
-}
-
-void FrameTimers::UpdateAllViews() {
-    if (m_frame.m_pDocument != nullptr) {
-        m_frame.m_pDocument->UpdateAllViews();
     }
 }

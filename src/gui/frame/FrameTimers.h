@@ -1,23 +1,24 @@
 #pragma once
 
-#include "app/QtClock.h"
-#include "frame/AllViews.h"
+#include "commands/DueTaskPass.h"
+#include "common/QtClock.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameWindowProbe.h"
-#include "tasks/DueTaskPass.h"
 #include "tasks/QtReminderDialog.h"
 
 #include <QObject>
 #include <map>
 
-class CMainFrame;
+class CQuillboxDoc;
+class FrameTransparency;
 
 // The frame's timers 111, 112 and 113, each tick handed to the logic through
 // one OnTimer(id); and what those ticks read from the window.
-class FrameTimers : public QObject, public quill::FrameWindowProbe, private quill::AllViews {
+class FrameTimers : public QObject, public quill::FrameWindowProbe {
     Q_OBJECT
 public:
-    FrameTimers(CMainFrame& frame, quill::WindowAlpha& alpha);
+    FrameTimers(QWidget& frame, CQuillboxDoc& document, const quill::FrameSettings& settings,
+                FrameTransparency& alpha);
     ~FrameTimers() override;
 
     void Start() { m_duties.StartTimers(); }
@@ -35,9 +36,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    void UpdateAllViews() override;
-
-    CMainFrame& m_frame;
+    QWidget& m_frame;
     QtClock m_clock;
     QtReminderDialog m_reminders;
     quill::DueTaskPass m_duePass;

@@ -1,7 +1,7 @@
 #include "frame/FrameToolBar.h"
 
-#include "frame/CMainFrame.h"
 #include "frame/CToolbarCustomizeDlg.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
 #include "frame/ToolbarIcons.h"
 #include "frame/ToolbarLayout.h"
@@ -9,11 +9,12 @@
 #include "settings/ProfileValues.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 
-FrameToolBar::FrameToolBar(CMainFrame& frame, FrameCommands& commands, quill::Profile& profile)
+FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::Profile& profile)
     : QObject(&frame), m_frame(frame), m_commands(commands), m_profile(profile),
       m_toolBar(new QToolBar(tr("Standard"), &frame)), m_contextMenu(new QMenu(&frame)) {
     m_toolBar->setObjectName(QStringLiteral("Standard"));
@@ -28,15 +29,14 @@ FrameToolBar::FrameToolBar(CMainFrame& frame, FrameCommands& commands, quill::Pr
     m_frame.addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));
-    QAction* standard = m_contextMenu->addAction(tr("Standard Toolbar"));
-    standard->setObjectName(QStringLiteral("command59392"));
-    standard->setCheckable(true);
+    QAction* standard = m_commands.Action(quill::kStandardToolbarCommand);
+    m_contextMenu->addAction(standard);
     connect(standard, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
     connect(m_contextMenu, &QMenu::aboutToShow, this,
             [this, standard] { standard->setChecked(m_toolBar->isVisible()); });
     m_contextMenu->addSeparator();
-    QAction* customize = m_contextMenu->addAction(tr("&Customize..."));
-    customize->setObjectName(QStringLiteral("command32770"));
+    QAction* customize = m_commands.Action(quill::kCustomizeCommand);
+    m_contextMenu->addAction(customize);
     connect(customize, &QAction::triggered, this, &FrameToolBar::OnCustomize);
     connect(m_toolBar, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_contextMenu->popup(m_toolBar->mapToGlobal(at)); });

@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <vector>
 
-class CMainFrame;
 class CToolbarCustomizeDlg;
 class FrameCommands;
+class QMainWindow;
 class QMenu;
 class QToolBar;
 namespace quill {
@@ -18,7 +18,7 @@ class Profile;
 class FrameToolBar : public QObject {
     Q_OBJECT
 public:
-    FrameToolBar(CMainFrame& frame, FrameCommands& commands, quill::Profile& profile);
+    FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::Profile& profile);
 
     QToolBar* ToolBar() const { return m_toolBar; }
     QMenu* ContextMenu() const { return m_contextMenu; }
@@ -32,7 +32,7 @@ public:
 private:
     void Build();
 
-    CMainFrame& m_frame;
+    QMainWindow& m_frame;
     FrameCommands& m_commands;
     quill::Profile& m_profile;
     QToolBar* m_toolBar;

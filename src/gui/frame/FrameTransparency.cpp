@@ -1,13 +1,14 @@
 #include "frame/FrameTransparency.h"
 
 #include "WindowSystem.h"
-#include "frame/CMainFrame.h"
-#include "frame/Transparency.h"
+#include "settings/FrameSettings.h"
 
-FrameTransparency::FrameTransparency(CMainFrame& frame)
-    : QObject(&frame), m_frame(frame), m_available(WindowOpacityHonoured()) {
-    m_frame.State().m_bLayered = m_available;
-    quill::MakeOpaque(m_frame.State(), *this);
+#include <QWidget>
+
+FrameTransparency::FrameTransparency(QWidget& window, const quill::FrameSettings& settings)
+    : QObject(&window), m_window(window), m_settings(settings),
+      m_available(WindowOpacityHonoured()) {
+    quill::MakeOpaque(m_available, *this);
 }
 
 void FrameTransparency::SetAlpha(std::uint8_t alpha) {
@@ -15,14 +16,14 @@ void FrameTransparency::SetAlpha(std::uint8_t alpha) {
         return;
     }
     m_alpha = alpha;
-    m_frame.setWindowOpacity(alpha / 255.0);
+    m_window.setWindowOpacity(alpha / 255.0);
     FlushWindowSystem();
 }
 
 void FrameTransparency::OnActivateApp(bool active) {
     if (active) {
-        quill::MakeOpaque(m_frame.State(), *this);
+        quill::MakeOpaque(m_available, *this);
     } else {
-        quill::MakeTranslucent(m_frame.State(), *this);
+        quill::MakeTranslucent(m_available, m_settings.transparency, *this);
     }
 }

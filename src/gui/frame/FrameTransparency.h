@@ -4,7 +4,10 @@
 
 #include <QObject>
 
-class CMainFrame;
+class QWidget;
+namespace quill {
+struct FrameSettings;
+}
 
 // The frame window's opacity: opaque while the program is active, the level's
 // alpha while it is not. Whether the window system shows opacity at all is
@@ -12,7 +15,7 @@ class CMainFrame;
 class FrameTransparency : public QObject, public quill::WindowAlpha {
     Q_OBJECT
 public:
-    explicit FrameTransparency(CMainFrame& frame);
+    FrameTransparency(QWidget& window, const quill::FrameSettings& settings);
 
     bool Available() const { return m_available; }
 
@@ -23,7 +26,8 @@ public:
     void OnActivateApp(bool active);
 
 private:
-    CMainFrame& m_frame;
+    QWidget& m_window;
+    const quill::FrameSettings& m_settings;
     bool m_available;
     int m_alpha = -1;
 };

@@ -1,16 +1,15 @@
 #include "frame/FrameTray.h"
 
-#include "frame/CMainFrame.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
-#include "frame/ToolbarLayout.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QTimer>
 
-FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
-    : QObject(&frame), m_frame(frame), m_commands(commands),
+FrameTray::FrameTray(QWidget& frame, FrameCommands& commands)
+    : QObject(&frame), m_commands(commands),
       m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)), m_menu(new QMenu(&frame)),
       m_presenceWatch(new QTimer(this)) {
     m_menu->setObjectName(QStringLiteral("trayMenu"));
@@ -19,11 +18,11 @@ FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
     levels->setObjectName(QStringLiteral("trayLevelMenu"));
     levels->addActions(m_commands.LevelMenu()->actions());
     m_menu->addSeparator();
-    m_menu->addAction(m_commands.Action(FrameCommands::kShowWindow));
-    m_menu->addAction(m_commands.Action(FrameCommands::kHideWindow));
+    m_menu->addAction(m_commands.Action(quill::kShowWindowCommand));
+    m_menu->addAction(m_commands.Action(quill::kHideWindowCommand));
     m_menu->addSeparator();
-    m_menu->addAction(m_commands.Action(FrameCommands::kAbout));
-    m_menu->addAction(m_commands.Action(FrameCommands::kExit));
+    m_menu->addAction(m_commands.Action(quill::kAboutCommand));
+    m_menu->addAction(m_commands.Action(quill::kExitCommand));
     connect(m_menu, &QMenu::aboutToShow, &m_commands, &FrameCommands::UpdateCommandUI);
     connect(levels, &QMenu::aboutToShow, &m_commands, &FrameCommands::UpdateCommandUI);
 
@@ -41,7 +40,7 @@ FrameTray::FrameTray(CMainFrame& frame, FrameCommands& commands)
 }
 
 void FrameTray::CheckTrayPresence(bool trayAvailable) {
-    if (!trayAvailable && !m_frame.State().m_bWindowShown) {
+    if (!trayAvailable && !m_commands.WindowShown()) {
         m_commands.ShowWindow();
     }
 }
@@ -66,7 +65,7 @@ void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void FrameTray::Toggle() {
-    if (m_frame.State().m_bWindowShown) {
+    if (m_commands.WindowShown()) {
         m_commands.HideWindow();
     } else {
         m_commands.ShowWindow();

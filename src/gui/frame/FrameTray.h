@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-class CMainFrame;
 class FrameCommands;
 class QMenu;
 class QTimer;
@@ -13,7 +12,7 @@ class QTimer;
 class FrameTray : public QObject {
     Q_OBJECT
 public:
-    FrameTray(CMainFrame& frame, FrameCommands& commands);
+    FrameTray(QWidget& frame, FrameCommands& commands);
     ~FrameTray() override;
 
     QSystemTrayIcon* Icon() const { return m_icon; }
@@ -26,7 +25,6 @@ public:
     void CheckTrayPresence(bool trayAvailable);
 
 private:
-    CMainFrame& m_frame;
     FrameCommands& m_commands;
     QSystemTrayIcon* m_icon;
     QMenu* m_menu;

@@ -1,6 +1,6 @@
 #include "frame/ToolbarIcons.h"
 
-#include "frame/ToolbarLayout.h"
+#include "frame/CommandTable.h"
 
 #include <QPainter>
 #include <QPainterPath>

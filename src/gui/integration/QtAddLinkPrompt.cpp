@@ -1,5 +1,6 @@
 #include "integration/QtAddLinkPrompt.h"
 
+#include "common/RecordText.h"
 #include "links/CLinkFieldsDlg.h"
 
 bool QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
@@ -7,12 +8,12 @@ bool QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
     // whether the frame is shown or hidden in the tray.
     CAddLinkDlg dialog;
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    dialog.m_address = QString::fromStdString(link.m_address);
-    dialog.m_comment = QString::fromStdString(link.m_comment);
+    dialog.m_address = ToShownText(link.m_address);
+    dialog.m_comment = ToShownText(link.m_comment);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    link.m_address = dialog.m_address.toStdString();
-    link.m_comment = dialog.m_comment.toStdString();
+    link.m_address = FromEditedText(dialog.m_address, link.m_address);
+    link.m_comment = FromEditedText(dialog.m_comment, link.m_comment);
     return true;
 }

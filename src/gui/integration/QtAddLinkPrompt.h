@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/LinkHandover.h"
+#include "commands/LinkHandover.h"
 
 // "Add new link" for a handed-over link.
 class QtAddLinkPrompt : public quill::AddLinkPrompt {

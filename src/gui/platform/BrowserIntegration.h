@@ -1,6 +1,6 @@
 #pragma once
 
-#include "integration/BrowserMenuEntry.h"
+#include "settings/BrowserMenuEntry.h"
 
 #include <QString>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "commands/DeleteAll.h"
 #include "common/CConfirmDeleteDlg.h"
-#include "settings/SettingsChoice.h"
 
 class CDeleteAllTasksDlg : public CConfirmDeleteDlg, public quill::YesNoQuestion {
     Q_OBJECT

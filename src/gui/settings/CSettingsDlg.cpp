@@ -1,7 +1,6 @@
 #include "settings/CSettingsDlg.h"
 
 #include "BrowserIntegration.h"
-#include "frame/CMainFrame.h"
 #include "settings/CDeleteAllLinksDlg.h"
 #include "settings/CDeleteAllTasksDlg.h"
 #include "views/CQuillboxDoc.h"
@@ -25,8 +24,9 @@ QPushButton* Button(const QString& text, const QString& name) {
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(CMainFrame& frame, quill::BrowserMenuEntry& menuEntry)
-    : m_frame(frame), m_menuEntry(menuEntry) {
+CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
+                           BrowserSwitch browserSwitch)
+    : m_document(document), m_settings(settings), m_browserSwitch(std::move(browserSwitch)) {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(QStringLiteral("Quillmark settings"));
     // Opened without a parent, it would come up behind the always-on-top window.
@@ -35,12 +35,14 @@ CSettingsDlg::CSettingsDlg(CMainFrame& frame, quill::BrowserMenuEntry& menuEntry
     auto* transparence = new QGroupBox(QStringLiteral("Window transparence"));
     auto* radios = new QHBoxLayout;
     m_transparence = new QButtonGroup(this);
-    const char* labels[] = {"No", "20%", "40%", "60%", "80%"};
-    const char* names[] = {"radioNo", "radio20", "radio40", "radio60", "radio80"};
-    for (int index = 0; index < 5; ++index) {
-        auto* radio = new QRadioButton(QString::fromLatin1(labels[index]));
-        radio->setObjectName(QString::fromLatin1(names[index]));
-        m_transparence->addButton(radio, index);
+    // One radio per level, in menu order, labelled as the menu item.
+    int index = 0;
+    for (const quill::LevelCommand& level : quill::LevelCommands()) {
+        QString label = QString::fromUtf8(level.item.data(), static_cast<int>(level.item.size()));
+        label.remove(QLatin1Char('&'));
+        auto* radio = new QRadioButton(label);
+        radio->setObjectName(QStringLiteral("radio") + QString(label).remove(QLatin1Char('%')));
+        m_transparence->addButton(radio, index++);
         radios->addWidget(radio);
     }
     m_trackingCheck =
@@ -85,7 +87,7 @@ CSettingsDlg::CSettingsDlg(CMainFrame& frame, quill::BrowserMenuEntry& menuEntry
     connect(deleteTasks, &QPushButton::clicked, this, &CSettingsDlg::OnDeleteAllTasks);
 
     // What the frame holds now; a level no radio stands for selects none.
-    const quill::SettingsChoice choice = quill::SettingsChoiceFromFrame(m_frame.State());
+    const quill::SettingsChoice choice = quill::SettingsChoiceFrom(m_settings);
     if (QAbstractButton* radio = m_transparence->button(choice.transparencyRadio)) {
         radio->setChecked(true);
     }
@@ -102,26 +104,21 @@ quill::SettingsChoice CSettingsDlg::ChoiceFromControls() const {
 }
 
 void CSettingsDlg::OnSave() {
-    quill::SaveSettingsChoice(ChoiceFromControls(), m_frame.State(), m_menuEntry);
+    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_browserSwitch.menuEntry,
+                              m_browserSwitch.extensionPage);
     accept();
 }
 
 void CSettingsDlg::OnDeleteAllLinks() {
     CDeleteAllLinksDlg question(this);
-    if (quill::DeleteAllLinks(m_frame.State(), question)) {
-        UpdateViews();
+    if (quill::DeleteAllLinks(m_document.Store(), question)) {
+        m_document.UpdateAllViews();
     }
 }
 
 void CSettingsDlg::OnDeleteAllTasks() {
     CDeleteAllTasksDlg question(this);
-    if (quill::DeleteAllTasks(m_frame.State(), question)) {
-        UpdateViews();
-    }
-}
-
-void CSettingsDlg::UpdateViews() {
-    if (m_frame.m_pDocument != nullptr) {
-        m_frame.m_pDocument->UpdateAllViews();
+    if (quill::DeleteAllTasks(m_document.Store(), question)) {
+        m_document.UpdateAllViews();
     }
 }

@@ -1,6 +1,6 @@
 #include "tasks/QtTaskDialogs.h"
 
-#include "app/QtClock.h"
+#include "common/QtClock.h"
 #include "common/RecordText.h"
 #include "tasks/CDeleteTaskDlg.h"
 #include "tasks/CTaskFieldsDlg.h"

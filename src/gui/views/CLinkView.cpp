@@ -1,25 +1,25 @@
 #include "views/CLinkView.h"
 
-#include "app/QtClock.h"
-#include "frame/CMainFrame.h"
-#include "links/LinkCommands.h"
+#include "commands/LinkCommands.h"
+#include "common/QtClock.h"
 #include "links/QtLinkDialogs.h"
 #include "pages/LinksPage.h"
 #include "tasks/QtTaskDialogs.h"
+#include "views/CQuillboxDoc.h"
 
-CLinkView::CLinkView(CMainFrame& frame, CQuillboxDoc& document)
-    : CPageView(frame, document, QStringLiteral("links"), tr("Links")) {
+CLinkView::CLinkView(CQuillboxDoc& document)
+    : CPageView(document, QStringLiteral("links"), tr("Links")) {
     setObjectName(QStringLiteral("linkView"));
 }
 
 std::string CLinkView::WritePage() const {
-    return quill::WriteLinksPage(Frame().State().m_links);
+    return quill::WriteLinksPage(Document().Store().Links());
 }
 
-quill::CommandOutcome CLinkView::RunCommand(const QString& text) {
+bool CLinkView::RunCommand(const QString& text) {
     QtLinkDialogs linkDialogs(window());
     QtTaskDialogs taskDialogs(window());
     QtClock clock;
-    return quill::RunLinkCommand(text.toStdString(), Frame().State(),
+    return quill::RunLinkCommand(text.toStdString(), Document().Store(),
                                  {linkDialogs, taskDialogs, clock});
 }

@@ -6,9 +6,9 @@
 class CLinkView : public CPageView {
     Q_OBJECT
 public:
-    CLinkView(CMainFrame& frame, CQuillboxDoc& document);
+    explicit CLinkView(CQuillboxDoc& document);
 
 protected:
     std::string WritePage() const override;
-    quill::CommandOutcome RunCommand(const QString& text) override;
+    bool RunCommand(const QString& text) override;
 };

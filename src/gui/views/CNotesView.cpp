@@ -2,9 +2,7 @@
 
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
-#include "frame/CMainFrame.h"
 #include "settings/ProfileValues.h"
-#include "QtProfile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -15,7 +13,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 
-CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
+CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     setObjectName(QStringLiteral("notesView"));
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
@@ -24,14 +22,12 @@ CNotesView::CNotesView(CMainFrame& frame, CQuillboxDoc&) : m_frame(frame) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setAcceptDrops(true); // text may be dropped; files are refused below
 
-    const std::string note = quill::ReadString(m_frame.Profile(), quill::values::kNoteText);
+    const std::string note = quill::ReadString(m_profile, quill::values::kNoteText);
     setPlainText(QString::fromStdString(note));
     moveCursor(QTextCursor::Start);
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     setFocus();
-
-    connect(&m_frame, &CMainFrame::StoreRequested, this, &CNotesView::StoreNote);
 }
 
 CNotesView::~CNotesView() {
@@ -39,7 +35,7 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    quill::WriteString(m_frame.Profile(), quill::values::kNoteText, toPlainText().toStdString());
+    quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString());
 }
 
 void CNotesView::OnSaveNoteToFile() {

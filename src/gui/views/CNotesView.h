@@ -2,15 +2,16 @@
 
 #include <QPlainTextEdit>
 
-class CMainFrame;
-class CQuillboxDoc;
 class QMenu;
+namespace quill {
+class Profile;
+}
 
 // The "Notes" tab: one plain-text note, kept in the profile as "Note text".
 class CNotesView : public QPlainTextEdit {
     Q_OBJECT
 public:
-    CNotesView(CMainFrame& frame, CQuillboxDoc& document);
+    explicit CNotesView(quill::Profile& profile);
     // Stores the note one last time.
     ~CNotesView() override;
 
@@ -29,6 +30,6 @@ protected:
 private:
     QMenu* ContextMenu();
 
-    CMainFrame& m_frame;
+    quill::Profile& m_profile;
     QMenu* m_contextMenu = nullptr;
 };

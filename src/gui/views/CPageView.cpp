@@ -1,21 +1,16 @@
 #include "views/CPageView.h"
 
 #include "files/PathNames.h"
-#include "frame/CMainFrame.h"
 #include "pages/PageFile.h"
-#include "QtProfile.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CWebBrowser.h"
 #include "views/PageScheme.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
-CPageView::CPageView(CMainFrame& frame, CQuillboxDoc& document, const QString& host,
-                     const QString& tabName)
-    : m_frame(frame), m_document(document), m_host(host), m_tabName(tabName),
+CPageView::CPageView(CQuillboxDoc& document, const QString& host, const QString& tabName)
+    : m_document(document), m_host(host), m_tabName(tabName),
       m_pageFilePath(
           quill::ResolveInFolder(QDir::currentPath().toStdString(), quill::kPageFileName)) {
     connect(&m_document, &CQuillboxDoc::ViewsUpdateRequested, this, [this] {
@@ -34,18 +29,13 @@ QUrl CPageView::PageUrl() const {
     return url;
 }
 
-namespace {
-// The frame whose program has been told to end for want of a page file.
-QPointer<CMainFrame> g_endingFrame;
-} // namespace
-
 bool CPageView::PublishPage() {
-    if (g_endingFrame == &m_frame) {
+    if (m_document.PageFileUnwritable()) {
         return false;
     }
     const std::string page = WritePage();
     if (!quill::WritePageFile(m_pageFilePath, page)) {
-        EndOnUnwritablePageFile(m_frame);
+        m_document.ReportPageFileUnwritable();
         return false;
     }
     const QFileInfo file(QString::fromStdString(m_pageFilePath));
@@ -94,26 +84,13 @@ void CPageView::OnBeforeNavigate(const QString& text) {
         return;
     }
     m_bRunningCommand = true;
-    const quill::CommandOutcome outcome = RunCommand(text);
+    const bool recognised = RunCommand(text);
     m_bRunningCommand = false;
-    if (!outcome.recognised) {
+    if (!recognised) {
         return;
     }
-    if (!outcome.unsavedFile.empty()) {
-        m_frame.ReportSaveFailure(outcome.unsavedFile);
-    }
+    // Confirmed or not, the page is written and shown again.
     if (PublishPage() && m_browser) {
         m_browser->Navigate(PageUrl());
     }
-}
-
-void EndOnUnwritablePageFile(CMainFrame& frame) {
-    g_endingFrame = &frame;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillmark"),
-                    QStringLiteral("Ups! Cant open data file"), QMessageBox::Ok, &frame);
-    box.setObjectName(QStringLiteral("pageFileMessage"));
-    box.exec();
-    frame.StoreSettings();
-    frame.Profile().Flush();
-    QCoreApplication::exit(-1);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pages/CommandOutcome.h"
 #include "views/CWebBrowser.h"
 
 #include <QPointer>
@@ -8,7 +7,6 @@
 #include <QWidget>
 #include <string>
 
-class CMainFrame;
 class CQuillboxDoc;
 
 // What the Links and Tasks tabs share: the page is written into the page file
@@ -19,8 +17,7 @@ class CPageView : public QWidget {
 public:
     // host names the view in its page address; tabName is what the document
     // is called while this tab is active.
-    CPageView(CMainFrame& frame, CQuillboxDoc& document, const QString& host,
-              const QString& tabName);
+    CPageView(CQuillboxDoc& document, const QString& host, const QString& tabName);
 
     const std::string& PageFilePath() const { return m_pageFilePath; }
     QUrl PageUrl() const;
@@ -33,21 +30,20 @@ public:
 protected:
     // The tab's page for the lists as they are now.
     virtual std::string WritePage() const = 0;
-    // Runs the command a clicked anchor's text names.
-    virtual quill::CommandOutcome RunCommand(const QString& text) = 0;
+    // Runs the command a clicked anchor's text names; false when it names none.
+    virtual bool RunCommand(const QString& text) = 0;
 
-    CMainFrame& Frame() const { return m_frame; }
+    CQuillboxDoc& Document() const { return m_document; }
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Writes the page file and hands the page to the scheme; false when the
-    // program has been told to end.
+    // page file cannot be written.
     bool PublishPage();
     void OnBeforeNavigate(const QString& text);
 
-    CMainFrame& m_frame;
     CQuillboxDoc& m_document;
     QString m_host;
     QString m_tabName;
@@ -56,7 +52,3 @@ private:
     std::string m_pageFilePath;
     bool m_bRunningCommand = false;
 };
-
-// The page file cannot be written, so the pages cannot be shown: says so, keeps
-// what a normal exit keeps and ends the program with status -1.
-void EndOnUnwritablePageFile(CMainFrame& frame);

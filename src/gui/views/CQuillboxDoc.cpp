@@ -3,8 +3,8 @@
 CQuillboxDoc::CQuillboxDoc(QObject* parent) : QObject(parent) {}
 
 bool CQuillboxDoc::OnNewDocument() {
-    // The document holds no data, so there is nothing to reset; its title stays
-    // the name of the active tab.
+    // The lists are the program's data, not the document's: nothing is reset;
+    // the title stays the name of the active tab.
     emit ViewsUpdateRequested();
     return true;
 }
@@ -19,4 +19,15 @@ void CQuillboxDoc::SetTitle(const QString& title) {
 
 void CQuillboxDoc::UpdateAllViews() {
     emit ViewsUpdateRequested();
+}
+
+void CQuillboxDoc::ReportPageFileUnwritable() {
+    if (!m_pageFileUnwritable) {
+        m_pageFileUnwritable = true;
+        emit PageFileFailed();
+    }
+}
+
+void CQuillboxDoc::ReportSaveFailure(const std::string& path) {
+    emit SaveFailed(QString::fromStdString(path));
 }

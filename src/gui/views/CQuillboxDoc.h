@@ -1,28 +1,46 @@
 #pragma once
 
+#include "lists/AllViews.h"
+#include "lists/ListStore.h"
+
 #include <QObject>
 #include <QString>
 
-// The one document. It holds no data (the frame does); it carries the caption's
-// title and is where every view is asked to redraw.
-class CQuillboxDoc : public QObject {
+// The one document: it owns both lists (the store) and the caption's title,
+// and is where every view is asked to redraw.
+class CQuillboxDoc : public QObject, public quill::AllViews, private quill::SaveFailureReporter {
     Q_OBJECT
 public:
     explicit CQuillboxDoc(QObject* parent = nullptr);
 
-    // Re-initialises the empty document in place (Ctrl+N).
+    quill::ListStore& Store() { return m_store; }
+    const quill::ListStore& Store() const { return m_store; }
+
+    // Re-initialises the document in place (Ctrl+N): the lists stay, the views redraw.
     bool OnNewDocument();
 
     void SetTitle(const QString& title);
     const QString& GetTitle() const { return m_title; }
 
     // Makes every view of the document redraw.
-    void UpdateAllViews();
+    void UpdateAllViews() override;
+
+    // The page file cannot be written: said once; afterwards no page is written.
+    void ReportPageFileUnwritable();
+    bool PageFileUnwritable() const { return m_pageFileUnwritable; }
 
 signals:
     void TitleChanged(const QString& title);
     void ViewsUpdateRequested();
+    // A list's file could not be written; the change stays in memory.
+    void SaveFailed(const QString& path);
+    // The pages cannot be shown: the program has to end.
+    void PageFileFailed();
 
 private:
+    void ReportSaveFailure(const std::string& path) override;
+
+    quill::ListStore m_store{*this};
     QString m_title;
+    bool m_pageFileUnwritable = false;
 };

@@ -1,37 +1,30 @@
 #include "views/CQuillboxView.h"
 
-#include "frame/CMainFrame.h"
-#include "frame/FrameParts.h"
-#include "frame/ToolbarLayout.h"
 #include "views/CLinkView.h"
 #include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
 #include "views/CTaskView.h"
 
-CQuillboxView::CQuillboxView(CMainFrame& frame, CQuillboxDoc& document)
-    : QTabWidget(&frame), m_frame(frame), m_document(document) {
+CQuillboxView::CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QWidget* parent)
+    : QTabWidget(parent), m_document(document), m_notes(new CNotesView(profile)) {
     setObjectName(QStringLiteral("tabView"));
     setDocumentMode(true);
-    // The views are created before the frame learns of the tab view and the
-    // document, so none of them may rely on those two pointers while constructed.
-    addTab(new CNotesView(frame, document), tr("Notes"));
-    addTab(new CLinkView(frame, document), tr("Links"));
-    addTab(new CTaskView(frame, document), tr("Tasks"));
-    frame.SetViewAndDocument(this, &document);
+    addTab(m_notes, tr("Notes"));
+    addTab(new CLinkView(document), tr("Links"));
+    addTab(new CTaskView(document), tr("Tasks"));
     connect(this, &QTabWidget::currentChanged, this, &CQuillboxView::OnTabChanged);
     OnTabChanged(currentIndex());
+}
+
+bool CQuillboxView::NotesInFront() const {
+    return currentWidget() == m_notes;
 }
 
 void CQuillboxView::OnTabChanged(int index) {
     if (index < 0) {
         return;
     }
-    // The active tab names the document, so the caption follows the tab; saving
-    // the note is offered only while the note is in front.
+    // The active tab names the document, so the caption follows the tab.
     m_document.SetTitle(tabText(index));
-    std::function<void()> saveNote;
-    if (auto* notes = qobject_cast<CNotesView*>(widget(index))) {
-        saveNote = [notes] { notes->OnSaveNoteToFile(); };
-    }
-    m_frame.Parts()->commands.SetHandler(quill::kSaveNoteCommand, std::move(saveNote));
+    emit TabChanged(index);
 }

@@ -2,20 +2,30 @@
 
 #include <QTabWidget>
 
-class CMainFrame;
+class CNotesView;
 class CQuillboxDoc;
+namespace quill {
+class Profile;
+}
 
 // The frame's client area: the "Notes", "Links" and "Tasks" tabs over the one document.
 class CQuillboxView : public QTabWidget {
     Q_OBJECT
 public:
-    CQuillboxView(CMainFrame& frame, CQuillboxDoc& document);
+    CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QWidget* parent);
 
     CQuillboxDoc& GetDocument() const { return m_document; }
+    CNotesView* Notes() const { return m_notes; }
+    // Whether the note is the tab in front.
+    bool NotesInFront() const;
+
+signals:
+    // Another tab came to the front (the caption already follows it).
+    void TabChanged(int index);
 
 private:
     void OnTabChanged(int index);
 
-    CMainFrame& m_frame;
     CQuillboxDoc& m_document;
+    CNotesView* m_notes;
 };

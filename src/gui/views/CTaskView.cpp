@@ -1,22 +1,22 @@
 #include "views/CTaskView.h"
 
-#include "app/QtClock.h"
-#include "frame/CMainFrame.h"
+#include "commands/TaskCommands.h"
+#include "common/QtClock.h"
 #include "pages/TasksPage.h"
 #include "tasks/QtTaskDialogs.h"
-#include "tasks/TaskCommands.h"
+#include "views/CQuillboxDoc.h"
 
-CTaskView::CTaskView(CMainFrame& frame, CQuillboxDoc& document)
-    : CPageView(frame, document, QStringLiteral("tasks"), tr("Tasks")) {
+CTaskView::CTaskView(CQuillboxDoc& document)
+    : CPageView(document, QStringLiteral("tasks"), tr("Tasks")) {
     setObjectName(QStringLiteral("taskView"));
 }
 
 std::string CTaskView::WritePage() const {
-    return quill::WriteTasksPage(Frame().State().m_tasks);
+    return quill::WriteTasksPage(Document().Store().Tasks());
 }
 
-quill::CommandOutcome CTaskView::RunCommand(const QString& text) {
+bool CTaskView::RunCommand(const QString& text) {
     QtTaskDialogs dialogs(window());
     QtClock clock;
-    return quill::RunTaskCommand(text.toStdString(), Frame().State(), dialogs, clock);
+    return quill::RunTaskCommand(text.toStdString(), Document().Store(), dialogs, clock);
 }

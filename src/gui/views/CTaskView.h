@@ -6,9 +6,9 @@
 class CTaskView : public CPageView {
     Q_OBJECT
 public:
-    CTaskView(CMainFrame& frame, CQuillboxDoc& document);
+    explicit CTaskView(CQuillboxDoc& document);
 
 protected:
     std::string WritePage() const override;
-    quill::CommandOutcome RunCommand(const QString& text) override;
+    bool RunCommand(const QString& text) override;
 };

@@ -1,13 +1,11 @@
 #include "frame/FrameTimerDuties.h"
 
-#include "frame/AllViews.h"
+#include "commands/DueTaskPass.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
-#include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
-#include "support/ScriptedDialogs.h"
-#include "tasks/DueTaskPass.h"
-#include "tasks/ReminderDialog.h"
+#include "integration/NewLinkPickup.h"
+#include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -50,23 +48,18 @@ public:
     bool failTimers = false;
 };
 
-struct NoDialog : ReminderDialog, AllViews {
+struct CountingReminders : ReminderDialog, AllViews {
     ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
         ++shown;
         return ReminderAnswer::Ok;
     }
-    void ReportTaskFileNotSaved(const std::string&) override {}
     void UpdateAllViews() override {}
     int shown = 0;
 };
 
 class FrameTimerDutiesTest : public ::testing::Test {
 protected:
-    FrameTimerDutiesTest() {
-        state.m_bLayered = true;
-        state.m_bTrackMouse = true;
-        state.m_transparency = 60; // alpha 144
-    }
+    FrameTimerDutiesTest() { settings.transparency = 60; } // alpha 144
 
     // Moves the cursor and lets one poll tick and, if it runs, one hover tick happen.
     void TickAt(int x, int y) {
@@ -78,30 +71,40 @@ protected:
     }
     std::vector<int> TakeAlphas() { return std::exchange(window.alphas, {}); }
 
-    MainFrameState state;
+    FrameSettings settings;
     FakeWindow window;
+    test::StoreFolder data;
     test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
-    NoDialog dialog;
-    DueTaskPass duePass{state, clock, dialog, dialog};
-    FrameTimerDuties duties{state, window, window, duePass};
+    CountingReminders reminders;
+    DueTaskPass duePass{data.store, clock, reminders, reminders};
+    FrameTimerDuties duties{settings, true, window, window, duePass};
 };
 
 TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryAndTheLevelOnEveryTickOutside) {
     TickAt(10, 10);
     TickAt(11, 10);
     EXPECT_EQ(TakeAlphas(), (std::vector<int>{144, 144}));
-    EXPECT_FALSE(state.m_bCursorInside);
 
     TickAt(150, 150); // into the client area
     TickAt(151, 150);
     TickAt(160, 170);
     EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
-    EXPECT_TRUE(state.m_bCursorInside);
 
     TickAt(300, 300); // out again, the program still active
     TickAt(300, 301);
     EXPECT_EQ(TakeAlphas(), (std::vector<int>{144, 144}));
-    EXPECT_FALSE(state.m_bCursorInside);
+    TickAt(150, 150); // and in again
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
+}
+
+TEST_F(FrameTimerDutiesTest, WithoutTranslucencyTheWindowIsNeverTouched) {
+    FrameTimerDuties plain{settings, false, window, window, duePass};
+    for (auto [x, y] : {std::pair{10, 10}, {150, 105}, {150, 150}, {10, 10}}) {
+        window.MoveTo(x, y);
+        plain.OnTimer(kPollTimerId);
+        plain.OnTimer(kHoverTimerId);
+    }
+    EXPECT_TRUE(window.alphas.empty());
 }
 
 TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
@@ -109,7 +112,7 @@ TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
     TakeAlphas();
 
     TickAt(150, 105); // caption, coming from outside
-    EXPECT_TRUE(state.m_bOverNonClient);
+    EXPECT_TRUE(duties.OverNonClient());
     EXPECT_TRUE(duties.HoverWatch().IsRunning());
     EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
     for (int i = 0; i < 5; ++i) {
@@ -118,7 +121,7 @@ TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
     EXPECT_TRUE(TakeAlphas().empty());
 
     TickAt(150, 150); // straight into the client area: the watch ends, still opaque
-    EXPECT_FALSE(state.m_bOverNonClient);
+    EXPECT_FALSE(duties.OverNonClient());
     EXPECT_FALSE(duties.HoverWatch().IsRunning());
     EXPECT_EQ(window.running.count(kHoverTimerId), 0u);
     EXPECT_EQ(TakeAlphas(), std::vector<int>{255}); // the entry into the client area
@@ -131,15 +134,19 @@ TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {
     EXPECT_EQ(window.repaints, 4); // one per enter and per leave
 }
 
-TEST_F(FrameTimerDutiesTest, PickupRunsOnEachPollTickOnlyAndAloneWhenTrackingIsOff) {
+TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndThePickupRunsWhenTrackingIsOff) {
+    data.store.Tasks() = {{"01.05.2024", "12:00", "due now"}, {"01.05.2024", "12:00", "too"}};
     duties.SetLinkPickup(&window);
     duties.OnTimer(kPollTimerId);
-    duties.OnTimer(kTaskTimerId);
+    duties.OnTimer(kHoverTimerId);
     duties.OnTimer(999);
+    EXPECT_EQ(reminders.shown, 0);
+    duties.OnTimer(kTaskTimerId);
+    EXPECT_EQ(reminders.shown, 2);
     EXPECT_EQ(window.log, std::vector<std::string>{"pickup"});
     EXPECT_EQ(window.cursorReads, 1);
 
-    state.m_bTrackMouse = false;
+    settings.trackMouse = false;
     TakeAlphas();
     TickAt(150, 105);
     TickAt(150, 150);

@@ -1,7 +1,7 @@
-#include "frame/Transparency.h"
+#include "settings/Transparency.h"
 
-#include "frame/MainFrameState.h"
 #include "frame/WindowAlpha.h"
+#include "settings/FrameSettings.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -39,16 +39,16 @@ TEST(LevelCommands, EachItemStoresItsCodeAndCarriesTheOnlyCheck) {
          {std::pair{"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}) {
         EXPECT_EQ(codeOf(label), code) << label;
     }
-    MainFrameState state;
+    FrameSettings state;
     for (const LevelCommand& item : items) {
         ASSERT_TRUE(ApplyLevelCommand(state, item.id));
-        EXPECT_EQ(state.m_transparency, item.code);
+        EXPECT_EQ(state.transparency, item.code);
         for (const LevelCommand& other : items) {
             EXPECT_EQ(IsLevelCommandChecked(other.id, item.code), other.id == item.id);
         }
     }
     EXPECT_FALSE(ApplyLevelCommand(state, items[4].id + 1));
-    EXPECT_EQ(state.m_transparency, items[4].code);
+    EXPECT_EQ(state.transparency, items[4].code);
     EXPECT_FALSE(IsLevelCommandChecked(items[0].id, 33));
 }
 
@@ -57,10 +57,8 @@ TEST(MakeOpaqueAndTranslucent, DoNothingWhereTranslucencyIsNotAvailable) {
     struct NoAlpha : WindowAlpha {
         void SetAlpha(std::uint8_t) override { ADD_FAILURE() << "alpha set"; }
     } window;
-    MainFrameState state;
-    state.m_bLayered = false;
-    MakeOpaque(state, window);
-    MakeTranslucent(state, window);
+    MakeOpaque(false, window);
+    MakeTranslucent(false, 60, window);
 }
 
 } // namespace

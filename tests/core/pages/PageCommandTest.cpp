@@ -1,6 +1,6 @@
 #include "pages/PageCommand.h"
-#include "links/LinkCommands.h"
-#include "tasks/TaskCommands.h"
+#include "commands/LinkCommands.h"
+#include "commands/TaskCommands.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,117 +1,85 @@
 #include "settings/SettingsChoice.h"
-#include "frame/MainFrameState.h"
-#include "integration/BrowserMenuEntry.h"
-#include "links/LinkFile.h"
-#include "support/TempFolder.h"
-#include "tasks/TaskFile.h"
+
+#include "commands/DeleteAll.h"
+#include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace quill {
 namespace {
 
-using test::TempFolder;
-
-TEST(TransparencyRadios, LabelsMeanTheTrayMenuLevelsBothWays) {
-    const std::vector<std::pair<int, int>> radioLevel{{0, 1}, {1, 20}, {2, 60}, {3, 40}, {4, 80}};
-    for (auto [radio, level] : radioLevel) {
-        EXPECT_EQ(TransparencyRadioForLevel(level), radio) << level;
-        EXPECT_EQ(LevelForTransparencyRadio(radio), level) << radio;
-    }
-    for (int level : {0, -1, 2, 30, 50, 81, 100}) {
-        EXPECT_EQ(TransparencyRadioForLevel(level), kNoTransparencyRadio) << level;
-    }
-    for (int radio : {kNoTransparencyRadio, 5, 100}) {
-        EXPECT_FALSE(LevelForTransparencyRadio(radio)) << radio;
-    }
-}
-
-class RecordingEntry : public BrowserMenuEntry {
-public:
+struct RecordingEntry : BrowserMenuEntry {
     std::vector<std::pair<bool, std::string>> calls;
     void Apply(bool integrate, const std::string& page) override {
         calls.emplace_back(integrate, page);
     }
 };
 
-TEST(SettingsChoice, ShowsTheFrameAndSaveAppliesFlagsLevelAndEntryAtOnce) {
-    MainFrameState state;
-    state.m_transparency = 60;
-    state.m_bIntegrate = false;
-    state.m_bTrackMouse = true;
-    state.m_extensionPage = "res://page";
-    SettingsChoice choice = SettingsChoiceFromFrame(state);
-    EXPECT_EQ(choice.transparencyRadio, 2);
-    EXPECT_FALSE(choice.integrate);
-    EXPECT_TRUE(choice.trackMouse);
-
-    choice.transparencyRadio = 3;
-    choice.integrate = true;
-    choice.trackMouse = false;
+TEST(SettingsChoice, EachRadioSavesTheLevelOfTheMenuItemOfItsPlace) {
     RecordingEntry entry;
-    SaveSettingsChoice(choice, state, entry);
-    EXPECT_EQ(state.m_transparency, 40);
-    EXPECT_TRUE(state.m_bIntegrate);
-    EXPECT_FALSE(state.m_bTrackMouse);
-    EXPECT_EQ(entry.calls, (std::vector<std::pair<bool, std::string>>{{true, "res://page"}}));
-
-    choice.integrate = false;
-    SaveSettingsChoice(choice, state, entry);
-    EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{false, "res://page"}));
-
-    // A level none of the radios stands for survives a save.
-    state.m_transparency = 55;
-    choice = SettingsChoiceFromFrame(state);
-    EXPECT_EQ(choice.transparencyRadio, kNoTransparencyRadio);
-    SaveSettingsChoice(choice, state, entry);
-    EXPECT_EQ(state.m_transparency, 55);
+    int radio = 0;
+    for (const LevelCommand& level : LevelCommands()) {
+        FrameSettings settings;
+        SaveSettingsChoice({radio, true, true}, settings, entry, "page");
+        EXPECT_EQ(settings.transparency, level.code) << level.item;
+        EXPECT_EQ(SettingsChoiceFrom(settings).transparencyRadio, radio) << level.item;
+        ++radio;
+    }
+    // A level no radio stands for shows none and survives a save.
+    FrameSettings odd;
+    odd.transparency = 55;
+    EXPECT_EQ(SettingsChoiceFrom(odd).transparencyRadio, kNoTransparencyRadio);
+    SaveSettingsChoice(SettingsChoiceFrom(odd), odd, entry, "page");
+    EXPECT_EQ(odd.transparency, 55);
+    EXPECT_FALSE(LevelForTransparencyRadio(radio));
 }
 
-class Answer : public YesNoQuestion {
-public:
-    explicit Answer(bool yes) : m_yes(yes) {}
-    bool AskYes() override {
-        ++asked;
-        return m_yes;
+TEST(SettingsChoice, SaveAppliesBothFlagsAndTheBrowserEntryAtOnce) {
+    FrameSettings settings;
+    RecordingEntry entry;
+    for (bool on : {false, true}) {
+        SaveSettingsChoice({kNoTransparencyRadio, on, !on}, settings, entry, "res://page");
+        EXPECT_EQ(settings.integrate, on);
+        EXPECT_EQ(settings.trackMouse, !on);
+        EXPECT_EQ(SettingsChoiceFrom(settings).integrate, on);
+        EXPECT_EQ(SettingsChoiceFrom(settings).trackMouse, !on);
+        EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{on, "res://page"}));
     }
-    int asked = 0;
+}
 
-private:
-    bool m_yes;
+struct Answer : YesNoQuestion {
+    explicit Answer(bool answer) : yes(answer) {}
+    bool AskYes() override { return yes; }
+    bool yes;
 };
 
-TEST(DeleteAll, YesEmptiesOneListAndItsFileAndNoChangesNothing) {
-    TempFolder folder;
-    folder.Write("qmlinks.qbx", "a|1\r\nb|2\r\n");
-    folder.Write("qmtasks.qbx", "01.02.2030|10:00|t\r\n");
-    MainFrameState state;
-    state.m_linkFilePath = folder.File("qmlinks.qbx");
-    state.m_taskFilePath = folder.File("qmtasks.qbx");
-    ReloadLists(state);
+TEST(DeleteAll, YesEmptiesOneListAndItsFileNoChangesNothingAndFailuresAreReported) {
+    test::StoreFolder data;
+    data.WriteLinks("a|1\r\nb|2\r\n");
+    data.WriteTasks("01.02.2030|10:00|t\r\n");
+    data.store.Reload();
     Answer no(false);
     Answer yes(true);
 
-    EXPECT_FALSE(DeleteAllLinks(state, no));
-    EXPECT_FALSE(DeleteAllTasks(state, no));
-    EXPECT_EQ(state.m_links.size(), 2u);
-    EXPECT_EQ(state.m_tasks.size(), 1u);
-    EXPECT_EQ(folder.Read("qmlinks.qbx"), "a|1\r\nb|2\r\n");
+    EXPECT_FALSE(DeleteAllLinks(data.store, no));
+    EXPECT_FALSE(DeleteAllTasks(data.store, no));
+    EXPECT_EQ(data.Links(), "a|1\r\nb|2\r\n");
+    EXPECT_EQ(data.store.Tasks().size(), 1u);
 
-    EXPECT_TRUE(DeleteAllLinks(state, yes));
-    EXPECT_TRUE(state.m_links.empty());
-    EXPECT_EQ(folder.Read("qmlinks.qbx"), "");
-    EXPECT_EQ(folder.Read("qmtasks.qbx"), "01.02.2030|10:00|t\r\n");
-    EXPECT_TRUE(DeleteAllTasks(state, yes));
-    EXPECT_EQ(folder.Read("qmtasks.qbx"), "");
-    EXPECT_EQ(yes.asked, 2);
+    EXPECT_TRUE(DeleteAllLinks(data.store, yes));
+    EXPECT_TRUE(data.store.Links().empty());
+    EXPECT_EQ(data.Links(), "");
+    EXPECT_EQ(data.Tasks(), "01.02.2030|10:00|t\r\n");
+    EXPECT_TRUE(DeleteAllTasks(data.store, yes));
+    EXPECT_EQ(data.Tasks(), "");
 
-    // A file that cannot be rewritten keeps its content; the list is emptied all the same.
-    folder.Write("qmlinks.qbx", "a|1\r\n");
-    ReloadLists(state);
-    state.m_linkFilePath = folder.File("missing-folder/qmlinks.qbx");
-    EXPECT_TRUE(DeleteAllLinks(state, yes));
-    EXPECT_TRUE(state.m_links.empty());
-    EXPECT_EQ(folder.Read("qmlinks.qbx"), "a|1\r\n");
+    // A file that cannot be rewritten keeps its content and is reported; the
+    // list is emptied all the same.
+    data.store.Links().push_back({"c", "3"});
+    data.store.SetFolder((data.folder.Path() / "missing").string());
+    EXPECT_TRUE(DeleteAllLinks(data.store, yes));
+    EXPECT_TRUE(data.store.Links().empty());
+    EXPECT_EQ(data.unsaved, std::vector<std::string>{data.store.LinkFilePath()});
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "QtProfile.h"
-#include "app/CAboutDlg.h"
 #include "app/CQuillboxApp.h"
 #include "app/QtProgramRunner.h"
+#include "frame/CAboutDlg.h"
 #include "frame/CMainFrame.h"
-#include "frame/FrameCommands.h"
-#include "integration/BrowserMenuEntry.h"
+#include "frame/CommandTable.h"
+#include "settings/BrowserMenuEntry.h"
+#include "settings/Transparency.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CQuillboxDoc.h"
@@ -50,34 +52,13 @@ TEST(Startup, FirstRunImportRunsTheEditorInTheWindowsFolderOnFirstRunsOnly) {
         if (start == 2) {
             profile.WriteString("Status", "IsOpened", "True");
         }
-        CMainFrame frame(profile, {profile, runner, entry, run.Path().toStdString(), windows});
-        EXPECT_EQ(frame.State().m_bFirstRun, start != 1);
+        CQuillboxDoc document;
+        CMainFrame frame(profile, document,
+                         {profile, runner, entry, run.Path().toStdString(), windows});
+        EXPECT_EQ(frame.Settings().firstRun, start != 1);
     }
 
     EXPECT_EQ(run.Read(QStringLiteral("runs.log")), "windows /s state.reg\nwindows /s state.reg\n");
-}
-
-TEST(Startup, EmptyProfileGivesDefaultsANormalExitStoresThemAndChangesAreReadBack) {
-    RunFolder run;
-    for (int start = 0; start < 2; ++start) {
-        CQuillboxApp app;
-        ASSERT_TRUE(app.InitInstance());
-        quill::MainFrameState& state = app.GetMainFrame()->State();
-        EXPECT_EQ(state.m_bFirstRun, start == 0);
-        EXPECT_EQ(state.m_bIntegrate, start == 0);
-        EXPECT_EQ(state.m_transparency, start == 0 ? 80 : 20);
-        EXPECT_TRUE(state.m_bTrackMouse);
-        state.m_bIntegrate = false;
-        state.m_transparency = 20;
-        app.ExitInstance(0);
-    }
-    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmlinks.qbx"))));
-    EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
-    QtProfile profile;
-    EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
-    EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 0);
-    EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
-    EXPECT_EQ(profile.ReadInt("Status", "Percent"), 20);
 }
 
 TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
@@ -86,19 +67,19 @@ TEST(Startup, WindowHasTheThreeTabsInOrderAndTheCaptionFollowsTheDocument) {
     ASSERT_TRUE(app.InitInstance());
     CMainFrame* frame = app.GetMainFrame();
 
-    ASSERT_NE(frame->m_pTabView, nullptr);
-    ASSERT_EQ(frame->m_pDocument, app.GetDocument());
-    ASSERT_EQ(frame->m_pTabView->count(), 3);
-    EXPECT_EQ(frame->m_pTabView->tabText(0), "Notes");
-    EXPECT_EQ(frame->m_pTabView->tabText(1), "Links");
-    EXPECT_EQ(frame->m_pTabView->tabText(2), "Tasks");
+    QTabWidget& tabs = quill::test::TabView(*frame);
+    ASSERT_EQ(tabs.count(), 3);
+    EXPECT_EQ(tabs.tabText(0), "Notes");
+    EXPECT_EQ(tabs.tabText(1), "Links");
+    EXPECT_EQ(tabs.tabText(2), "Tasks");
+    EXPECT_EQ(frame->windowTitle(), "Notes - Quillmark");
 
-    frame->m_pDocument->SetTitle(QStringLiteral("Links"));
-    EXPECT_EQ(frame->windowTitle(), "Links - Quillmark");
+    tabs.setCurrentIndex(2);
+    EXPECT_EQ(frame->windowTitle(), "Tasks - Quillmark");
 
     // Ctrl+N leaves the frame and its views in place.
-    app.GetMainFrame()->Action(FrameCommands::kNewDocument)->trigger();
-    EXPECT_EQ(frame->m_pTabView->count(), 3);
+    frame->Action(quill::kNewDocumentCommand)->trigger();
+    EXPECT_EQ(tabs.count(), 3);
 }
 
 TEST(Startup, AboutBoxShowsTheVersionAndClosesWithOk) {

@@ -1,11 +1,12 @@
 // The program coming back to the front re-reads both data files; going to the
 // back stores the note. Real focus changes between real windows under X11.
+#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/FrameParts.h"
 #include "frame/FrameTimerIds.h"
-#include "QtProfile.h"
+#include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
@@ -25,9 +26,11 @@ namespace {
 
 using quill::test::ClickButton;
 using quill::test::DesktopActivation;
+using quill::test::FramePart;
 using quill::test::ModalScript;
 using quill::test::PageHtml;
 using quill::test::RunFolder;
+using quill::test::TabView;
 using quill::test::WaitUntil;
 
 class ActivationTest : public ::testing::Test {
@@ -38,7 +41,7 @@ protected:
         }
         run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "first.org|first\r\n");
-        run.Write(QStringLiteral("Data/qmtasks.qbx"), TasksFile());
+        run.Write(QStringLiteral("Data/qmtasks.qbx"), "01.01.2030|10:00|task one\r\n");
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
         ASSERT_TRUE(desktop.Activate(*frame));
@@ -46,12 +49,10 @@ protected:
             WaitUntil([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }));
     }
 
-    virtual QByteArray TasksFile() const { return "01.01.2030|10:00|task one\r\n"; }
-
     // Shows a page tab and returns its page once it holds text.
     QString ShownPage(int tab, const char* expected) {
-        frame->m_pTabView->setCurrentIndex(tab);
-        auto* view = qobject_cast<CPageView*>(frame->m_pTabView->widget(tab));
+        TabView(*frame).setCurrentIndex(tab);
+        auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(tab));
         QString html;
         WaitUntil([&] {
             html = view->Browser() ? PageHtml(*view->Browser()) : QString();
@@ -83,18 +84,18 @@ TEST_F(ActivationTest, NoteIsStoredOnDeactivationAndOutsideEditsReadOnActivation
     QSignalSpy redraws(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
     frame->findChild<CNotesView*>(QStringLiteral("notesView"))
         ->setPlainText(QStringLiteral("written before switching away"));
-    frame->State().m_links.push_back({"unsaved.org", "only in memory"});
+    app.GetDocument()->Store().Links().push_back({"unsaved.org", "only in memory"});
 
     SwitchAwayAndBack([&] {
         EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "written before switching away");
-        EXPECT_EQ(frame->State().m_links.size(), 2u);
+        EXPECT_EQ(app.GetDocument()->Store().Links().size(), 2u);
         run.Write(QStringLiteral("Data/qmlinks.qbx"), "edited.org|from outside\r\nb.org|two\r\n");
         QFile::remove(run.File(QStringLiteral("Data/qmtasks.qbx")));
     });
 
-    ASSERT_EQ(frame->State().m_links.size(), 2u);
-    EXPECT_EQ(frame->State().m_links[0].m_address, "edited.org");
-    EXPECT_TRUE(frame->State().m_tasks.empty());
+    ASSERT_EQ(app.GetDocument()->Store().Links().size(), 2u);
+    EXPECT_EQ(app.GetDocument()->Store().Links()[0].m_address, "edited.org");
+    EXPECT_TRUE(app.GetDocument()->Store().Tasks().empty());
     EXPECT_TRUE(QFile::exists(run.File(QStringLiteral("Data/qmtasks.qbx"))));
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")), "");
     EXPECT_GE(redraws.count(), 1);
@@ -103,56 +104,6 @@ TEST_F(ActivationTest, NoteIsStoredOnDeactivationAndOutsideEditsReadOnActivation
     EXPECT_TRUE(links.contains(QLatin1String("b.org")));
     EXPECT_FALSE(links.contains(QLatin1String("first.org")));
     EXPECT_FALSE(ShownPage(2, "Add task").contains(QLatin1String("task one")));
-}
-
-// Two tasks: the first due in the current minute, the second an hour ago.
-class ReminderActivationTest : public ActivationTest {
-protected:
-    void SetUp() override {
-        // Keep clear of a minute's end so the first task stays due throughout.
-        WaitUntil([] { return QTime::currentTime().second() < 45; }, 16000);
-        m_now = QDateTime::currentDateTime();
-        ActivationTest::SetUp();
-    }
-
-    QByteArray Line(const QDateTime& at, const char* comment) const {
-        return at.toString(QStringLiteral("dd.MM.yyyy|HH:mm|")).toUtf8() + comment + "\r\n";
-    }
-    QByteArray TasksFile() const override {
-        return Line(m_now, "due now") + Line(m_now.addSecs(-3600), "an hour ago");
-    }
-
-    // Runs the reminder pass, closing each reminder with OK; returns their comments.
-    QStringList RemindersShown() {
-        QStringList shown;
-        ModalScript script;
-        for (int most = 0; most < 2; ++most) {
-            script.Then("taskReminderDlg", [&](QWidget& modal) {
-                shown << modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
-                ClickButton(modal, "ok");
-            });
-        }
-        frame->Parts()->timers.OnTimer(quill::kTaskTimerId);
-        // The user clicks back into the window after the reminder has gone.
-        desktop.Activate(*frame);
-        WaitUntil([] { return false; }, 300);
-        return shown;
-    }
-
-    QDateTime m_now;
-};
-
-TEST_F(ReminderActivationTest, AReminderShownThisMinuteStaysShownButAnEditedTaskComesUp) {
-    ASSERT_EQ(RemindersShown(), QStringList{QStringLiteral("due now")});
-
-    SwitchAwayAndBack([] {});
-    EXPECT_TRUE(RemindersShown().isEmpty());
-
-    SwitchAwayAndBack([&] {
-        run.Write(QStringLiteral("Data/qmtasks.qbx"),
-                  Line(m_now, "due now") + Line(m_now, "an hour ago"));
-    });
-    EXPECT_EQ(RemindersShown(), QStringList{QStringLiteral("an hour ago")});
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
-#include "frame/ToolbarLayout.h"
+#include "frame/CommandTable.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -81,22 +82,15 @@ TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote)
             fileDialog);
         QTest::keyClick(name, Qt::Key_Return);
     });
-    app->GetMainFrame()->Action(quill::kSaveNoteCommand)->trigger();
+    // Saving is offered only while the note is in front.
+    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
+    quill::test::TabView(*app->GetMainFrame()).setCurrentIndex(2);
+    EXPECT_FALSE(save->isEnabled());
+    quill::test::TabView(*app->GetMainFrame()).setCurrentIndex(0);
+    save->trigger();
 
     EXPECT_TRUE(asked);
     EXPECT_EQ(run.Read(QStringLiteral("note.txt")), "line one\nline two");
-}
-
-TEST_F(NotesViewTest, SaveIsOfferedOnlyWhileTheNotesTabIsInFront) {
-    Start();
-    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
-    auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
-
-    EXPECT_TRUE(save->isEnabled());
-    tabs->setCurrentIndex(1);
-    EXPECT_FALSE(save->isEnabled());
-    tabs->setCurrentIndex(0);
-    EXPECT_TRUE(save->isEnabled());
 }
 
 // Drags mime data onto the note and drops it, as a file manager or browser would.
@@ -145,41 +139,6 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     EXPECT_TRUE(notes->toPlainText().isEmpty());
     Drop(notes->viewport(), &text);
     EXPECT_EQ(notes->toPlainText(), "dropped");
-}
-
-TEST_F(NotesViewTest, RightClickKeepsARealSelectionAndOtherwiseMovesTheCaret) {
-    Start();
-    notes->setPlainText(QStringLiteral("first line\nsecond line"));
-    QTextCursor cursor(notes->document());
-    const QPoint onSecondLine =
-        notes->cursorRect(QTextCursor(notes->document()->findBlockByNumber(1))).center();
-    auto rightClick = [&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, onSecondLine,
-                                notes->viewport()->mapToGlobal(onSecondLine));
-        QApplication::sendEvent(notes->viewport(), &event);
-        auto* menu = notes->findChild<QMenu*>(QStringLiteral("notesContextMenu"));
-        EXPECT_TRUE(menu && menu->isVisible());
-        if (menu) {
-            QStringList items;
-            for (QAction* action : menu->actions()) {
-                items << action->text();
-            }
-            EXPECT_EQ(items, QStringList({"Cu&t", "&Copy", "&Paste"}));
-            menu->hide();
-        }
-    };
-
-    cursor.setPosition(0);
-    cursor.setPosition(5, QTextCursor::KeepAnchor); // "first"
-    notes->setTextCursor(cursor);
-    rightClick();
-    EXPECT_EQ(notes->textCursor().selectedText(), "first");
-
-    cursor.setPosition(2);
-    notes->setTextCursor(cursor);
-    rightClick();
-    EXPECT_EQ(notes->textCursor().blockNumber(), 1);
-    EXPECT_FALSE(notes->textCursor().hasSelection());
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include "commands/LinkHandover.h"
+
+#include "support/StoreFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+TEST(HandoverAddress, TakesTheFirstQuotedHrefValueCharacterForCharacterElseAll) {
+    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="https://a.org/x?y=1&amp;z=2">A</a>)"),
+              "https://a.org/x?y=1&amp;z=2");
+    EXPECT_EQ(ExtractHandoverAddress(R"(<a class="c" href="u1" title="t" href="u2">)"), "u1");
+    EXPECT_EQ(ExtractHandoverAddress(R"(data-href="d" href="real")"), "d");
+    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="">empty</a>)"), "");
+    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="www.a.org/%20b)"), "www.a.org/%20b");
+    // Without a double-quoted href the markup is taken whole.
+    EXPECT_EQ(ExtractHandoverAddress("<a href='single'>x</a>"), "<a href='single'>x</a>");
+    EXPECT_EQ(ExtractHandoverAddress("<a HREF=\"upper\">"), "<a HREF=\"upper\">");
+}
+
+struct ScriptedPrompt : AddLinkPrompt {
+    std::function<bool(LinkRecord&)> answer;
+    std::vector<LinkRecord> shown;
+    bool Ask(LinkRecord& link) override {
+        shown.push_back(link);
+        return answer(link);
+    }
+};
+
+TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAsStoredAndCancelNothing) {
+    test::StoreFolder data;
+    data.WriteLinks("old|one\r\n");
+    data.store.Reload();
+    ScriptedPrompt prompt;
+    prompt.answer = [](LinkRecord& link) {
+        link.m_comment += "\nread later";
+        return true;
+    };
+
+    EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="https://a.org/?q=a|b">A</a>)", "A"));
+    EXPECT_EQ(prompt.shown, (std::vector<LinkRecord>{{"https://a.org/?q=a|b", "A"}}));
+    EXPECT_EQ(data.Links(), "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n");
+
+    prompt.answer = [](LinkRecord&) { return false; };
+    EXPECT_FALSE(HandOverLink(data.store, prompt, "x", "y"));
+    EXPECT_EQ(data.store.Links().size(), 2u);
+    EXPECT_EQ(data.Links(), "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n");
+}
+
+TEST(LinkHandover, EachDialogAppendsToTheListAsItIsWhenItCloses) {
+    test::StoreFolder data;
+    data.WriteLinks("old|one\r\n");
+    data.store.Reload();
+    ScriptedPrompt prompt;
+    prompt.answer = [&](LinkRecord&) {
+        if (prompt.shown.size() == 1) {
+            // While the first dialog is open: a reload empties the list and a
+            // second hand-over is confirmed on top.
+            data.WriteLinks("");
+            data.store.Reload();
+            HandOverLink(data.store, prompt, R"(<a href="second">2</a>)", "2");
+        }
+        return true;
+    };
+    HandOverLink(data.store, prompt, R"(<a href="first">1</a>)", "1");
+    EXPECT_EQ(data.Links(), "second|2\r\nfirst|1\r\n");
+}
+
+} // namespace
+} // namespace quill
