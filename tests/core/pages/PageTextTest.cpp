@@ -16,13 +16,17 @@ TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
               "&amp;#x1g; &amp;#a; a&amp;");
     // Text from an older editor shows as Latin-1, escaped all the same.
     EXPECT_EQ(HtmlEscaped("caf\xE9 <\xFF>"), "caf\xC3\xA9 &lt;\xC3\xBF&gt;");
+    EXPECT_EQ(HtmlEscaped("&#12"), "&amp;#12");
 }
 
 TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"http://a.org", "http://a.org"}, {"HTTPS://a.org", "HTTPS://a.org"},
-        {"http://", "http://"},           {"https:/a.org", "http://https:/a.org"},
-        {"http:", "http://http:"},        {"file:///etc", "http://file:///etc"}};
+    const std::pair<const char*, const char*> cases[] = {{"http://a.org", "http://a.org"},
+                                                         {"HTTPS://a.org", "HTTPS://a.org"},
+                                                         {"http://", "http://"},
+                                                         {"https:/a.org", "http://https:/a.org"},
+                                                         {"http:", "http://http:"},
+                                                         {"xttp://a.org", "http://xttp://a.org"},
+                                                         {"file:///etc", "http://file:///etc"}};
     for (auto [address, target] : cases) {
         EXPECT_EQ(LinkTarget(address), target) << address;
     }

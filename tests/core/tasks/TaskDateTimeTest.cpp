@@ -46,6 +46,7 @@ TEST(TaskDateTime, TimesAreAcceptedUpTo2359) {
 TEST(TaskDateTime, PadsAllButTheYearAndReadsNoOtherShape) {
     const TaskDateTexts texts = FormatTaskDateTime({800, 3, 5, 9, 7});
     EXPECT_EQ(texts.date + " " + texts.time, "05.03.800 09:07");
+    EXPECT_FALSE(IsValidDateTime({10000, 1, 1, 0, 0}));
     const std::pair<const char*, const char*> bad[] = {
         {"5.3.2004", "09:05"},    {"05.03.2004", "9:05"},     {"05.03.", "09:05"},
         {"05.03.02004", "09:05"}, {"05.03.0", "09:05"},       {"ab.03.2004", "09:05"},
