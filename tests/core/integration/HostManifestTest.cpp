@@ -6,13 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace quill {
 namespace {
 
 namespace fs = std::filesystem;
+
+using test::TempFolder;
+
+int Entries(const std::string& folder) {
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
 
 // The value of a top-level string member of a manifest, read back as JSON.
 std::optional<std::string> Member(const std::string& manifest, const std::string& name) {
@@ -59,28 +65,49 @@ TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
     }
 }
 
-TEST(HostManifestFiles, OnWritesEveryManifestOffRemovesExactlyThem) {
-    test::TempFolder home;
-    const auto folders = LinuxManifestFolders(home.Path().string(), "");
+TEST(HostManifestFiles, OnWritesAManifestOnlyForBrowsersThatAreThere) {
+    TempFolder home;
+    auto folders = LinuxManifestFolders(home.Path().string(), "");
     HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
-    const std::string other = folders[2].folder + "/other.host.json";
-    fs::create_directories(folders[2].folder);
-    std::ofstream(other) << "{}";
+    entry.Apply(true, "res://ignored");
+    EXPECT_EQ(Entries(home.Path().string()), 0); // no browser: no folder made
+
+    fs::create_directories(home.Path() / ".config/chromium");
+    entry.Apply(true, "res://ignored");
+    EXPECT_TRUE(fs::exists(entry.ManifestPaths()[0]));
+    EXPECT_FALSE(fs::exists(home.Path() / ".config/google-chrome"));
+    EXPECT_FALSE(fs::exists(home.Path() / ".mozilla"));
+}
+
+TEST(HostManifestFiles, OnWritesEveryManifestOffRemovesExactlyThem) {
+    TempFolder home;
+    auto folders = LinuxManifestFolders(home.Path().string(), "");
+    HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
+    fs::create_directories(home.Path() / ".config/google-chrome");
+    fs::create_directories(home.Path() / ".config/chromium");
+    fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
+    home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
 
     entry.Apply(true, "res://ignored");
-    entry.Apply(true, "res://ignored"); // again: no temporary leftovers
     for (const auto& folder : folders) {
-        std::ifstream in(folder.folder + "/quillmark.link_host.json");
-        std::string text(std::istreambuf_iterator<char>(in), {});
-        EXPECT_EQ(text, HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.folder), {}),
-                  folder.family == BrowserFamily::Firefox ? 2 : 1);
+        std::string file = folder.folder + "/quillmark.link_host.json";
+        ASSERT_TRUE(fs::exists(file)) << file;
+        std::string relative = fs::relative(file, home.Path()).string();
+        EXPECT_EQ(home.Read(relative),
+                  HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
     }
+    entry.Apply(true, "res://ignored"); // again: same files, no temporary leftovers
+    EXPECT_EQ(Entries(folders[0].folder), 1);
+    EXPECT_EQ(Entries(folders[1].folder), 1);
+    EXPECT_EQ(Entries(folders[2].folder), 2);
 
     entry.Apply(false, "res://ignored");
-    EXPECT_TRUE(fs::is_empty(folders[0].folder));
-    EXPECT_TRUE(fs::is_empty(folders[1].folder));
-    EXPECT_EQ(fs::directory_iterator(folders[2].folder)->path(), other);
+    for (const auto& path : entry.ManifestPaths()) {
+        EXPECT_FALSE(fs::exists(path)) << path;
+    }
+    EXPECT_EQ(home.Read(".mozilla/native-messaging-hosts/other.host.json"), "{}");
+    EXPECT_TRUE(fs::is_directory(folders[0].folder));
+    entry.Apply(false, "res://ignored"); // nothing left to remove: no harm
 }
 
 } // namespace
