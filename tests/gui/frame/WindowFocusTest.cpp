@@ -85,8 +85,8 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
         SCOPED_TRACE(outside);
         ASSERT_TRUE(desktop.ActivateOther());
         ASSERT_TRUE(WaitUntil([&] { return Alpha() == 44; }));
-        EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
+        EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
         run.Write(QStringLiteral("Data/qmlinks.qbx"), QByteArray(outside) + "|edited\r\n");
         ASSERT_TRUE(desktop.Activate(*frame));
         EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && pageShows(outside); }));

@@ -4,11 +4,11 @@
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CPageView.h"
-#include "views/CQuillboxView.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -65,9 +65,8 @@ TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
     ASSERT_TRUE(WaitUntil([&] { return script.Done(); }));
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")),
               "06.12.2026|09:16|Call the bank\r\n06.12.2026|08:00|before\r\n");
-    auto* tabs = frame->findChild<CQuillboxView*>();
-    tabs->setCurrentIndex(2);
-    auto* view = qobject_cast<CPageView*>(tabs->widget(2));
+    TabView(*frame).setCurrentIndex(2);
+    auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
     EXPECT_TRUE(
         WaitUntil([&] { return view->Browser() && PageHtml(*view->Browser()).contains("09:16"); }));
 }
