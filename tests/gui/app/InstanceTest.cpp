@@ -2,11 +2,9 @@
 // the running instance, start at login.
 #include "app/CQuillboxApp.h"
 #include "app/SingleInstance.h"
-#include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
 #include "support/FrameAccess.h"
-#include "support/GuiTestEnvironment.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 
@@ -84,7 +82,7 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     EXPECT_EQ(TabView(*frame).count(), 3);
 
     QAction* item = frame->findChild<QAction*>(QStringLiteral("startAtLoginAction"));
-    const QString entry = GuiTestEnvironment::ConfigFolder() + "/autostart/quillmark.desktop";
+    const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/quillmark.desktop";
     item->trigger();
     EXPECT_TRUE(item->isChecked());
     QFile file(entry);

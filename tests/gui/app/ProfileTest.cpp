@@ -1,5 +1,4 @@
 #include "QtProfile.h"
-#include "support/GuiTestEnvironment.h"
 #include "support/RunFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,7 @@ TEST(QtProfile, StringsReadBackUnchangedAndOddNumbersReadAsAbsent) {
         QtProfile().WriteString("Status", "Text", text);
         EXPECT_EQ(QtProfile().ReadString("Status", "Text"), text);
     }
-    QFile file(quill::test::GuiTestEnvironment::ProfileFile());
+    QFile file(quill::test::RunFolder::ProfileFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[Status]\nPercent=lots\nIntegrate= 0 \nTrack%20mouse=1\n");
     file.close();

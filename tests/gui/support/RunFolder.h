@@ -23,6 +23,10 @@ public:
         ClearProfile();
     }
 
+    // The profile file QSettings uses under the test run's config folder.
+    static QString ProfileFile() {
+        return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tarnwick software/Quillmark.conf";
+    }
     QString Path() const { return m_folder.path(); }
     QString File(const QString& relative) const { return m_folder.filePath(relative); }
     void Write(const QString& relative, const QByteArray& bytes) const {

@@ -1,7 +1,6 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CommandTable.h"
 #include "support/FrameAccess.h"
-#include "support/GuiTestEnvironment.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -54,7 +53,7 @@ TEST_F(NotesViewTest, APauseInTypingStoresTheNoteWhichIsBackAfterARestart) {
     QTest::keyClicks(notes, QStringLiteral("first"));
     QTest::keyClick(notes, Qt::Key_Return);
     QTest::keyClicks(notes, QStringLiteral("@second line"));
-    QFile profile(GuiTestEnvironment::ProfileFile());
+    QFile profile(RunFolder::ProfileFile());
     EXPECT_TRUE(WaitUntil(
         [&] {
             profile.close();
@@ -71,7 +70,7 @@ TEST_F(NotesViewTest, APauseInTypingStoresTheNoteWhichIsBackAfterARestart) {
 TEST_F(NotesViewTest, AProfileThatCannotBeWrittenIsReportedOnceAndTheNoteStays) {
     Start();
     // A plain file where the profile's folder belongs: not writable even for root.
-    const QString folder = QFileInfo(GuiTestEnvironment::ProfileFile()).absolutePath();
+    const QString folder = QFileInfo(RunFolder::ProfileFile()).absolutePath();
     ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
     QStringList reports;
     ModalScript script;
@@ -83,7 +82,7 @@ TEST_F(NotesViewTest, AProfileThatCannotBeWrittenIsReportedOnceAndTheNoteStays) 
     }
     QTest::keyClicks(notes, QStringLiteral("unsaved"));
     ASSERT_TRUE(WaitUntil([&] { return !reports.isEmpty(); }, 6000));
-    EXPECT_TRUE(reports[0].contains(GuiTestEnvironment::ProfileFile()));
+    EXPECT_TRUE(reports[0].contains(RunFolder::ProfileFile()));
     app->GetMainFrame()->StoreSettings();
     QTest::keyClicks(notes, QStringLiteral(" still"));
     auto* pause = notes->findChild<QTimer*>(QStringLiteral("noteStoreTimer"));

@@ -1,6 +1,4 @@
-#include "QtProfile.h"
 #include "app/CQuillboxApp.h"
-#include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
 #include "settings/Transparency.h"
 #include "support/FrameAccess.h"
@@ -11,14 +9,12 @@
 #include "views/CWebBrowser.h"
 #include "views/PageScheme.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
