@@ -18,45 +18,42 @@ namespace {
 
 using namespace quill::test;
 
-struct Finished {
-    int exitCode = -1; // -1: still running after 30 s
-    QByteArray out, err;
-};
-
-// Runs the real program to its end, keeping this process's event loop going
-// so an instance running here can answer it.
-Finished RunProgram(const QStringList& arguments, const char* platform = nullptr) {
+// Runs the real program to its end (exit code; output and errors together),
+// keeping this process's event loop going so an instance running here can answer it.
+std::pair<int, QByteArray> RunProgram(const QStringList& arguments, const char* platform = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (platform != nullptr) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    if (platform != nullptr) { // else no desktop at all
+        environment.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
-    } else { // no desktop at all
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(QString::fromLatin1(name));
-        }
     }
     QProcess program;
     program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(QStringLiteral(QUILLMARK_PROGRAM), arguments);
-    if (!WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000)) {
-        program.kill();
-        program.waitForFinished();
-        return {};
-    }
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2,
-            program.readAllStandardOutput(), program.readAllStandardError()};
+    const bool ended = WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000);
+    program.kill();
+    program.waitForFinished();
+    return {ended && program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            program.readAll()};
 }
 
-TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAStartWithoutOneSaysSoInOneLine) {
-    EXPECT_EQ(RunProgram({"--version"}).out, "Quillmark 1.0\n");
-    EXPECT_TRUE(RunProgram({"--help"}).out.contains("--toggle"));
-    for (const auto& [arguments, code] : std::vector<std::pair<QStringList, int>>{
-             {{"--version"}, 0}, {{"--hide", "--show"}, 2}, {{"--frobnicate"}, 2}}) {
-        EXPECT_EQ(RunProgram(arguments).exitCode, code) << arguments.join(' ').toStdString();
+// Help and version need no display; a start without one says so in one line.
+TEST(CommandLine, OptionsAreAnsweredAndWrongOnesRefused) {
+    for (const auto& [arguments, code, output] :
+         std::vector<std::tuple<QStringList, int, QByteArray>>{
+             {{"--version"}, 0, "Quillmark 1.0\n"},
+             {{"--help"}, 0, "--toggle"},
+             {{"--hide", "--show"}, 2, ""},
+             {{"--frobnicate"}, 2, ""},
+             {{}, 1, "needs a desktop session"}}) {
+        const auto [exitCode, out] = RunProgram(arguments);
+        EXPECT_EQ(exitCode, code) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(out.contains(output)) << out.constData();
     }
-    const Finished headless = RunProgram({});
-    EXPECT_EQ(headless.exitCode, 1);
-    EXPECT_EQ(headless.err.count('\n'), 1) << headless.err.constData();
-    EXPECT_TRUE(headless.err.contains("needs a desktop session"));
+    EXPECT_EQ(RunProgram({}).second.count('\n'), 1);
 }
 
 // Later starts reach the running instance, which acts on its window; Ctrl+N
@@ -73,8 +70,7 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     CMainFrame* frame = app.GetMainFrame();
     for (const auto& [arguments, shown] : std::vector<std::pair<QStringList, bool>>{
              {{"--hide"}, false}, {{"--toggle"}, true}, {{"--toggle"}, false}, {{}, true}}) {
-        EXPECT_EQ(RunProgram(arguments, "offscreen").exitCode, 0)
-            << arguments.join(' ').toStdString();
+        EXPECT_EQ(RunProgram(arguments, "offscreen").first, 0) << arguments.join(' ').toStdString();
         EXPECT_EQ(frame->isVisible(), shown) << arguments.join(' ').toStdString();
         EXPECT_EQ(FramePart<FrameCommands>(*frame).WindowShown(), shown);
     }
