@@ -9,8 +9,7 @@ namespace {
 constexpr std::int64_t kMinuteMs = 60000;
 
 template <typename Clock> std::int64_t MsOf() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               Clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch())
         .count();
 }
 } // namespace

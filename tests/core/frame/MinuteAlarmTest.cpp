@@ -17,11 +17,11 @@ TEST(MinuteAlarm, ArmsForJustPastTheNextMinuteStartFromWhereverTheWallClockStand
         std::int64_t wall;
         int delay;
     } cases[] = {
-        {1'700'000'000'000, 40'005},       // mid-minute
-        {1'699'999'980'000, 60'005},       // on a minute's start: the next one
-        {1'699'999'979'990, 15},           // fired a little early: the minute still to come
+        {1'700'000'000'000, 40'005},             // mid-minute
+        {1'699'999'980'000, 60'005},             // on a minute's start: the next one
+        {1'699'999'979'990, 15},                 // fired a little early: the minute still to come
         {1'700'000'000'000 - 3'600'000, 40'005}, // an hour back
-        {-90'000, 30'005},                 // before the epoch
+        {-90'000, 30'005},                       // before the epoch
     };
     for (const auto& c : cases) {
         FakeTimerClock clock;

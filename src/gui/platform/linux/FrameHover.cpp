@@ -89,8 +89,8 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> size(
             xcb_get_geometry_reply(connection, xcb_get_geometry(connection, frame), nullptr),
             &std::free);
-        if (pointer && size && pointer->same_screen && pointer->win_x >= 0 &&
-            pointer->win_y >= 0 && pointer->win_x < size->width && pointer->win_y < size->height) {
+        if (pointer && size && pointer->same_screen && pointer->win_x >= 0 && pointer->win_y >= 0 &&
+            pointer->win_x < size->width && pointer->win_y < size->height) {
             report(true);
         }
     }
