@@ -82,17 +82,16 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         const uint32_t mask = XCB_EVENT_MASK_ENTER_WINDOW | XCB_EVENT_MASK_LEAVE_WINDOW;
         xcb_change_window_attributes(connection, current, XCB_CW_EVENT_MASK, &mask);
         frame = current;
-        // Put under the cursor: no enter comes for a cursor already there.
+        // Where the cursor is now: no enter comes for a cursor already there.
         std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
             xcb_query_pointer_reply(connection, xcb_query_pointer(connection, frame), nullptr),
             &std::free);
         std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> size(
             xcb_get_geometry_reply(connection, xcb_get_geometry(connection, frame), nullptr),
             &std::free);
-        if (pointer && size && pointer->same_screen && pointer->win_x >= 0 && pointer->win_y >= 0 &&
-            pointer->win_x < size->width && pointer->win_y < size->height) {
-            report(true);
-        }
+        report(pointer && size && pointer->same_screen && pointer->win_x >= 0 &&
+               pointer->win_y >= 0 && pointer->win_x < size->width &&
+               pointer->win_y < size->height);
     }
 
     QWidget& window;
