@@ -109,6 +109,28 @@ TEST_F(PageViewTest, AddLinkClickedOnThePageAddsItToTheFileAndThePage) {
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtemp.tmp")).count("Edit link|"), 2);
 }
 
+TEST_F(PageViewTest, AHiddenPageIsFrozenYetFollowsTheListsAndWakesWhenShown) {
+    Start("example.org|first\r\n", "");
+    CWebBrowser& browser = ShowTab(kLinksTab);
+    using State = QWebEnginePage::LifecycleState;
+    EXPECT_EQ(browser.page()->lifecycleState(), State::Active);
+
+    Frame().hide();
+    EXPECT_TRUE(WaitUntil([&] { return browser.page()->lifecycleState() == State::Frozen; }));
+
+    // A link handed over while the window is in the tray.
+    run.Write(QStringLiteral("Data/qmlinks.qbx"), "example.org|first\r\nnew.org|second\r\n");
+    app->GetDocument()->Store().Reload();
+    app->GetDocument()->UpdateAllViews();
+    EXPECT_EQ(browser.page()->lifecycleState(), State::Frozen);
+
+    const int before = loads;
+    Frame().show();
+    EXPECT_EQ(browser.page()->lifecycleState(), State::Active);
+    EXPECT_TRUE(WaitUntil([&] { return loads > before; }));
+    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("new.org")));
+}
+
 // A comment that is not UTF-8 shows as Latin-1 and, left as it was, keeps its bytes.
 TEST_F(PageViewTest, EditTaskShowsTheTaskAndRewritesItInPlace) {
     Start("", "05.03.2004|09:05|Call the bank\r\n01.12.2004|14:30|Caf\xE9\r\n");
