@@ -11,6 +11,11 @@ const QuillmarkAddLink = (() => {
     "Quillmark is not set up for this browser: turn on browser integration in its settings";
   const SENT = "Link sent to Quillmark";
   const REFUSED = "Quillmark could not take the link: ";
+  // The host keeps an earlier link that the program has not taken yet and
+  // refuses this one with this reason.
+  const NOT_RUNNING_REASON = "Quillmark is not running";
+  const NOT_RUNNING =
+    "Quillmark is not running, so the link was not added: start Quillmark and try again";
 
   // Quillmark takes the address up to the next double quote, so one inside the
   // address is written as %22 (the same address); the text is escaped so the
@@ -80,7 +85,7 @@ const QuillmarkAddLink = (() => {
       return SENT;
     }
     const reason = reply && typeof reply.error === "string" ? reply.error : "no answer";
-    return REFUSED + reason;
+    return reason === NOT_RUNNING_REASON ? NOT_RUNNING : REFUSED + reason;
   }
 
   async function notify(api, text) {
@@ -141,6 +146,7 @@ const QuillmarkAddLink = (() => {
     NOT_SET_UP,
     SENT,
     REFUSED,
+    NOT_RUNNING,
     anchorMarkup,
     messageFor,
     findLinkText,

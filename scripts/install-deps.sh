@@ -13,6 +13,7 @@ packages=(
   xvfb xauth openbox trayer xdotool x11-utils
   fonts-liberation fonts-dejavu-core
   nodejs
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Quillmark in run/, a working
-# folder that holds the shipped Data/ (files already there are kept).
+# Installs what is missing, builds the program and the link host (the tests
+# and benchmarks are built by scripts/test.sh), and starts Quillmark in run/, a
+# working folder that holds the shipped Data/ (files already there are kept).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j"$(nproc)" --target quillmark quillmark-link-host
 mkdir -p "$root/run/Data"
 cp -rn "$root/Data/." "$root/run/Data/"
 [ -f "$root/run/state.reg" ] || cp "$root/res/state.reg" "$root/run/state.reg" 2>/dev/null || true

@@ -171,10 +171,18 @@ describe("what the user sees", () => {
     }
   });
 
-  test("a refusal from the host shows its reason", async () => {
-    const { api, calls } = fakeBrowser({ reply: { ok: false, error: "the message is too long" } });
-    await addLink.addLink(api, click({ linkUrl: "https://a/", linkText: "a" }), {});
-    assert.deepEqual(shown(calls), ["Quillmark could not take the link: the message is too long"]);
+  test("a refusal from the host shows its reason; not running says what to do", async () => {
+    for (const [error, text] of [
+      ["the message is too long", "Quillmark could not take the link: the message is too long"],
+      [
+        "Quillmark is not running",
+        "Quillmark is not running, so the link was not added: start Quillmark and try again",
+      ],
+    ]) {
+      const { api, calls } = fakeBrowser({ reply: { ok: false, error } });
+      await addLink.addLink(api, click({ linkUrl: "https://a/", linkText: "a" }), {});
+      assert.deepEqual(shown(calls), [text]);
+    }
   });
 
   test("missing notifications do not undo the hand-over", async () => {

@@ -5,6 +5,8 @@
 #include "QtProfile.h"
 #include "integration/LinkHost.h"
 
+#include <QFile>
+
 #include <iostream>
 
 #ifdef _WIN32
@@ -18,6 +20,8 @@ int main() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    QtProfile profile;
-    return quill::ServeLinkHost(std::cin, std::cout, profile);
+    // The hand-over values are edited in the profile file itself, under the
+    // lock QSettings uses; QSettings only says where that file is.
+    quill::HandOverFile slot(QFile::encodeName(QtProfile().Settings().fileName()).toStdString());
+    return quill::ServeLinkHost(std::cin, std::cout, slot);
 }

@@ -1,5 +1,8 @@
 #include "QtProfile.h"
 
+#include <QFile>
+
+#include "files/LockFile.h"
 #include "settings/ProfileValues.h"
 
 namespace {
@@ -53,10 +56,20 @@ bool QtProfile::WriteInt(std::string_view section, std::string_view name, int va
 }
 
 bool QtProfile::Flush() {
+    RecoverLeftLock();
     m_settings.sync();
     return m_settings.status() == QSettings::NoError && m_settings.isWritable();
 }
 
 void QtProfile::Refresh() {
+    RecoverLeftLock();
     m_settings.sync();
+}
+
+void QtProfile::RecoverLeftLock() {
+    // QSettings waits half a minute before it takes over a lock file that a
+    // killed process left; one that is plainly dead goes at once.
+    if (m_settings.format() == QSettings::NativeFormat && !m_settings.fileName().isEmpty()) {
+        quill::RecoverStaleLock(QFile::encodeName(m_settings.fileName() + ".lock").toStdString());
+    }
 }

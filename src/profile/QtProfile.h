@@ -25,6 +25,7 @@ public:
 
 private:
     static QString Key(std::string_view section, std::string_view name);
+    void RecoverLeftLock();
 
     mutable QSettings m_settings;
 };

@@ -15,6 +15,8 @@ namespace quill {
 template <typename Record, typename ParseLine>
 LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records,
                            ParseLine parseLine) {
+    // Whatever an interrupted save left beside the file goes first.
+    RemoveStaleTemporaries(path);
     FileContents contents = ReadWholeFile(path);
     switch (contents.status) {
     case ReadStatus::Missing:
@@ -22,6 +24,8 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
         return LoadOutcome::CreatedNew;
     case ReadStatus::Unreadable:
         return LoadOutcome::LeftAlone;
+    case ReadStatus::NotAFile:
+        return LoadOutcome::NotAFile;
     case ReadStatus::Ok:
         break;
     }

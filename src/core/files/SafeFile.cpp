@@ -48,7 +48,7 @@ std::string TemporarySibling(const fs::path& target) {
 }
 
 #ifndef _WIN32
-bool WriteAllAndSync(int fd, const std::string& bytes) {
+bool WriteAll(int fd, const std::string& bytes) {
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -62,7 +62,7 @@ bool WriteAllAndSync(int fd, const std::string& bytes) {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    return ::fsync(fd) == 0;
+    return true;
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -85,8 +85,9 @@ FileContents ReadWholeFile(const std::string& path) {
                                                                          : ReadStatus::Missing;
         return result;
     }
-    if (fs::is_directory(status)) {
-        result.status = ReadStatus::Unreadable;
+    if (!fs::is_regular_file(status)) {
+        // Opening a named pipe would wait for a writer for ever.
+        result.status = ReadStatus::NotAFile;
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -124,10 +125,64 @@ bool CreateEmptyIfMissing(const std::string& path) {
 #endif
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+namespace {
+
+bool IsTemporaryOf(const std::string& candidate, const std::string& name) {
+    constexpr std::size_t kHexDigits = 16;
+    const std::string prefix = "." + name + ".";
+    if (candidate.size() != prefix.size() + kHexDigits + 4 || candidate.rfind(prefix, 0) != 0 ||
+        candidate.compare(candidate.size() - 4, 4, ".tmp") != 0) {
+        return false;
+    }
+    for (std::size_t i = prefix.size(); i < prefix.size() + kHexDigits; ++i) {
+        const char c = candidate[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void RemoveStaleTemporaries(const std::string& path) {
     const fs::path target = ResolveLinks(fs::path(path));
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code statusError;
+        if (IsTemporaryOf(it->path().filename().string(), name) &&
+            fs::is_regular_file(it->symlink_status(statusError))) {
+            fs::remove(it->path(), statusError);
+        }
+    }
+}
+
+bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::status(path, ec))) {
+        return false;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {
+    const fs::path target = ResolveLinks(fs::path(path));
+    {
+        std::error_code ec;
+        const auto status = fs::status(target, ec);
+        if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
+            return false;
+        }
+    }
+    RemoveStaleTemporaries(target.string());
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
+    (void)durability;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -161,14 +216,16 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     if (hadFile) {
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
-    ok = ok && WriteAllAndSync(fd, bytes);
+    ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
         return false;
     }
-    SyncFolder(target.parent_path());
+    if (durability == Durability::Synced) {
+        SyncFolder(target.parent_path());
+    }
     return true;
 #endif
 }

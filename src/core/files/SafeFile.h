@@ -8,6 +8,7 @@ enum class ReadStatus {
     Ok,         // the whole file was read
     Missing,    // there is no such file
     Unreadable, // it exists but could not be read (permissions, lock, I/O error)
+    NotAFile,   // a folder, named pipe or device stands there: never opened
 };
 
 struct FileContents {
@@ -28,6 +29,20 @@ bool CreateEmptyIfMissing(const std::string& path);
 // A target that is a symbolic link is written through the link; an existing
 // file keeps its permission bits. An existing file that cannot be read is
 // never replaced.
-bool ReplaceFileContents(const std::string& path, const std::string& bytes);
+// Anything but a regular file in the target's place is never replaced.
+// Stale temporary files left beside the target by an interrupted replace are
+// removed first. A scratch file is not flushed to disk.
+enum class Durability { Synced, Scratch };
+bool ReplaceFileContents(const std::string& path, const std::string& bytes,
+                         Durability durability = Durability::Synced);
+
+// Overwrites an existing regular file where it is, for a scratch file whose
+// folder does not allow a new file beside it. False when there is no such
+// file or it cannot be written.
+bool OverwriteInPlace(const std::string& path, const std::string& bytes);
+
+// Removes the temporary files that an interrupted replace of path left beside
+// it (".<name>.<16 hex digits>.tmp"), and nothing else.
+void RemoveStaleTemporaries(const std::string& path);
 
 } // namespace quill

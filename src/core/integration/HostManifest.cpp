@@ -43,9 +43,11 @@ std::vector<ManifestFolder> LinuxManifestFolders(std::string_view home,
         config.pop_back();
     }
     return {
-        {config + "/chromium/NativeMessagingHosts", BrowserFamily::Chromium},
-        {config + "/google-chrome/NativeMessagingHosts", BrowserFamily::Chromium},
-        {homeFolder + "/.mozilla/native-messaging-hosts", BrowserFamily::Firefox},
+        {config + "/chromium/NativeMessagingHosts", BrowserFamily::Chromium, config + "/chromium"},
+        {config + "/google-chrome/NativeMessagingHosts", BrowserFamily::Chromium,
+         config + "/google-chrome"},
+        {homeFolder + "/.mozilla/native-messaging-hosts", BrowserFamily::Firefox,
+         homeFolder + "/.mozilla"},
     };
 }
 

@@ -25,6 +25,10 @@ std::string HostManifestFileName();
 struct ManifestFolder {
     std::string folder;
     BrowserFamily family;
+    // The browser's own configuration folder: a manifest goes in only where
+    // it exists, so no folder is made for a browser the user does not have.
+    // Empty where the folder is the program's own to make.
+    std::string browserFolder;
 };
 
 // The per-user manifest folders of Chromium, Google Chrome and Firefox on

@@ -25,6 +25,9 @@ void HostManifestFiles::Apply(bool integrate, const std::string& /*extensionPage
         fs::path file = fs::path(folder.folder) / HostManifestFileName();
         std::error_code ignored;
         if (integrate) {
+            if (!folder.browserFolder.empty() && !fs::is_directory(folder.browserFolder, ignored)) {
+                continue;
+            }
             fs::create_directories(folder.folder, ignored);
             ReplaceFileContents(file.string(), HostManifestText(folder.family, m_hostPath));
         } else {

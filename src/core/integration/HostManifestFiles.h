@@ -9,8 +9,9 @@
 namespace quill {
 
 // The browser menu entry where browsers reach the program through the
-// companion extension: integration on writes the link host's manifest into
-// each browser's folder, off removes exactly those files (the folders stay).
+// companion extension: integration on writes the link host's manifest for
+// each browser whose configuration folder exists, off removes exactly those
+// files (the folders stay).
 // Failures are silent, as for every other integration step.
 class HostManifestFiles : public BrowserMenuEntry {
 public:
@@ -21,6 +22,7 @@ public:
     void Apply(bool integrate, const std::string& extensionPage) override;
 
     std::vector<std::string> ManifestPaths() const;
+    const std::vector<ManifestFolder>& Folders() const { return m_folders; }
 
 private:
     std::vector<ManifestFolder> m_folders;

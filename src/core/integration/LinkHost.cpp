@@ -2,13 +2,10 @@
 
 #include "integration/LinkMessage.h"
 #include "integration/NativeMessaging.h"
-#include "settings/ProfileValues.h"
 
 namespace quill {
 
 namespace {
-
-constexpr std::string_view kWaitingFlag = "true";
 
 void Answer(std::ostream& out, std::string_view json) {
     out << FrameNativeMessage(json);
@@ -17,21 +14,24 @@ void Answer(std::ostream& out, std::string_view json) {
 
 } // namespace
 
-std::string DeliverLinkMessage(std::string_view json, Profile& profile) {
+std::string DeliverLinkMessage(std::string_view json, HandOverFile& slot, int patienceMs) {
     auto parsed = ParseLinkMessage(json);
     if (auto* error = std::get_if<LinkMessageError>(&parsed)) {
         return LinkRefusedAnswer(error->reason);
     }
     const auto& link = std::get<LinkMessage>(parsed);
-    if (!WriteString(profile, values::kNewLinkHref, link.href) ||
-        !WriteString(profile, values::kNewLinkText, link.text) ||
-        !WriteString(profile, values::kNewLink, kWaitingFlag)) {
-        return LinkRefusedAnswer("Quillmark's settings could not be written");
+    switch (slot.OfferLink(link.href, link.text, patienceMs)) {
+    case HandOverFile::Offer::Stored:
+        return LinkAcceptedAnswer();
+    case HandOverFile::Offer::NotTaken:
+        return LinkRefusedAnswer(kNotRunningReason);
+    case HandOverFile::Offer::Failed:
+        break;
     }
-    return LinkAcceptedAnswer();
+    return LinkRefusedAnswer("Quillmark's settings could not be written");
 }
 
-int ServeLinkHost(std::istream& in, std::ostream& out, Profile& profile) {
+int ServeLinkHost(std::istream& in, std::ostream& out, HandOverFile& slot, int patienceMs) {
     while (true) {
         NativeFrame frame = ReadNativeMessage(in);
         switch (frame.status) {
@@ -44,7 +44,7 @@ int ServeLinkHost(std::istream& in, std::ostream& out, Profile& profile) {
             Answer(out, LinkRefusedAnswer("the message is too long"));
             return 1;
         case FrameStatus::Message:
-            Answer(out, DeliverLinkMessage(frame.message, profile));
+            Answer(out, DeliverLinkMessage(frame.message, slot, patienceMs));
             break;
         }
     }

@@ -1,23 +1,22 @@
 #include "integration/NewLinkPickup.h"
 
-#include "settings/ProfileValues.h"
+#include "integration/HandOverFile.h"
 
 namespace quill {
 
-namespace {
-constexpr std::string_view kWaiting = "true";
-constexpr std::string_view kTaken = "false";
-} // namespace
-
-PickupResult PollNewLink(Profile& profile, const LinkHandOver& handOver) {
-    if (ReadString(profile, values::kNewLink) != kWaiting) {
+PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver) {
+    HandOverFile::Taking taking = slot.TakeLink();
+    switch (taking.result) {
+    case HandOverFile::Take::NothingWaiting:
         return PickupResult::NothingWaiting;
-    }
-    if (!WriteString(profile, values::kNewLink, kTaken) ||
-        ReadString(profile, values::kNewLink) != kTaken) {
+    case HandOverFile::Take::Busy:
+        return PickupResult::Busy;
+    case HandOverFile::Take::Failed:
         return PickupResult::ResetFailed;
+    case HandOverFile::Take::Taken:
+        break;
     }
-    handOver(ReadString(profile, values::kNewLinkHref), ReadString(profile, values::kNewLinkText));
+    handOver(taking.link.href.value_or(""), taking.link.text.value_or(""));
     return PickupResult::Delivered;
 }
 

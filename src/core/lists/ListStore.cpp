@@ -16,18 +16,35 @@ ListsLoadReport ListStore::Reload() {
     m_links.clear();
     m_tasks.clear();
     ListsLoadReport report;
+    auto linkStamp = StampOfFile(m_linkFilePath);
     report.links = LoadLinkFile(m_linkFilePath, m_links);
+    auto taskStamp = StampOfFile(m_taskFilePath);
     report.tasks = LoadTaskFile(m_taskFilePath, m_tasks);
     CarryOverReminders(previous, m_tasks);
+    m_linksAsRead.Remember(linkStamp, m_links);
+    m_tasksAsRead.Remember(taskStamp, m_tasks);
     return report;
 }
 
 bool ListStore::SaveLinks() {
-    return Saved(SaveLinkFile(m_linkFilePath, m_links), m_linkFilePath);
+    m_linksAsRead.TakeInOtherEdits(m_linkFilePath, m_links, LoadLinkFile,
+                                   [](const LinkRecord& a, const LinkRecord& b) { return a == b; });
+    const bool ok = SaveLinkFile(m_linkFilePath, m_links);
+    if (ok) {
+        m_linksAsRead.Remember(StampOfFile(m_linkFilePath), m_links);
+    }
+    return Saved(ok, m_linkFilePath);
 }
 
 bool ListStore::SaveTasks() {
-    return Saved(SaveTaskFile(m_taskFilePath, m_tasks), m_taskFilePath);
+    std::vector<TaskRecord> before = m_tasks;
+    m_tasksAsRead.TakeInOtherEdits(m_taskFilePath, m_tasks, LoadTaskFile, SameTask);
+    CarryOverReminders(before, m_tasks);
+    const bool ok = SaveTaskFile(m_taskFilePath, m_tasks);
+    if (ok) {
+        m_tasksAsRead.Remember(StampOfFile(m_taskFilePath), m_tasks);
+    }
+    return Saved(ok, m_taskFilePath);
 }
 
 bool ListStore::Saved(bool ok, const std::string& path) {

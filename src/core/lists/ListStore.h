@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DataFileResult.h"
+#include "files/ReapplyChange.h"
 #include "links/LinkRecord.h"
 #include "tasks/TaskRecord.h"
 
@@ -43,8 +44,10 @@ public:
     std::vector<TaskRecord>& Tasks() { return m_tasks; }
     const std::vector<TaskRecord>& Tasks() const { return m_tasks; }
 
-    // Rewrite one file from its list in one step. A file that cannot be
-    // replaced is reported and stays whole; false then.
+    // Rewrite one file from its list in one step. Where another program
+    // changed the file since it was read, the list first takes that change in
+    // (this program's change is made in the file's list as it is now). A file
+    // that cannot be replaced is reported and stays whole; false then.
     bool SaveLinks();
     bool SaveTasks();
 
@@ -56,6 +59,8 @@ private:
     std::string m_taskFilePath;
     std::vector<LinkRecord> m_links;
     std::vector<TaskRecord> m_tasks;
+    FileAsRead<LinkRecord> m_linksAsRead;
+    FileAsRead<TaskRecord> m_tasksAsRead;
 };
 
 // Gives each reloaded task the reminder mark of the matching earlier task,

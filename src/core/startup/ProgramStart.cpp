@@ -1,6 +1,9 @@
 #include "startup/ProgramStart.h"
 
+#include "files/PathNames.h"
+#include "files/SafeFile.h"
 #include "integration/FirstRunImport.h"
+#include "pages/PageFile.h"
 
 namespace quill {
 
@@ -14,6 +17,9 @@ StartReport StartProgram(StartEnvironment& environment, ListStore& store) {
     }
     store.SetFolder(environment.workingFolder);
     report.extensionPage = ExtensionPageAddress(environment.workingFolder);
+    // A page write cut short leaves its temporary file beside the page; the
+    // lists' own leftovers go when they load.
+    RemoveStaleTemporaries(ResolveInFolder(environment.workingFolder, kPageFileName));
     environment.menuEntry.Apply(report.settings.integrate, report.extensionPage);
     report.lists = store.Reload();
     return report;

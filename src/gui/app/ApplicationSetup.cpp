@@ -4,11 +4,16 @@
 
 #include <QCoreApplication>
 
+void NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick software"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+}
+
 void PrepareBeforeApplication() {
     // The icons live in the GUI library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(quillmark);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick software"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
+    NameApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Staying on top, opacity and the cursor over the caption need X11: in a
     // Wayland session with XWayland, run on X11 unless the user chose otherwise.

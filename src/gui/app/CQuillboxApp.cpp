@@ -5,8 +5,11 @@
 #include "QtProfile.h"
 #include "TerminationSignals.h"
 #include "frame/CMainFrame.h"
+#include "frame/CommandTable.h"
+#include "frame/FrameTray.h"
 #include "views/CQuillboxDoc.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -56,6 +59,26 @@ void CQuillboxApp::EndOnUnwritablePageFile() {
     m_frame->StoreSettings();
     m_profile->Flush();
     QCoreApplication::exit(-1);
+}
+
+void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
+    if (!m_frame) {
+        return;
+    }
+    switch (request) {
+    case quill::InstanceRequest::Toggle:
+        m_frame->findChild<FrameTray*>()->Toggle(); // as a left click on the tray icon
+        break;
+    case quill::InstanceRequest::Hide:
+        m_frame->Action(quill::kHideWindowCommand)->trigger();
+        break;
+    case quill::InstanceRequest::Show:
+        m_frame->Action(quill::kShowWindowCommand)->trigger();
+        // Shown again, or already shown but behind other windows: bring it forward.
+        m_frame->raise();
+        m_frame->activateWindow();
+        break;
+    }
 }
 
 int CQuillboxApp::ExitInstance(int exitCode) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InstanceRequest.h"
 #include "app/QtProgramRunner.h"
 
 #include <QObject>
@@ -26,6 +27,9 @@ public:
     bool InitInstance();
     // Ends the run: the frame goes (and stores its settings); returns the exit code.
     int ExitInstance(int exitCode);
+
+    // A later start's request: show (and activate), hide or toggle the window.
+    void OnInstanceRequest(quill::InstanceRequest request);
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CQuillboxDoc* GetDocument() const { return m_document.get(); }

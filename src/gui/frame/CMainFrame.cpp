@@ -130,12 +130,22 @@ void CMainFrame::StoreSettings() {
 
 void CMainFrame::ReportUnreadableFiles() {
     QStringList unreadable;
+    QStringList notFiles;
     const quill::ListStore& store = m_document.Store();
-    if (m_start.lists.links == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(store.LinkFilePath());
-    }
-    if (m_start.lists.tasks == quill::LoadOutcome::LeftAlone) {
-        unreadable << QString::fromStdString(store.TaskFilePath());
+    auto sort = [&](quill::LoadOutcome outcome, const std::string& path) {
+        if (outcome == quill::LoadOutcome::LeftAlone) {
+            unreadable << QString::fromStdString(path);
+        } else if (outcome == quill::LoadOutcome::NotAFile) {
+            notFiles << QString::fromStdString(path);
+        }
+    };
+    sort(m_start.lists.links, store.LinkFilePath());
+    sort(m_start.lists.tasks, store.TaskFilePath());
+    if (!notFiles.isEmpty()) {
+        ShowWarning(this, tr("Quillmark could not read\n%1\n\nThis is not an ordinary file "
+                             "(a folder, pipe or device). It was left as it is and will not "
+                             "be written; its list stays empty.")
+                              .arg(QDir::toNativeSeparators(notFiles.join(QLatin1Char('\n')))));
     }
     if (unreadable.isEmpty()) {
         return;

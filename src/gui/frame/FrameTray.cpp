@@ -2,6 +2,7 @@
 
 #include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
+#include "frame/StartAtLoginItem.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -21,6 +22,9 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands)
     m_menu->addSeparator();
     m_menu->addAction(m_commands.Action(quill::kShowWindowCommand));
     m_menu->addAction(m_commands.Action(quill::kHideWindowCommand));
+    auto* startAtLogin = new StartAtLoginItem(frame, this);
+    m_menu->addAction(startAtLogin->Action());
+    connect(m_menu, &QMenu::aboutToShow, startAtLogin, &StartAtLoginItem::Update);
     m_menu->addSeparator();
     m_menu->addAction(m_commands.Action(quill::kAboutCommand));
     m_menu->addAction(m_commands.Action(quill::kExitCommand));

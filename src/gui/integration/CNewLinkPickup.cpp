@@ -5,8 +5,11 @@
 #include <QFile>
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver)
-    : m_profile(profile), m_profilePath(QFile::encodeName(profile.Settings().fileName())),
-      m_handOver(std::move(handOver)) {}
+    : m_profilePath(QFile::encodeName(profile.Settings().fileName())),
+      m_slot(m_profilePath.toStdString()), m_handOver(std::move(handOver)) {
+    // A lock left by a killed host would make every QSettings write here wait.
+    quill::RecoverStaleLock(m_slot.LockPath());
+}
 
 quill::PickupResult CNewLinkPickup::Poll() {
     const std::optional<ProfileStamp> stamp = StampOfProfile(m_profilePath);
@@ -16,17 +19,14 @@ quill::PickupResult CNewLinkPickup::Poll() {
     }
     m_seenOnce = true;
     m_lastSeen = stamp;
-    if (changed || m_retry) {
-        m_profile.Refresh();
-    }
     // The hand-over runs a dialog in which further ticks arrive: they must find
     // this tick's bookkeeping done.
     const quill::PickupResult result =
-        quill::PollNewLink(m_profile, [this](std::string href, std::string text) {
+        quill::PollNewLink(m_slot, [this](std::string href, std::string text) {
             m_retry = false;
             m_handOver(std::move(href), std::move(text));
         });
-    if (result == quill::PickupResult::ResetFailed) {
+    if (result == quill::PickupResult::ResetFailed || result == quill::PickupResult::Busy) {
         m_retry = true;
     } else if (result == quill::PickupResult::NothingWaiting) {
         m_retry = false;

@@ -59,10 +59,26 @@ TEST(HostManifest, LinuxFoldersFollowHomeAndAnAbsoluteXdgConfigHome) {
               "/home/u/.config/chromium/NativeMessagingHosts");
 }
 
+TEST(HostManifestFiles, OnWritesAManifestOnlyForBrowsersThatAreThere) {
+    TempFolder home;
+    auto folders = LinuxManifestFolders(home.Path().string(), "");
+    HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
+    entry.Apply(true, "res://ignored");
+    EXPECT_EQ(Entries(home.Path().string()), 0); // no browser: no folder made
+
+    fs::create_directories(home.Path() / ".config/chromium");
+    entry.Apply(true, "res://ignored");
+    EXPECT_TRUE(fs::exists(entry.ManifestPaths()[0]));
+    EXPECT_FALSE(fs::exists(home.Path() / ".config/google-chrome"));
+    EXPECT_FALSE(fs::exists(home.Path() / ".mozilla"));
+}
+
 TEST(HostManifestFiles, OnWritesEveryManifestOffRemovesExactlyThem) {
     TempFolder home;
     auto folders = LinuxManifestFolders(home.Path().string(), "");
     HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
+    fs::create_directories(home.Path() / ".config/google-chrome");
+    fs::create_directories(home.Path() / ".config/chromium");
     fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
     home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
 

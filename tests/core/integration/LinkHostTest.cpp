@@ -1,16 +1,16 @@
 #include "integration/LinkHost.h"
+#include "files/IniKeys.h"
 #include "integration/NativeMessaging.h"
-#include "settings/ProfileValues.h"
-#include "support/FakeProfile.h"
+#include "support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <thread>
 
 namespace quill {
 namespace {
-
-using test::FakeProfile;
 
 std::vector<std::string> Answers(const std::string& output) {
     std::istringstream in(output);
@@ -27,67 +27,93 @@ struct HostRun {
     std::vector<std::string> answers;
 };
 
-HostRun Serve(const std::string& input, FakeProfile& profile) {
+HostRun Serve(const std::string& input, HandOverFile& slot, int patienceMs = 100) {
     std::istringstream in(input);
     std::ostringstream out;
-    int status = ServeLinkHost(in, out, profile);
+    int status = ServeLinkHost(in, out, slot, patienceMs);
     return {status, Answers(out.str())};
 }
 
-TEST(LinkHost, StoresTheTextsBeforeTheFlagAndAcknowledges) {
-    FakeProfile profile;
-    profile.Set("Status", "new_link", std::string("false"));
+bool Refused(const std::string& answer) {
+    return answer.find(R"("ok":false)") != std::string::npos;
+}
+
+const std::string kWaitingA =
+    "[Status]\nNote%20text=my note\nnew_link=true\nnew_link_href=A\nnew_link_text=A text\n"
+    "garbage line without equals\n";
+
+TEST(LinkHost, StoresTheLinkInOneWriteKeepingEveryOtherLineAndAcknowledges) {
+    test::TempFolder folder;
+    std::string before = kWaitingA;
+    before.replace(before.find("new_link=true"), 13, "new_link=false");
+    folder.Write("q.conf", before);
+    HandOverFile slot(folder.File("q.conf"));
+    HostRun run = Serve(
+        FrameNativeMessage(R"({"href":"<a href=\"https://a.org/\">A</a>","text":"@A; b, c"})"),
+        slot);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.answers, std::vector<std::string>{R"({"ok":true})"});
+    const std::string after = folder.Read("q.conf");
+    EXPECT_EQ(ReadIniValue(after, "Status", "new_link"), "true");
+    EXPECT_EQ(ReadIniValue(after, "Status", "new_link_href"), R"(<a href="https://a.org/">A</a>)");
+    EXPECT_EQ(ReadIniValue(after, "Status", "new_link_text"), "@A; b, c");
+    EXPECT_NE(after.find("Note%20text=my note\n"), std::string::npos);
+    EXPECT_NE(after.find("garbage line without equals\n"), std::string::npos);
+    EXPECT_EQ(folder.Listing(), "q.conf\n");
+}
+
+TEST(LinkHost, AWaitingLinkIsNeverReplacedOnlyGivenTimeToBeTaken) {
+    test::TempFolder folder;
+    folder.Write("q.conf", kWaitingA);
+    HandOverFile slot(folder.File("q.conf"));
+    const std::string b = FrameNativeMessage(R"({"href":"B","text":"B text"})");
+
+    HostRun untaken = Serve(b, slot);
+    ASSERT_EQ(untaken.answers.size(), 1u);
+    EXPECT_NE(untaken.answers[0].find(kNotRunningReason), std::string::npos);
+    EXPECT_EQ(folder.Read("q.conf"), kWaitingA);
+
+    // Taken by the program while the host waits: B follows it.
+    std::thread program([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        HandOverFile(folder.File("q.conf")).TakeLink();
+    });
+    HostRun taken = Serve(b, slot, 3000);
+    program.join();
+    EXPECT_EQ(taken.answers, std::vector<std::string>{R"({"ok":true})"});
+    EXPECT_EQ(ReadIniValue(folder.Read("q.conf"), "Status", "new_link_text"), "B text");
+}
+
+TEST(LinkHost, RefusedMessagesAndBrokenFramesLeaveTheProfileAsItWas) {
+    test::TempFolder folder;
+    HandOverFile slot(folder.File("q.conf"));
     HostRun run =
-        Serve(FrameNativeMessage(R"({"href":"<a href=\"https://a.org/\">A</a>","text":"A page"})"),
-              profile);
+        Serve(FrameNativeMessage("not json") + FrameNativeMessage(R"({"href":"a"})"), slot);
     EXPECT_EQ(run.status, 0);
-    ASSERT_EQ(run.answers.size(), 1u);
-    EXPECT_EQ(run.answers[0], R"({"ok":true})");
-    EXPECT_EQ(profile.writes,
-              (std::vector<std::string>{"new_link_href", "new_link_text", "new_link"}));
-    EXPECT_EQ(profile.ReadString("Status", "new_link_href"), R"(<a href="https://a.org/">A</a>)");
-    EXPECT_EQ(profile.ReadString("Status", "new_link_text"), "A page");
-    EXPECT_EQ(profile.ReadString("Status", "new_link"), "true");
-}
+    ASSERT_EQ(run.answers.size(), 2u);
+    EXPECT_TRUE(Refused(run.answers[0]) && Refused(run.answers[1]));
+    EXPECT_TRUE(Serve("", slot).answers.empty());
 
-TEST(LinkHost, RefusedMessagesChangeNothingAndTheHostGoesOn) {
-    FakeProfile profile;
-    HostRun run = Serve(FrameNativeMessage("not json") + FrameNativeMessage(R"({"href":"a"})") +
-                            FrameNativeMessage(R"({"href":"h","text":"t"})"),
-                        profile);
-    EXPECT_EQ(run.status, 0);
-    ASSERT_EQ(run.answers.size(), 3u);
-    EXPECT_NE(run.answers[0].find(R"("ok":false)"), std::string::npos);
-    EXPECT_NE(run.answers[1].find(R"("ok":false)"), std::string::npos);
-    EXPECT_EQ(run.answers[2], R"({"ok":true})");
-    EXPECT_EQ(profile.writes.size(), 3u);
-
-    // Closed input without a message ends quietly.
-    EXPECT_EQ(Serve("", profile).status, 0);
-    EXPECT_TRUE(Serve("", profile).answers.empty());
-}
-
-TEST(LinkHost, BrokenFramesGetOneRefusalAndEndTheRun) {
     std::string good = FrameNativeMessage(R"({"href":"h","text":"t"})");
     std::string oversized(4, '\xff');
     for (const std::string& broken :
          {good.substr(0, good.size() - 1), good.substr(0, 2), oversized + good}) {
-        FakeProfile profile;
-        HostRun run = Serve(broken, profile);
-        EXPECT_EQ(run.status, 1);
-        ASSERT_EQ(run.answers.size(), 1u);
-        EXPECT_NE(run.answers[0].find(R"("ok":false)"), std::string::npos);
-        EXPECT_TRUE(profile.writes.empty());
+        HostRun cut = Serve(broken, slot);
+        EXPECT_EQ(cut.status, 1);
+        ASSERT_EQ(cut.answers.size(), 1u);
+        EXPECT_TRUE(Refused(cut.answers[0]));
     }
+    EXPECT_EQ(folder.Listing(), "");
 }
 
 TEST(LinkHost, ProfileThatCannotBeWrittenIsReportedNotAcknowledged) {
-    FakeProfile profile;
-    profile.failWrites = true;
-    HostRun run = Serve(FrameNativeMessage(R"({"href":"h","text":"t"})"), profile);
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.Path() / "q.conf"); // not a file
+    HandOverFile slot(folder.File("q.conf"));
+    HostRun run = Serve(FrameNativeMessage(R"({"href":"h","text":"t"})"), slot);
     ASSERT_EQ(run.answers.size(), 1u);
-    EXPECT_NE(run.answers[0].find(R"("ok":false)"), std::string::npos);
-    EXPECT_FALSE(profile.ReadString("Status", "new_link"));
+    EXPECT_TRUE(Refused(run.answers[0]));
+    EXPECT_EQ(folder.Listing(), "q.conf\n");
 }
 
 } // namespace

@@ -1,94 +1,111 @@
 #include "integration/NewLinkPickup.h"
-#include "support/FakeProfile.h"
+#include "files/IniKeys.h"
+#include "files/LockFile.h"
+#include "integration/HandOverFile.h"
+#include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quill {
 namespace {
 
-using test::FakeProfile;
+namespace fs = std::filesystem;
 
-// A profile whose flag writes report success but do not stick, as a profile
-// file that another program keeps rewriting or that is read-only underneath.
-class ForgetfulProfile : public FakeProfile {
-public:
-    bool WriteString(std::string_view, std::string_view name, std::string_view) override {
-        writes.emplace_back(name);
-        return true;
-    }
-};
+// What QSettings leaves, plus a line it cannot parse, which must survive.
+constexpr std::string_view kGarbage = "garbage line without equals\n";
 
-FakeProfile Waiting(const char* flag) {
-    FakeProfile profile;
-    profile.Set("Status", "new_link", std::string(flag));
-    return profile;
+std::string Profile(std::string_view flag) {
+    return "[Settings]\nPercent=40\n" + std::string(kGarbage) +
+           "\n[Status]\nnew_link=" + std::string(flag) +
+           "\nnew_link_href=\"<a href=\\\"https://a/\\\">A, b</a>\"\nnew_link_text=A\n";
 }
 
 TEST(NewLinkPickup, OnlyExactlyTrueIsAHandover) {
-    for (const char* flag : {"TRUE", "True", "yes", "", "true ", "1"}) {
-        FakeProfile profile = Waiting(flag);
-        EXPECT_EQ(PollNewLink(profile, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting)
+    for (const char* flag : {"TRUE", "True", "yes", "", "\"true \"", "1"}) {
+        test::TempFolder folder;
+        folder.Write("q.conf", Profile(flag));
+        HandOverFile slot(folder.File("q.conf"));
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting)
             << flag;
-        EXPECT_TRUE(profile.writes.empty());
+        EXPECT_EQ(folder.Read("q.conf"), Profile(flag));
     }
-    FakeProfile absent;
+    test::TempFolder empty;
+    HandOverFile absent(empty.File("q.conf"));
     EXPECT_EQ(PollNewLink(absent, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting);
 }
 
-TEST(NewLinkPickup, TrueGivesOneHandoverWithFlagAlreadyFalseAndAbsentTextsEmpty) {
-    FakeProfile profile = Waiting("true");
-    profile.Set("Status", "new_link_href", std::string("<a href=\"https://a/\">A</a>"));
-    profile.Set("Status", "new_link_text", std::string("A"));
+TEST(NewLinkPickup, DeliversTheTextsReadWithTheFlagOnceAndKeepsOtherLines) {
+    test::TempFolder folder;
+    folder.Write("q.conf", Profile("true"));
+    HandOverFile slot(folder.File("q.conf"));
     int handovers = 0;
-    auto handOver = [&](std::string href, std::string text) {
+    auto handOver = [&](const std::string& href, const std::string& text) {
         ++handovers;
-        EXPECT_EQ(profile.ReadString("Status", "new_link"), "false");
-        EXPECT_EQ(href, "<a href=\"https://a/\">A</a>");
+        EXPECT_EQ(ReadIniValue(folder.Read("q.conf"), "Status", "new_link"), "false");
+        EXPECT_EQ(href, "<a href=\"https://a/\">A, b</a>");
         EXPECT_EQ(text, "A");
     };
-    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
-    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::NothingWaiting);
+    EXPECT_EQ(PollNewLink(slot, handOver), PickupResult::Delivered);
+    EXPECT_EQ(PollNewLink(slot, handOver), PickupResult::NothingWaiting);
     EXPECT_EQ(handovers, 1);
-    EXPECT_EQ(profile.writes, std::vector<std::string>{"new_link"});
-
-    FakeProfile bare = Waiting("true");
-    std::string texts = "unset";
-    EXPECT_EQ(PollNewLink(bare, [&](std::string href, std::string text) { texts = href + text; }),
-              PickupResult::Delivered);
-    EXPECT_EQ(texts, "");
+    std::string expected = Profile("true");
+    expected.replace(expected.find("new_link=true"), 13, "new_link=\"false\"");
+    EXPECT_EQ(folder.Read("q.conf"), expected);
+    EXPECT_EQ(folder.Listing(), "q.conf\n");
 }
 
-TEST(NewLinkPickup, FailedResetDeliversNothingAndKeepsTheLinkWaiting) {
-    FakeProfile refusing = Waiting("true");
-    refusing.failWrites = true;
-    ForgetfulProfile forgetful;
-    forgetful.Set("Status", "new_link", std::string("true"));
-    for (FakeProfile* profile : {&refusing, static_cast<FakeProfile*>(&forgetful)}) {
-        for (int tick = 0; tick < 3; ++tick) {
-            EXPECT_EQ(
-                PollNewLink(*profile, [](auto, auto) { FAIL() << "no dialog without reset"; }),
-                PickupResult::ResetFailed);
-        }
-        EXPECT_EQ(profile->ReadString("Status", "new_link"), "true");
+TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce) {
+    test::TempFolder folder;
+    folder.Write("q.conf", Profile("true"));
+    HandOverFile slot(folder.File("q.conf"));
+    {
+        LockFile other(folder.File("q.conf.lock"));
+        ASSERT_EQ(other.TryTake(), LockFile::Attempt::Taken);
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
+    }
+    EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered);
+
+    // Just made by a QLockFile that has not locked it yet: still live.
+    folder.Write("q.conf", Profile("true"));
+    folder.Write("q.conf.lock", "");
+    EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
+
+    pid_t dead = ::fork();
+    if (dead == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(dead, nullptr, 0);
+    for (std::string left : {std::string(), std::to_string(dead) + "\nhost\nvm\n"}) {
+        folder.Write("q.conf", Profile("true"));
+        folder.Write("q.conf.lock", left);
+        // A process killed while making its lock left it empty a moment ago at least.
+        fs::last_write_time(folder.Path() / "q.conf.lock",
+                            fs::file_time_type::clock::now() - std::chrono::seconds(2));
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered) << left;
+        EXPECT_FALSE(fs::exists(folder.Path() / "q.conf.lock"));
     }
 }
 
-TEST(NewLinkPickup, SecondLinkDuringTheDialogOpensASecondHandover) {
-    FakeProfile profile = Waiting("true");
-    profile.Set("Status", "new_link_href", std::string("first"));
-    std::vector<std::string> opened;
-    LinkHandOver handOver = [&](std::string href, std::string) {
-        opened.push_back(href);
-        if (opened.size() == 1) {
-            // Ticks keep running while the first dialog is open.
-            EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::NothingWaiting);
-            profile.Set("Status", "new_link_href", std::string("second"));
-            profile.Set("Status", "new_link", std::string("true"));
-            EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
+TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
+    test::TempFolder folder;
+    folder.Write("q.conf", Profile("true"));
+    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(test::RunUnprivileged([&] {
+        HandOverFile slot(folder.File("q.conf"));
+        bool ok = true;
+        for (int tick = 0; tick < 2; ++tick) {
+            ok = ok &&
+                 PollNewLink(slot, [&](auto, auto) { ok = false; }) == PickupResult::ResetFailed;
         }
-    };
-    EXPECT_EQ(PollNewLink(profile, handOver), PickupResult::Delivered);
-    EXPECT_EQ(opened, (std::vector<std::string>{"first", "second"}));
+        return ok;
+    }));
+    EXPECT_EQ(folder.Read("q.conf"), Profile("true"));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "support/StoreFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -44,6 +46,25 @@ TEST(ListStore, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
         reminded.push_back(task.reminded);
     }
     EXPECT_EQ(reminded, (std::vector<bool>{false, false, true}));
+}
+
+TEST(ListStore, ASaveKeepsWhatAnotherProgramChangedSinceTheLoad) {
+    test::StoreFolder data;
+    data.WriteTasks("01.01.2030|10:00|a\r\n01.01.2030|11:00|b\r\n");
+    data.store.Reload();
+    data.store.Tasks()[0].reminded = true;
+    // Another program adds "x" in between; this one changes "b".
+    data.WriteTasks("01.01.2030|10:00|a\r\n02.02.2030|09:00|x\r\n01.01.2030|11:00|b\r\n");
+    data.store.Tasks()[1].m_comment = "b edited";
+
+    ASSERT_TRUE(data.store.SaveTasks());
+
+    std::ifstream in(data.store.TaskFilePath(), std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(saved, "01.01.2030|10:00|a\r\n02.02.2030|09:00|x\r\n01.01.2030|11:00|b edited\r\n");
+    ASSERT_EQ(data.store.Tasks().size(), 3u);
+    EXPECT_TRUE(data.store.Tasks()[0].reminded);
+    EXPECT_FALSE(data.store.Tasks()[1].reminded);
 }
 
 TEST(ListStore, DuplicateTasksTakeTheirMarksOneToOneInOrder) {

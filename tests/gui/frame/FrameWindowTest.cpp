@@ -79,7 +79,7 @@ TEST_F(FrameWindowTest, ToolbarAndMenusShowTheCommandsWithTheirCheckMarks) {
     QMenu* menu = tray.Menu();
     EXPECT_EQ(Texts(menu->actions()),
               QStringList({"&Settings", "Set &transparence", "-", "S&how window", "&Hide window",
-                           "-", "&About Quillmark...", "E&xit"}));
+                           "Start at login", "-", "&About Quillmark...", "E&xit"}));
     EXPECT_EQ(tray.Icon()->toolTip(), "Quillmark");
     QMenu* trayLevels = menu->actions()[1]->menu();
     EXPECT_EQ(levels->menu()->actions(), trayLevels->actions());

@@ -93,6 +93,7 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     EXPECT_EQ(shown[0].address, "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top");
     EXPECT_EQ(shown[0].comment, sent["text"].toString());
     EXPECT_EQ(app.GetDocument()->Store().Links().size(), 2u);
+    app.GetProfile().Refresh(); // the pickup wrote the file itself
     EXPECT_EQ(app.GetProfile().ReadString("Status", "new_link"), "false");
     // A figure for the notes, not a pass mark: the machine may be busy.
     RecordProperty("dialog_after_host_answer_ms", static_cast<int>(dialogAfterMs));

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,10 @@ struct SettingsFixture : ::testing::Test {
     std::unique_ptr<CMainFrame> frame;
 
     void SetUp() override {
+        // Manifests go only to browsers that are there.
+        for (const auto& folder : manifests.Folders()) {
+            QDir().mkpath(QString::fromStdString(folder.browserFolder));
+        }
         run.Write("Data/qmlinks.qbx", "https://a.org/|a\r\nhttps://b.org/|b\r\n");
         run.Write("Data/qmtasks.qbx", "01.02.2030|10:00|task\r\n");
         profile.WriteString("Status", "IsOpened", "true");

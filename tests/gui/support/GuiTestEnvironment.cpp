@@ -9,7 +9,11 @@ GuiTestEnvironment::GuiTestEnvironment() {
     const QByteArray home = m_home.path().toLocal8Bit();
     ::setenv("HOME", home.constData(), 1);
     ::setenv("XDG_CONFIG_HOME", (home + "/.config").constData(), 1);
+    ::setenv("XDG_DATA_HOME", (home + "/.local/share").constData(), 1);
+    // The running instance's socket, apart from a Quillmark the developer runs.
+    ::setenv("XDG_RUNTIME_DIR", (home + "/run").constData(), 1);
     QDir().mkpath(m_home.path() + QStringLiteral("/.config"));
+    QDir().mkpath(m_home.path() + QStringLiteral("/run"));
 }
 
 GuiTestEnvironment::~GuiTestEnvironment() = default;

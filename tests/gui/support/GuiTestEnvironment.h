@@ -4,8 +4,8 @@
 
 namespace quill::test {
 
-// Points HOME and XDG_CONFIG_HOME at a temporary folder for the whole test run,
-// so no test reads or writes the real user's profile.
+// Points HOME and the XDG folders at a temporary folder for the whole test
+// run, so no test reads or writes the real user's profile, data or instance.
 class GuiTestEnvironment {
 public:
     GuiTestEnvironment();

@@ -4,11 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString LinkHostProgramPath() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QString::fromUtf8(quill::kLinkHostProgram.data(),
-                                    static_cast<qsizetype>(quill::kLinkHostProgram.size())));
+    const QString name = QString::fromUtf8(quill::kLinkHostProgram.data(),
+                                           static_cast<qsizetype>(quill::kLinkHostProgram.size()));
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    // Installed: in the helper folder; in the build folder: beside the program.
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QStringLiteral(QUILLMARK_HOST_FROM_PROGRAM "/") + name));
+    return QFileInfo::exists(installed) ? installed : programFolder.filePath(name);
 }
 
 std::unique_ptr<quill::BrowserMenuEntry> CreateBrowserMenuEntry(const QString& hostProgram) {

@@ -49,8 +49,8 @@ public:
         m_firefoxFolder = QDir::toNativeSeparators(folder + QStringLiteral("/firefox"));
         m_manifests = std::make_unique<quill::HostManifestFiles>(
             std::vector<quill::ManifestFolder>{
-                {m_chromiumFolder.toStdString(), quill::BrowserFamily::Chromium},
-                {m_firefoxFolder.toStdString(), quill::BrowserFamily::Firefox}},
+                {m_chromiumFolder.toStdString(), quill::BrowserFamily::Chromium, {}},
+                {m_firefoxFolder.toStdString(), quill::BrowserFamily::Firefox, {}}},
             QDir::toNativeSeparators(hostProgram).toStdString());
     }
 

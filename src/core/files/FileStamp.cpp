@@ -1,0 +1,33 @@
+#include "files/FileStamp.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#else
+#include <filesystem>
+#endif
+
+namespace quill {
+
+std::optional<FileStamp> StampOfFile(const std::string& path) {
+#ifndef _WIN32
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{
+        static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+        static_cast<long long>(info.st_size),
+        static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+#else
+    std::error_code ec;
+    auto size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    auto time = std::filesystem::last_write_time(path, ec);
+    return FileStamp{0, 0, static_cast<long long>(size),
+                     static_cast<long long>(time.time_since_epoch().count())};
+#endif
+}
+
+} // namespace quill

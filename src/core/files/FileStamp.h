@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quill {
+
+// What tells a data file that another program changed from the one this
+// program last read, without reading it: a replace gives a new inode, an
+// edit in place a new size or time.
+struct FileStamp {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNs = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// Nothing where there is no file (or it cannot be examined).
+std::optional<FileStamp> StampOfFile(const std::string& path);
+
+} // namespace quill

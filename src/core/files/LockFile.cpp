@@ -1,0 +1,182 @@
+#include "files/LockFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#ifndef _WIN32
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace quill {
+
+namespace {
+
+std::string FirstLineOf(const char* path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+#ifndef _WIN32
+std::string OwnProcessName() {
+    char exe[4096];
+    ssize_t length = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (length <= 0) {
+        return "quillmark";
+    }
+    std::string path(exe, static_cast<std::size_t>(length));
+    return path.substr(path.rfind('/') + 1);
+}
+
+// The same lines QLockFile writes, so Qt takes the lock for a live one.
+std::string LockContents() {
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    return std::to_string(::getpid()) + '\n' + OwnProcessName() + '\n' + host + '\n' +
+           FirstLineOf("/etc/machine-id") + '\n' + FirstLineOf("/proc/sys/kernel/random/boot_id") +
+           '\n';
+}
+
+bool ProcessIsGone(const std::string& pidLine) {
+    char* end = nullptr;
+    long pid = std::strtol(pidLine.c_str(), &end, 10);
+    if (end == pidLine.c_str() || pid <= 0) {
+        return true;
+    }
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Whoever holds a lock holds its flock, so a free flock means the holder died,
+// or is a QLockFile in the instant between creating the file and locking it:
+// an empty file counts as left behind once it is a second old.
+bool RemoveIfStale(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT;
+    }
+    bool removed = false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        struct stat info {};
+        bool stale = false;
+        if (::fstat(fd, &info) == 0 && info.st_size == 0) {
+            stale = std::time(nullptr) - info.st_mtim.tv_sec >= 1;
+        } else {
+            stale = ProcessIsGone(FirstLineOf(path.c_str()));
+        }
+        removed = stale && ::unlink(path.c_str()) == 0;
+    }
+    ::close(fd);
+    return removed;
+}
+
+// The lock is made whole under a private name and then linked into place, so
+// nobody ever sees it empty or unlocked. Where the file system has no hard
+// links it is created in place, as QLockFile does.
+int CreateLocked(const std::string& path) {
+    static std::atomic<unsigned> drafts{0};
+    const std::string draft =
+        path + "." + std::to_string(::getpid()) + "-" + std::to_string(++drafts) + ".new";
+    ::unlink(draft.c_str());
+    int fd = ::open(draft.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool linked = false;
+    if (fd >= 0) {
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const std::string contents = LockContents();
+        if (::write(fd, contents.data(), contents.size()) ==
+            static_cast<ssize_t>(contents.size())) {
+            linked = ::link(draft.c_str(), path.c_str()) == 0;
+        }
+        const int linkError = errno;
+        ::unlink(draft.c_str());
+        if (linked) {
+            return fd;
+        }
+        ::close(fd);
+        if (linkError == EEXIST) {
+            errno = EEXIST;
+            return -1;
+        }
+    }
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const std::string contents = LockContents();
+        if (::write(fd, contents.data(), contents.size()) !=
+            static_cast<ssize_t>(contents.size())) {
+            ::unlink(path.c_str());
+            ::close(fd);
+            errno = EIO;
+            return -1;
+        }
+    }
+    return fd;
+}
+#endif
+
+} // namespace
+
+LockFile::Attempt LockFile::TryTake() {
+#ifdef _WIN32
+    return Attempt::Failed;
+#else
+    if (m_fd >= 0) {
+        return Attempt::Taken;
+    }
+    for (int round = 0; round < 2; ++round) {
+        int fd = CreateLocked(m_path);
+        if (fd >= 0) {
+            m_fd = fd;
+            return Attempt::Taken;
+        }
+        if (errno != EEXIST) {
+            return Attempt::Failed;
+        }
+        if (round == 0 && !RemoveIfStale(m_path)) {
+            return Attempt::Busy;
+        }
+    }
+    return Attempt::Busy;
+#endif
+}
+
+LockFile::Attempt LockFile::Take(int waitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (true) {
+        Attempt attempt = TryTake();
+        if (attempt != Attempt::Busy || std::chrono::steady_clock::now() >= deadline) {
+            return attempt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+}
+
+void LockFile::Release() {
+#ifndef _WIN32
+    if (m_fd >= 0) {
+        ::unlink(m_path.c_str());
+        ::close(m_fd);
+        m_fd = -1;
+    }
+#endif
+}
+
+bool RecoverStaleLock(const std::string& path) {
+#ifdef _WIN32
+    return true;
+#else
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) != 0 || RemoveIfStale(path);
+#endif
+}
+
+} // namespace quill

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "files/LockFile.h"
+
+#include <optional>
+#include <string>
+
+namespace quill {
+
+// The three hand-over values as one record of the profile file.
+struct HandOverValues {
+    std::optional<std::string> flag; // "new_link"
+    std::optional<std::string> href; // "new_link_href"
+    std::optional<std::string> text; // "new_link_text"
+
+    bool Waiting() const { return flag == "true"; }
+};
+
+// The hand-over between the link host and the program, kept in the profile
+// file itself rather than through QSettings: each side reads all three values
+// from one snapshot of the file and changes them in one replace of the file,
+// under the lock QSettings uses, editing only those lines. A line that
+// QSettings cannot parse is kept as it is and stops neither side.
+class HandOverFile {
+public:
+    explicit HandOverFile(std::string profilePath);
+
+    // One snapshot of the values; nothing when the file cannot be read.
+    std::optional<HandOverValues> Read() const;
+
+    enum class Offer { Stored, NotTaken, Failed };
+    // The host's side: stores the link with the flag set, once any link still
+    // waiting has been taken; waits at most patienceMs for that. Stored only
+    // once the write has been read back.
+    Offer OfferLink(const std::string& href, const std::string& text, int patienceMs);
+
+    enum class Take { NothingWaiting, Busy, Taken, Failed };
+    struct Taking {
+        Take result = Take::NothingWaiting;
+        HandOverValues link;
+    };
+    // The program's side, never waiting on the lock: when a link waits, resets
+    // the flag and returns the link read together with it, but only once the
+    // reset has been read back. Busy: another process holds the lock.
+    Taking TakeLink();
+
+    const std::string& LockPath() const { return m_lockPath; }
+
+private:
+    std::string m_path;
+    std::string m_lockPath;
+};
+
+} // namespace quill

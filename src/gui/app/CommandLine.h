@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/InstanceRequest.h"
+
+#include <optional>
+
+// What the command line asks for. Parsed before any window system is
+// reached, so --help and --version work without a display.
+struct CommandLineChoice {
+    // Set for --help, --version and a command line that cannot be read: the
+    // program prints its answer and ends with this status.
+    std::optional<int> exitStatus;
+    // Sent to a running instance, or applied to this one once it runs.
+    quill::InstanceRequest request = quill::InstanceRequest::Show;
+    bool verbose = false;
+};
+
+CommandLineChoice ParseCommandLine(int argc, char* argv[]);

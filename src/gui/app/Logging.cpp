@@ -1,0 +1,54 @@
+#include "app/Logging.h"
+
+#include <QString>
+#include <cstdio>
+
+Q_LOGGING_CATEGORY(lcGui, "quillmark.gui", QtInfoMsg)
+
+namespace {
+
+QtMessageHandler g_nextHandler = nullptr;
+
+// What the web engine and the window system's GL support say at every start
+// of a program that draws its pages in software: nothing the user can act on.
+bool IsStartupChatter(const QString& message) {
+    for (const char* known :
+         {"QXcbIntegration: Cannot create platform OpenGL context",
+          "No suitable graphics backend found", "Sandboxing disabled by user"}) {
+        if (message.startsWith(QLatin1String(known))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void DropStartupChatter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg && IsStartupChatter(message)) {
+        return;
+    }
+    if (g_nextHandler != nullptr) {
+        g_nextHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+} // namespace
+
+void ChooseLoggingDefaults(bool verbose) {
+    // Rules in QT_LOGGING_RULES take precedence over these.
+    if (verbose) {
+        QLoggingCategory::setFilterRules(QStringLiteral("quillmark.*.debug=true"));
+        return;
+    }
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level")) {
+        // Chromium's own log: fatal errors only.
+        flags += flags.isEmpty() ? "--log-level=3" : " --log-level=3";
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        g_nextHandler = qInstallMessageHandler(DropStartupChatter);
+    }
+}

@@ -1,0 +1,115 @@
+#include "app/SingleInstance.h"
+
+#include "DesktopSession.h"
+#include "app/Logging.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+
+namespace {
+
+QString DefaultServerName() {
+    return QString::fromStdString(
+        quill::InstanceServerName(qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
+                                  SessionUserId().toStdString(), SessionDisplay().toStdString()));
+}
+
+// QLocalServer puts a relative name into the temporary folder; the lock lies beside it.
+QString LockPath(const QString& serverName) {
+    const QString path =
+        QDir::isAbsolutePath(serverName) ? serverName : QDir(QDir::tempPath()).filePath(serverName);
+    return path + QStringLiteral(".lock");
+}
+
+} // namespace
+
+SingleInstance::SingleInstance() : SingleInstance(DefaultServerName()) {}
+
+SingleInstance::SingleInstance(const QString& serverName)
+    : m_serverName(serverName), m_lock(LockPath(serverName)) {
+    // Only a lock whose process is gone is stale, however long the run.
+    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() {
+    if (m_server != nullptr) {
+        m_server->close();
+    }
+}
+
+SingleInstance::Outcome SingleInstance::Start(quill::InstanceRequest request, int waitMs) {
+    QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        if (m_lock.tryLock(0)) {
+            return Outcome::First;
+        }
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            // The lock cannot be made here at all: run without the guard rather than not at all.
+            qCWarning(lcGui) << "cannot create" << m_lock.fileName() << "- not checking for a"
+                             << "running instance";
+            return Outcome::First;
+        }
+        if (SendRequest(request)) {
+            return Outcome::HandedOver;
+        }
+        if (deadline.hasExpired()) {
+            return Outcome::NoAnswer;
+        }
+        // The running instance may still be starting before it listens.
+        QThread::msleep(100);
+    }
+}
+
+bool SingleInstance::SendRequest(quill::InstanceRequest request) {
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(1000)) {
+        return false;
+    }
+    const std::string_view word = quill::InstanceRequestWord(request);
+    socket.write(QByteArray(word.data(), static_cast<qsizetype>(word.size())) + '\n');
+    if (!socket.waitForBytesWritten(1000)) {
+        return false;
+    }
+    // The answer says the request was taken, not only delivered.
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(5000)) {
+            return false;
+        }
+    }
+    return socket.readLine().trimmed() == "ok";
+}
+
+bool SingleInstance::Listen() {
+    // This process holds the lock: a socket file left behind is a dead instance's.
+    QLocalServer::removeServer(m_serverName);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Serve);
+    if (!m_server->listen(m_serverName)) {
+        qCWarning(lcGui) << "cannot listen on" << m_serverName << ":" << m_server->errorString();
+        return false;
+    }
+    return true;
+}
+
+void SingleInstance::Serve() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                return;
+            }
+            const QByteArray word = socket->readLine(64).trimmed();
+            const auto request = quill::ParseInstanceRequest(word.toStdString());
+            socket->write(request ? "ok\n" : "unknown\n");
+            socket->disconnectFromServer();
+            if (request) {
+                emit Requested(*request);
+            }
+        });
+    }
+}

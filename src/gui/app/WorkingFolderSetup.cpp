@@ -1,0 +1,59 @@
+#include "app/WorkingFolderSetup.h"
+
+#include "app/Logging.h"
+#include "app/WorkingFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+// The page files: from the installation's share folder, or from the source
+// tree when the program runs from its build folder.
+std::string ShippedData() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    std::vector<std::string> candidates{
+        QDir::cleanPath(programFolder + QStringLiteral("/" QUILLMARK_DATA_FROM_PROGRAM))
+            .toStdString()};
+    // The build folder is gone once the program is installed elsewhere.
+    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
+    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
+        candidates.push_back(QUILLMARK_SOURCE_DATA_DIR);
+    }
+    return quill::FindShippedData(candidates);
+}
+
+} // namespace
+
+QString UserWorkingFolderPath() {
+    return QString::fromStdString(
+        quill::UserWorkingFolder(qEnvironmentVariable("HOME", QDir::homePath()).toStdString(),
+                                 qEnvironmentVariable("XDG_DATA_HOME").toStdString()));
+}
+
+QString EnterWorkingFolder() {
+    if (quill::HoldsDataFolder(QDir::currentPath().toStdString())) {
+        qCDebug(lcGui) << "working folder" << QDir::currentPath();
+        return {};
+    }
+    const QString folder = UserWorkingFolderPath();
+    const std::string shipped = ShippedData();
+    if (shipped.empty()) {
+        qCWarning(lcGui) << "the page files were not found; the pages show without their images";
+    }
+    const quill::PreparedFolder prepared =
+        quill::PrepareWorkingFolder(folder.toStdString(), shipped);
+    // A page file that could not be copied only costs its image; without Data
+    // the program stays where it was started.
+    if (quill::HoldsDataFolder(folder.toStdString())) {
+        QDir::setCurrent(folder);
+    }
+    qCDebug(lcGui) << "working folder" << QDir::currentPath() << "page files from"
+                   << shipped.c_str();
+    if (!prepared.ok) {
+        return QCoreApplication::translate("Quillmark", "Quillmark could not prepare its data "
+                                                        "folder. This could not be written:\n%1")
+            .arg(QString::fromStdString(prepared.failedPath));
+    }
+    return {};
+}

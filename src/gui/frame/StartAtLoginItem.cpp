@@ -1,0 +1,40 @@
+#include "frame/StartAtLoginItem.h"
+
+#include "app/Autostart.h"
+#include "app/WorkingFolderSetup.h"
+#include "common/UserMessages.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+
+StartAtLoginItem::StartAtLoginItem(QWidget& parentWindow, QObject* parent)
+    : QObject(parent), m_parentWindow(parentWindow),
+      m_path(QString::fromStdString(
+          quill::AutostartFilePath(qEnvironmentVariable("HOME", QDir::homePath()).toStdString(),
+                                   qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()))),
+      m_action(new QAction(tr("Start at login"), this)) {
+    m_action->setObjectName(QStringLiteral("startAtLoginAction"));
+    m_action->setCheckable(true);
+    connect(m_action, &QAction::triggered, this, &StartAtLoginItem::OnTriggered);
+    Update();
+}
+
+void StartAtLoginItem::Update() {
+    m_action->setChecked(quill::IsAutostartOn(m_path.toStdString()));
+}
+
+void StartAtLoginItem::OnTriggered(bool on) {
+    // A portable copy starts in its own folder; otherwise the program finds
+    // the user's folder by itself.
+    const QString current = QDir::currentPath();
+    const QString folder = QDir(current) == QDir(UserWorkingFolderPath()) ? QString() : current;
+    const std::string text = quill::AutostartEntryText(
+        QCoreApplication::applicationFilePath().toStdString(), folder.toStdString());
+    if (!quill::SetAutostart(m_path.toStdString(), on, text)) {
+        ShowWarning(&m_parentWindow,
+                    tr("The start at login could not be changed. This file could not be %1:\n%2")
+                        .arg(on ? tr("written") : tr("removed"), m_path));
+    }
+    Update();
+}

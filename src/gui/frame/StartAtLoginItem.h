@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QWidget;
+
+// The tray menu's "Start at login": checked while the desktop's autostart
+// entry for the program exists; choosing it writes or removes that entry.
+class StartAtLoginItem : public QObject {
+    Q_OBJECT
+public:
+    // parentWindow carries the message when the entry cannot be written.
+    StartAtLoginItem(QWidget& parentWindow, QObject* parent);
+
+    QAction* Action() const { return m_action; }
+    QString EntryPath() const { return m_path; }
+    // Sets the check mark from the file, which the user may also have removed.
+    void Update();
+
+private:
+    void OnTriggered(bool on);
+
+    QWidget& m_parentWindow;
+    QString m_path;
+    QAction* m_action;
+};
