@@ -35,11 +35,14 @@ tree() {
     for child in $(pgrep -P "$1" || true); do tree "$child"; done
 }
 
-# "<ns on a CPU> <times put on a CPU>" summed over every thread of the tree.
-sched_totals() {
-    local pid
-    for pid in $(tree "$1"); do cat /proc/"$pid"/task/*/schedstat 2>/dev/null || true; done |
-        awk '{ns += $1; slices += $3} END {printf "%d %d\n", ns, slices}'
+# "<thread> <ns on a CPU> <times put on a CPU>" for every thread of the tree.
+sched_snapshot() {
+    local pid task
+    for pid in $(tree "$1"); do
+        for task in /proc/"$pid"/task/*; do
+            echo "${task#/proc/} $(cut -d' ' -f1,3 "$task/schedstat" 2>/dev/null)"
+        done
+    done | sort
 }
 
 pss_mb() {
@@ -50,14 +53,15 @@ pss_mb() {
 
 processes() { tree "$1" | wc -l; }
 
-# "<CPU %> <wake-ups/s>" over $idle seconds.
+# "<CPU %> <wake-ups/s>" over $idle seconds, from the threads alive at both
+# ends (a thread that ends meanwhile would take its count with it).
 idle_figures() {
-    local ns0 sl0 ns1 sl1
-    read -r ns0 sl0 < <(sched_totals "$1")
+    local before="$work/sched.before"
+    sched_snapshot "$1" >"$before"
     sleep "$idle"
-    read -r ns1 sl1 < <(sched_totals "$1")
-    awk -v ns=$((ns1 - ns0)) -v sl=$((sl1 - sl0)) -v s="$idle" \
-        'BEGIN {printf "%.3f%% CPU, %.1f wake-ups/s", ns / (s * 1e7), sl / s}'
+    sched_snapshot "$1" | join "$before" - |
+        awk -v s="$idle" 'NF == 5 {ns += $4 - $2; sl += $5 - $3}
+            END {printf "%.3f%% CPU, %.1f wake-ups/s", ns / (s * 1e7), sl / s}'
 }
 
 cursor_away() { xdotool mousemove $((screen_w - 5)) $((screen_h / 2)); }
