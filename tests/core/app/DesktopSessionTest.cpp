@@ -1,0 +1,97 @@
+// Where the program keeps its files in a desktop session, how later starts
+// find it and how it starts at login.
+#include "app/Autostart.h"
+#include "app/InstanceRequest.h"
+#include "app/WorkingFolder.h"
+#include "support/TempFolder.h"
+
+#include <array>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace quill {
+namespace {
+
+using test::TempFolder;
+namespace fs = std::filesystem;
+
+TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
+    for (const auto& [runtime, user, display, name] : std::vector<std::array<const char*, 4>>{
+             {"/run/user/1000/", "1000", ":0", "/run/user/1000/quillmark-1000-_0"},
+             {"/run/user/1000", "1000", ":0.1", "/run/user/1000/quillmark-1000-_0"},
+             {"", "1000", "localhost:10.0", "quillmark-1000-localhost_10"},
+             {"relative", "1001", "wayland-0", "quillmark-1001-wayland_0"},
+             {"", "1000", "../../x", "quillmark-1000-______x"},
+         }) {
+        EXPECT_EQ(InstanceServerName(runtime, user, display), name) << display;
+    }
+}
+
+TEST(Autostart, ExecLineQuotesAndEscapesTheProgramPath) {
+    for (const auto& [program, exec] : std::vector<std::pair<std::string, std::string>>{
+             {"/usr/bin/quillmark", "Exec=/usr/bin/quillmark"},
+             {"/opt/my apps/quillmark", R"(Exec="/opt/my apps/quillmark")"},
+             {"/opt/100%/quillmark", "Exec=/opt/100%%/quillmark"},
+             {R"(/opt/a"b$c\d/quillmark)", R"(Exec="/opt/a\\"b\\$c\\\\d/quillmark")"},
+         }) {
+        EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
+            << program;
+    }
+}
+
+TEST(Autostart, OnWritesTheEntryMakingItsFolderOffRemovesIt) {
+    TempFolder home;
+    const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
+    EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));
+    EXPECT_FALSE(IsAutostartOn(path));
+    ASSERT_TRUE(SetAutostart(path, true, "[Desktop Entry]\n"));
+    EXPECT_TRUE(IsAutostartOn(path));
+    EXPECT_EQ(home.Read(".config/autostart/quillmark.desktop"), "[Desktop Entry]\n");
+    ASSERT_TRUE(SetAutostart(path, false, ""));
+    EXPECT_FALSE(IsAutostartOn(path));
+    EXPECT_TRUE(SetAutostart(path, false, "")); // already off
+    home.Write("config", "a file where the folder should be");
+    EXPECT_FALSE(SetAutostart(AutostartFilePath("/", home.File("config")), true, "x"));
+}
+
+TEST(WorkingFolder, UserFolderFollowsAnAbsoluteXdgDataHomeOnly) {
+    EXPECT_EQ(UserWorkingFolder("/home/u", ""), "/home/u/.local/share/Quillmark");
+    EXPECT_EQ(UserWorkingFolder("/home/u/", "/data/"), "/data/Quillmark");
+    EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
+}
+
+TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
+    TempFolder root;
+    fs::create_directories(root.Path() / "shipped");
+    root.Write("shipped/2.css", "shipped style");
+    root.Write("shipped/p.gif", "GIF");
+    const std::string user = root.File("user/Quillmark");
+    // The first candidate that holds the page files is the one.
+    const std::string shipped = FindShippedData({root.File("missing"), user, root.File("shipped")});
+    ASSERT_EQ(shipped, root.File("shipped"));
+    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
+    EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
+
+    // The user's lists and an edited style sheet survive the next start.
+    root.Write("user/Quillmark/Data/2.css", "my style");
+    root.Write("user/Quillmark/Data/qmlinks.qbx", "a|b");
+    fs::remove(root.Path() / "user/Quillmark/Data/p.gif");
+    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
+    for (const auto& [file, text] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
+        EXPECT_EQ(root.Read(std::string("user/Quillmark/Data/") + file), text);
+    }
+
+    // No shipped files found: the folder is still made, with nothing in it.
+    EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok);
+    EXPECT_TRUE(HoldsDataFolder(root.File("bare")));
+    // A folder that cannot be made is named.
+    root.Write("blocked", "a file where the folder should be");
+    const PreparedFolder blocked = PrepareWorkingFolder(root.File("blocked"), "");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_EQ(blocked.failedPath, root.File("blocked/Data"));
+    EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
+}
+
+} // namespace
+} // namespace quill
