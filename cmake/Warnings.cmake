@@ -11,4 +11,9 @@ if(QUILLMARK_SANITIZE)
   target_compile_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined
                          -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined)
+elseif(QUILLMARK_SANITIZE_UNDEFINED)
+  # Undefined behaviour only: cheap enough for the GUI tests, which start a web engine.
+  target_compile_options(quillmark_sanitizers INTERFACE -fsanitize=undefined
+                         -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(quillmark_sanitizers INTERFACE -fsanitize=undefined)
 endif()

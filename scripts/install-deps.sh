@@ -10,9 +10,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   libxcb1-dev
-  xvfb xauth openbox trayer xdotool x11-utils
+  xvfb xauth openbox trayer xcompmgr xdotool x11-utils
+  g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
-  nodejs
+  nodejs python3
   desktop-file-utils appstream lintian dpkg-dev file
 )
 

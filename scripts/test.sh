@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the logic tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then all tests (logic, GUI,
-# link host, browser extension) in the normal build on a virtual X display.
+# Installs what is missing, builds, and runs every check: the folders' include
+# graph, the logic library cross-compiled for Windows, the logic tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, all tests (logic, GUI, link host,
+# browser extension) in the normal build on a virtual X display, and the GUI tests
+# again under UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
+
+# An include cycle fails the run, but only at the end, so that every other
+# result is still shown.
+echo "== include cycles between folders"
+cycles_ok=true
+python3 "$root/scripts/check-include-cycles.py" || cycles_ok=false
+
+echo "== logic library for Windows (MinGW-w64)"
+"$root/scripts/build.sh" "$root/build-mingw" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DQUILLMARK_BUILD_GUI=OFF -DQUILLMARK_BUILD_LINK_HOST=OFF -DQUILLMARK_BUILD_TESTS=OFF \
+    -DQUILLMARK_BUILD_BENCH=OFF -DQUILLMARK_WERROR=ON
 
 echo "== logic tests under ASan and UBSan"
 "$root/scripts/build.sh" "$root/build-sanitize" -DQUILLMARK_SANITIZE=ON \
@@ -12,8 +25,20 @@ echo "== logic tests under ASan and UBSan"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j2
 
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
+desktop=(xvfb-run -a -s "-screen 0 1280x1024x24" "$root/scripts/with-desktop.sh")
+
 echo "== all tests"
 "$root/scripts/build.sh" "$root/build" -DQUILLMARK_WERROR=ON
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$root/scripts/with-desktop.sh" ctest --test-dir "$root/build" --output-on-failure --timeout 300
+"${desktop[@]}" ctest --test-dir "$root/build" --output-on-failure --timeout 300
+
+echo "== GUI tests under UBSan"
+"$root/scripts/build.sh" "$root/build-ubsan-gui" -DQUILLMARK_SANITIZE_UNDEFINED=ON \
+    -DQUILLMARK_BUILD_BENCH=OFF -DQUILLMARK_WERROR=ON
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "${desktop[@]}" ctest --test-dir "$root/build-ubsan-gui" -L gui --output-on-failure --timeout 300
+
+if [ "$cycles_ok" != true ]; then
+    echo "FAILED: folders include each other (see the first step)" >&2
+    exit 1
+fi

@@ -20,6 +20,7 @@ namespace quill {
 
 namespace {
 
+#ifndef _WIN32
 std::string FirstLineOf(const char* path) {
     std::ifstream in(path);
     std::string line;
@@ -27,7 +28,6 @@ std::string FirstLineOf(const char* path) {
     return line;
 }
 
-#ifndef _WIN32
 std::string OwnProcessName() {
     char exe[4096];
     ssize_t length = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
@@ -172,6 +172,7 @@ void LockFile::Release() {
 
 bool RecoverStaleLock(const std::string& path) {
 #ifdef _WIN32
+    (void)path; // the profile's lock on Windows is the registry's own
     return true;
 #else
     struct stat info {};

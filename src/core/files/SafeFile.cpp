@@ -8,7 +8,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <io.h>
+#include "files/WindowsFileReplace.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -113,8 +113,7 @@ bool CreateEmptyIfMissing(const std::string& path) {
         return true;
     }
 #ifdef _WIN32
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    return static_cast<bool>(out);
+    return CreateNewEmptyFile(fs::path(path));
 #else
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -182,24 +181,8 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, Dura
     RemoveStaleTemporaries(target.string());
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
-    (void)durability;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    (void)durability; // a scratch file is flushed here as well
+    return ReplaceWithNewContents(target, fs::path(temporary), bytes);
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;

@@ -2,6 +2,7 @@
 
 #include "pages/HtmlEscape.h"
 #include "pages/PageFragments.h"
+#include "text/Utf8.h"
 
 #include <cctype>
 
@@ -45,9 +46,9 @@ void AppendLinkBlock(std::string& out, const LinkRecord& link, std::size_t i) {
         body += "<a target=blank class = nodecor href = \"";
         AppendHtmlEscaped(body, LinkTarget(link.m_address));
         body += "\">";
-        std::string_view shown = ShownAddress(link.m_address);
-        AppendHtmlEscaped(body, shown);
-        body += shown.size() < link.m_address.size() ? "...</a>" : "</a>";
+        const ShownAddressText shown = ShownAddress(link.m_address);
+        AppendHtmlEscaped(body, shown.text);
+        body += shown.shortened ? "...</a>" : "</a>";
         body += "&nbsp;</font> </td></tr></table></font>";
     };
     AppendRecordBlock(out, i, anchors, address, link.m_comment);
@@ -64,15 +65,21 @@ std::string LinkTarget(std::string_view address) {
     return target;
 }
 
-std::string_view ShownAddress(std::string_view address) {
-    if (address.size() <= kShownAddressBytes) {
-        return address;
+ShownAddressText ShownAddress(std::string_view address) {
+    ShownAddressText shown{DisplayUtf8(address)};
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < shown.text.size(); ++i) {
+        if (IsUtf8Continuation(shown.text[i])) {
+            continue;
+        }
+        if (characters == kShownAddressCharacters) {
+            shown.text.resize(i);
+            shown.shortened = true;
+            break;
+        }
+        ++characters;
     }
-    std::size_t cut = kShownAddressBytes;
-    while (cut > 0 && IsUtf8Continuation(address[cut])) {
-        --cut;
-    }
-    return address.substr(0, cut);
+    return shown;
 }
 
 std::string WriteLinksPage(const std::vector<LinkRecord>& links) {

@@ -13,10 +13,15 @@ namespace quill {
 // address with "http://" in front.
 std::string LinkTarget(std::string_view address);
 
-// How much of an address the page shows: at most kShownAddressBytes bytes, cut
-// back to the start of a character so a multi-byte character is never split.
-inline constexpr std::size_t kShownAddressBytes = 28;
-std::string_view ShownAddress(std::string_view address);
+// The address as the page shows it: at most kShownAddressCharacters characters
+// of its shown text (a stored text that is not UTF-8 reads as Latin-1), never
+// ending inside a character; shortened tells whether anything was cut off.
+inline constexpr std::size_t kShownAddressCharacters = 28;
+struct ShownAddressText {
+    std::string text;
+    bool shortened = false;
+};
+ShownAddressText ShownAddress(std::string_view address);
 
 // The whole links page: the head with its "Add link" bar, one block per link
 // with its Edit, Delete and Add task anchors, its address and its comment, and

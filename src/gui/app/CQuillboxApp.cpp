@@ -83,6 +83,11 @@ void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
 
 int CQuillboxApp::ExitInstance(int exitCode) {
     m_termination.reset();
+    if (m_frame) {
+        // Stored here, while a failure can still be reported; the frame's
+        // destructor stores once more without a word.
+        m_frame->StoreSettings();
+    }
     m_frame.reset();
     m_document.reset();
     m_menuEntry.reset();

@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 #include "app/WorkingFolder.h"
+#include "common/UserWorkingFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,12 +25,6 @@ std::string ShippedData() {
 }
 
 } // namespace
-
-QString UserWorkingFolderPath() {
-    return QString::fromStdString(
-        quill::UserWorkingFolder(qEnvironmentVariable("HOME", QDir::homePath()).toStdString(),
-                                 qEnvironmentVariable("XDG_DATA_HOME").toStdString()));
-}
 
 QString EnterWorkingFolder() {
     if (quill::HoldsDataFolder(QDir::currentPath().toStdString())) {

@@ -4,7 +4,9 @@
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/CommandTable.h"
+#include "frame/FrameActivation.h"
 #include "frame/FrameParts.h"
+#include "frame/FrameShowing.h"
 #include "integration/CNewLinkPickup.h"
 #include "integration/LinkPickupWatch.h"
 #include "integration/QtAddLinkPrompt.h"
@@ -34,7 +36,12 @@ CMainFrame::CMainFrame(QtProfile& profile, CQuillboxDoc& document,
 }
 
 CMainFrame::~CMainFrame() {
+    m_destroying = true;
     m_parts.reset(); // timers stop and the tray icon goes before anything else
+    // The tabs go while the frame is still whole: the note reports its last
+    // store to it.
+    m_tabView = nullptr;
+    delete takeCentralWidget();
     StoreSettings();
 }
 
@@ -69,6 +76,7 @@ bool CMainFrame::OnCreate() {
     setCentralWidget(m_tabView);
     connect(m_tabView, &CQuillboxView::TabChanged, this, &CMainFrame::OnTabChanged);
     connect(this, &CMainFrame::StoreRequested, m_tabView->Notes(), &CNotesView::StoreNote);
+    connect(m_tabView->Notes(), &CNotesView::NoteWritten, this, &CMainFrame::ReportProfileWrite);
     OnTabChanged();
     connect(&m_document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
     connect(&m_document, &CQuillboxDoc::SaveFailed, this,
@@ -76,17 +84,8 @@ bool CMainFrame::OnCreate() {
     UpdateCaption();
     resize(360, 420);
 
-    m_bAppActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                // Only the program as a whole coming and going counts; moving
-                // between its own windows gives no such change.
-                const bool active = state == Qt::ApplicationActive;
-                if (active != m_bAppActive) {
-                    m_bAppActive = active;
-                    OnActivateApp(active);
-                }
-            });
+    new FrameActivation(*this, [this](bool active) { OnActivateApp(active); });
+    new FrameShowing(*this);
     return true;
 }
 
@@ -125,7 +124,24 @@ void CMainFrame::setVisible(bool visible) {
 
 void CMainFrame::StoreSettings() {
     emit StoreRequested();
-    quill::StoreFrameSettings(m_settings, m_profile);
+    ReportProfileWrite(quill::StoreFrameSettings(m_settings, m_profile));
+}
+
+void CMainFrame::ReportProfileWrite(bool written) {
+    if (written) {
+        m_profileFailureReported = false;
+        return;
+    }
+    // No message box from inside the destructor: the program reports a failure
+    // at its end before the frame goes (CQuillboxApp::ExitInstance).
+    if (m_profileFailureReported || m_destroying) {
+        return;
+    }
+    m_profileFailureReported = true;
+    ShowWarning(this, tr("Quillmark could not write the note and the settings to\n%1\n\n"
+                         "They are kept while the program runs. Check that the file and its "
+                         "folder can be written.")
+                          .arg(QDir::toNativeSeparators(m_profile.Settings().fileName())));
 }
 
 void CMainFrame::ReportUnreadableFiles() {

@@ -33,13 +33,18 @@ public:
     // the accelerators; null before OnCreate and for numbers the frame does not know.
     QAction* Action(int commandId) const;
 
-    // The application became active (true) or inactive (false). Inactive: the
-    // window takes its level's translucency and the note is stored. Active: the
-    // window turns opaque, both lists are read again and every view redraws.
+    // The program became active (true) or inactive (false), once per switch
+    // (FrameActivation decides). Inactive: the window takes its level's
+    // translucency and the note is stored. Active: the window turns opaque,
+    // both lists are read again and every view redraws.
     void OnActivateApp(bool active);
 
     // Writes the note, "Percent", "IsOpened", "Integrate" and "Track mouse" now.
     void StoreSettings();
+    // Told the outcome of every write of the note or the settings: the first
+    // failure is reported, naming the profile file; after that the user hears
+    // again only once a write has succeeded in between.
+    void ReportProfileWrite(bool written);
 
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
@@ -78,5 +83,6 @@ private:
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;
-    bool m_bAppActive = false;
+    bool m_profileFailureReported = false;
+    bool m_destroying = false;
 };

@@ -69,7 +69,10 @@ FrameTray::~FrameTray() {
 
 void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
+    // A double click comes as a click and then a double click: it toggles
+    // twice and leaves the window as it was.
     case QSystemTrayIcon::Trigger:
+    case QSystemTrayIcon::DoubleClick:
         Toggle();
         break;
     case QSystemTrayIcon::Context:

@@ -1,8 +1,8 @@
 #include "frame/StartAtLoginItem.h"
 
 #include "app/Autostart.h"
-#include "app/WorkingFolderSetup.h"
 #include "common/UserMessages.h"
+#include "common/UserWorkingFolder.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "views/CNotesView.h"
 
+#include "QtProfile.h"
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTimer>
 
 CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     setObjectName(QStringLiteral("notesView"));
@@ -28,6 +30,14 @@ CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     setFocus();
+
+    m_storeAfterTyping = new QTimer(this);
+    m_storeAfterTyping->setObjectName(QStringLiteral("noteStoreTimer"));
+    m_storeAfterTyping->setSingleShot(true);
+    m_storeAfterTyping->setInterval(2000);
+    connect(m_storeAfterTyping, &QTimer::timeout, this, &CNotesView::StoreNote);
+    connect(document(), &QTextDocument::contentsChanged, m_storeAfterTyping,
+            qOverload<>(&QTimer::start));
 }
 
 CNotesView::~CNotesView() {
@@ -35,7 +45,9 @@ CNotesView::~CNotesView() {
 }
 
 void CNotesView::StoreNote() {
-    quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString());
+    m_storeAfterTyping->stop();
+    emit NoteWritten(
+        quill::WriteString(m_profile, quill::values::kNoteText, toPlainText().toStdString()));
 }
 
 void CNotesView::OnSaveNoteToFile() {
@@ -67,12 +79,14 @@ void CNotesView::OnPaste() {
     }
 }
 
+// Dragged files are refused; the clipboard's text is pasted whatever else it
+// offers (a browser puts a copied address there as a URL list too).
 bool CNotesView::canInsertFromMimeData(const QMimeData* source) const {
     return source->hasText() && !source->hasUrls();
 }
 
 void CNotesView::insertFromMimeData(const QMimeData* source) {
-    if (canInsertFromMimeData(source)) {
+    if (source->hasText()) {
         textCursor().insertText(source->text());
     }
 }

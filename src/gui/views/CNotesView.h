@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 class QMenu;
+class QTimer;
 namespace quill {
 class Profile;
 }
@@ -15,12 +16,16 @@ public:
     // Stores the note one last time.
     ~CNotesView() override;
 
-    // Writes the whole note to "Note text" in "Status".
+    // Writes the whole note to "Note text" in "Status" and tells the outcome.
     void StoreNote();
     // "Save note to file": asks for a file name and writes the note there.
     void OnSaveNoteToFile();
     // Pastes only when the clipboard offers text, and then as plain text.
     void OnPaste();
+
+signals:
+    // After every store of the note: whether the profile took it.
+    void NoteWritten(bool written);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -32,4 +37,6 @@ private:
 
     quill::Profile& m_profile;
     QMenu* m_contextMenu = nullptr;
+    // Stores the note once typing has paused, so a crash loses only the last seconds.
+    QTimer* m_storeAfterTyping = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "views/CPageView.h"
 
+#include "QtProfile.h"
 #include "files/PathNames.h"
 #include "pages/PageFile.h"
 #include "views/CQuillboxDoc.h"
@@ -51,6 +52,7 @@ void CPageView::OnDraw() {
     if (!m_browserCreated) {
         m_browser = new CWebBrowser(this, PageSchemeHandler::Instance().Profile(), PageUrl());
         connect(m_browser, &CWebBrowser::BeforeNavigate, this, &CPageView::OnBeforeNavigate);
+        setFocusProxy(m_browser); // the tab's keyboard focus is the page's
         m_browser->show();
         m_browser->Navigate(PageUrl());
     } else if (m_browser) {

@@ -5,6 +5,10 @@
 #include "views/CQuillboxDoc.h"
 #include "views/CTaskView.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+
 CQuillboxView::CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QWidget* parent)
     : QTabWidget(parent), m_document(document), m_notes(new CNotesView(profile)) {
     setObjectName(QStringLiteral("tabView"));
@@ -27,4 +31,26 @@ void CQuillboxView::OnTabChanged(int index) {
     // The active tab names the document, so the caption follows the tab.
     m_document.SetTitle(tabText(index));
     emit TabChanged(index);
+}
+
+QMenu* CQuillboxView::ContextMenu() {
+    if (m_contextMenu == nullptr) {
+        m_contextMenu = new QMenu(this);
+        m_contextMenu->setObjectName(QStringLiteral("tabViewContextMenu"));
+        const std::pair<QString, const char*> items[] = {
+            {tr("Cu&t"), "cut"}, {tr("&Copy"), "copy"}, {tr("&Paste"), "paste"}};
+        for (const auto& [text, slot] : items) {
+            m_contextMenu->addAction(text, this, [slot = slot] {
+                if (QWidget* focus = QApplication::focusWidget()) {
+                    QMetaObject::invokeMethod(focus, slot);
+                }
+            });
+        }
+    }
+    return m_contextMenu;
+}
+
+void CQuillboxView::contextMenuEvent(QContextMenuEvent* event) {
+    ContextMenu()->popup(event->globalPos());
+    event->accept();
 }

@@ -4,6 +4,7 @@
 
 class CNotesView;
 class CQuillboxDoc;
+class QMenu;
 namespace quill {
 class Profile;
 }
@@ -23,9 +24,15 @@ signals:
     // Another tab came to the front (the caption already follows it).
     void TabChanged(int index);
 
+protected:
+    // "Cu&t", "&Copy" and "&Paste", acting on the view with the focus.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void OnTabChanged(int index);
+    QMenu* ContextMenu();
 
     CQuillboxDoc& m_document;
     CNotesView* m_notes;
+    QMenu* m_contextMenu = nullptr;
 };

@@ -32,14 +32,33 @@ TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
     EXPECT_EQ(LinkTarget(""), "http://");
 }
 
-TEST(ShownAddress, NeverEndsInsideACharacter) {
-    EXPECT_EQ(ShownAddress(std::string(28, 'x')), std::string(28, 'x'));
-    EXPECT_EQ(ShownAddress(std::string(29, 'x')), std::string(28, 'x'));
-    // A four-byte character straddling the cut from every offset.
-    for (std::size_t lead = 25; lead <= 28; ++lead) {
-        std::string address = std::string(lead, 'x') + "\xF0\x9F\x98\x80" + "tail";
-        std::size_t expected = lead + 4 <= 28 ? lead + 4 : lead;
-        EXPECT_EQ(ShownAddress(address).size(), expected) << lead;
+std::string Repeat(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+// The cut counts characters as the page shows them, not bytes.
+TEST(ShownAddress, CutsAfter28CharactersNeverInsideOne) {
+    const std::string e = "\xC3\xA9"; // é
+    const std::string smile = "\xF0\x9F\x98\x80";
+    struct Case {
+        std::string address;
+        std::string shown;
+        bool shortened;
+    } cases[] = {
+        {Repeat(e, 29), Repeat(e, 28), true},
+        {Repeat("x", 27) + smile + "tail", Repeat("x", 27) + smile, true},
+        {Repeat("x", 26) + smile + smile, Repeat("x", 26) + smile + smile, false},
+        // Not UTF-8: each byte is one Latin-1 character.
+        {Repeat("\xE9", 29), Repeat(e, 28), true},
+    };
+    for (const Case& c : cases) {
+        const ShownAddressText shown = ShownAddress(c.address);
+        EXPECT_EQ(shown.text, c.shown) << c.address;
+        EXPECT_EQ(shown.shortened, c.shortened) << c.address;
     }
 }
 

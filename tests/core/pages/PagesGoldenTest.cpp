@@ -26,7 +26,7 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
 }
 
 // Every page byte for byte: empty lists, four records (the colour slots cycle),
-// addresses cut at 28 bytes on whole characters, web schemes in any case, and
+// addresses cut after 28 characters (not bytes), web schemes in any case, and
 // record texts holding markup, quotes, references and multi-byte characters.
 TEST(Pages, MatchTheGoldenPagesByteForByte) {
     const std::pair<std::string, std::string> pages[] = {
@@ -44,9 +44,14 @@ TEST(Pages, MatchTheGoldenPagesByteForByte) {
              {"HTTP://LOUD.EXAMPLE.COM", "upper case"},
              {"HtTpS://Mixed.example", "mixed case"},
              {"httpx://other.example", "not a web scheme"},
-             {std::string(27, 'a') + "\xC3\xA9tail", "two-byte character at the cut"},
-             {std::string(26, 'b') + "\xE2\x82\xACtail", "three-byte character at the cut"},
+             {std::string(27, 'a') + "\xC3\xA9tail", "the 28th character takes two bytes"},
+             {std::string(26, 'b') + "\xE2\x82\xACtail", "the 27th character takes three bytes"},
              {std::string(25, 'c') + "\xE2\x82\xAC", "fits exactly"},
+             {"http://b\xC3\xBC"
+              "cher.de/stra\xC3\x9F"
+              "e/\xE2\x82\xAC"
+              "1234",
+              "29 characters in 33 bytes"},
              {"", "empty address"},
          })},
         {"links_markup.html",

@@ -53,4 +53,14 @@ bool DesktopActivation::Activate(QWidget& window) {
                     QString::number(window.winId())});
 }
 
+bool DesktopActivation::Type(const QString& text) {
+    return RunTool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+}
+
+bool DesktopActivation::Click(QPoint at, int times) {
+    return RunTool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                    QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+                    QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+}
+
 } // namespace quill::test

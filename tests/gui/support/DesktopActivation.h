@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QProcess>
 #include <QWidget>
 
@@ -17,6 +18,9 @@ public:
     bool ActivateOther();
     // Activates the given window of the program under test.
     bool Activate(QWidget& window);
+    // Real keystrokes and clicks, to whatever window the desktop gives them.
+    static bool Type(const QString& text);
+    static bool Click(QPoint screenPosition, int times = 1);
 
 private:
     QProcess m_other;

@@ -3,6 +3,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
 #include "support/FrameAccess.h"
+#include "support/GuiTestEnvironment.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 #include "views/CNotesView.h"
@@ -10,20 +11,28 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+using quill::test::GuiTestEnvironment;
 using quill::test::ModalScript;
 using quill::test::RunFolder;
+using quill::test::WaitUntil;
 
 class NotesViewTest : public ::testing::Test {
 protected:
@@ -57,6 +66,56 @@ TEST_F(NotesViewTest, TypedTextIsBackAfterARestartWithItsLineBreaks) {
     EXPECT_EQ(notes->toPlainText(), "first line\n@second line");
     EXPECT_EQ(notes->font().family(), "Courier New");
     EXPECT_EQ(notes->font().pointSize(), 10);
+}
+
+TEST_F(NotesViewTest, TypedTextReachesTheProfileFileAfterAPauseWithNoOtherStore) {
+    Start();
+    // Only the pause in typing may store the note here.
+    QObject::disconnect(app->GetMainFrame(), &CMainFrame::StoreRequested, notes, nullptr);
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("kept after a pause"));
+    QFile profile(GuiTestEnvironment::ProfileFile());
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            profile.close();
+            return profile.open(QIODevice::ReadOnly) &&
+                   profile.readAll().contains("kept after a pause");
+        },
+        6000));
+}
+
+TEST_F(NotesViewTest, AProfileThatCannotBeWrittenIsReportedOnceAndTheNoteStays) {
+    Start();
+    // A plain file where the profile's folder belongs: not writable even for root.
+    const QString folder = QFileInfo(GuiTestEnvironment::ProfileFile()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QStringList reports;
+    quill::test::ModalScript script;
+    for (int i = 0; i < 2; ++i) {
+        script.Then("quillmarkMessage", [&](QWidget& box) {
+            auto* message = qobject_cast<QMessageBox*>(&box);
+            reports << message->text();
+            message->button(QMessageBox::Ok)->click();
+        });
+    }
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("unsaved"));
+    ASSERT_TRUE(WaitUntil([&] { return !reports.isEmpty(); }, 6000));
+    EXPECT_TRUE(reports.constFirst().contains(GuiTestEnvironment::ProfileFile()));
+
+    // Note and settings fail again at the next store: the user has been told.
+    app->GetMainFrame()->StoreSettings();
+    QTest::keyClicks(notes, QStringLiteral(" still"));
+    auto* pause = notes->findChild<QTimer*>(QStringLiteral("noteStoreTimer"));
+    ASSERT_TRUE(WaitUntil([&] { return !pause->isActive(); }, 6000));
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(notes->toPlainText(), "unsaved still");
+
+    QFile::remove(folder);
 }
 
 TEST_F(NotesViewTest, SavingOverAnExistingFileAsksFirstThenWritesExactlyTheNote) {
@@ -128,6 +187,15 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     inside.setPosition(2);
     EXPECT_NE(inside.charFormat().fontWeight(), QFont::Bold);
 
+    // A copied address comes with a URL list as well: its text is pasted.
+    notes->clear();
+    auto* address = new QMimeData;
+    address->setUrls({QUrl(QStringLiteral("https://example.org/"))});
+    address->setText(QStringLiteral("https://example.org/"));
+    QGuiApplication::clipboard()->setMimeData(address);
+    paste->trigger();
+    EXPECT_EQ(notes->toPlainText(), "https://example.org/");
+
     // Dropped files are ignored, dropped text is taken.
     notes->clear();
     QMimeData files;
@@ -139,6 +207,31 @@ TEST_F(NotesViewTest, PasteAndDropInsertTextOnlyAndAlwaysAsPlainText) {
     EXPECT_TRUE(notes->toPlainText().isEmpty());
     Drop(notes->viewport(), &text);
     EXPECT_EQ(notes->toPlainText(), "dropped");
+}
+
+// The tab view's own menu: its commands go to the view with the focus.
+TEST_F(NotesViewTest, RightClickOnTheTabsOffersCutCopyPasteForTheFocusedView) {
+    Start();
+    QApplication::setActiveWindow(app->GetMainFrame());
+    notes->setFocus();
+    auto* tabs = app->GetMainFrame()->findChild<QTabWidget*>(QStringLiteral("tabView"));
+    QTabBar* bar = tabs->tabBar();
+    const QPoint onTab = bar->tabRect(2).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onTab, bar->mapToGlobal(onTab));
+    QApplication::sendEvent(bar, &event);
+
+    auto* menu = tabs->findChild<QMenu*>(QStringLiteral("tabViewContextMenu"));
+    ASSERT_TRUE(menu && menu->isVisible());
+    QStringList items;
+    for (QAction* action : menu->actions()) {
+        items << action->text();
+    }
+    EXPECT_EQ(items, QStringList({"Cu&t", "&Copy", "&Paste"}));
+    QGuiApplication::clipboard()->setText(QStringLiteral("from the menu"));
+    menu->actions()[2]->trigger();
+    menu->hide();
+    EXPECT_EQ(notes->toPlainText(), "from the menu");
+    EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 } // namespace

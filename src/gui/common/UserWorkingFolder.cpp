@@ -1,0 +1,11 @@
+#include "common/UserWorkingFolder.h"
+
+#include "app/WorkingFolder.h"
+
+#include <QDir>
+
+QString UserWorkingFolderPath() {
+    return QString::fromStdString(
+        quill::UserWorkingFolder(qEnvironmentVariable("HOME", QDir::homePath()).toStdString(),
+                                 qEnvironmentVariable("XDG_DATA_HOME").toStdString()));
+}
