@@ -50,7 +50,7 @@ bool FrameTimers::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Enter:
         case QEvent::Leave:
             // Qt sees the client area only: enough where no frame is drawn around it.
-            if (!m_frameHover->Watching()) {
+            if (m_frameHover->Unframed()) {
                 m_duties.OnCursorOnWindow(event->type() == QEvent::Enter);
             }
             break;

@@ -8,7 +8,7 @@ class QWidget;
 // Reports the cursor coming onto and leaving a top-level window together with
 // the caption and borders the window manager draws around it, so that nothing
 // has to ask where the cursor is while it is away. Where the window system
-// offers no such report, Watching() stays false.
+// offers no such report, nothing is reported.
 class FrameHover {
 public:
     FrameHover(QWidget& window, std::function<void(bool onWindow)> report);
@@ -16,8 +16,9 @@ public:
     FrameHover(const FrameHover&) = delete;
     FrameHover& operator=(const FrameHover&) = delete;
 
-    // The window manager's frame around the window is watched now.
-    bool Watching() const;
+    // No caption or border lies outside the area Qt reports enter and leave
+    // for (no window manager, or a platform without frames).
+    bool Unframed() const;
 
     struct Watch;
 

@@ -107,6 +107,6 @@ FrameHover::FrameHover(QWidget& window, std::function<void(bool)> report)
 
 FrameHover::~FrameHover() = default;
 
-bool FrameHover::Watching() const {
-    return m_watch && m_watch->frame != XCB_WINDOW_NONE;
+bool FrameHover::Unframed() const {
+    return !m_watch || m_watch->frame == XCB_WINDOW_NONE;
 }
