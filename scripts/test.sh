@@ -26,7 +26,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j2
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
-desktop=(xvfb-run -a -s "-screen 0 1280x1024x24" "$root/scripts/with-desktop.sh")
+# A session bus of its own, for the desktop-notification test.
+desktop=(xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$root/scripts/with-desktop.sh")
 
 echo "== all tests"
 "$root/scripts/build.sh" "$root/build" -DQUILLMARK_WERROR=ON

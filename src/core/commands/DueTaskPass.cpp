@@ -1,66 +1,72 @@
 #include "commands/DueTaskPass.h"
 
-#include <algorithm>
+#include "tasks/TaskPostpone.h"
 
 namespace quill {
 
 DueTaskPass::DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog,
-                         AllViews& views)
-    : m_store(store), m_clock(clock), m_dialog(dialog), m_views(views) {}
+                         AllViews& views, Profile& profile)
+    : m_store(store), m_clock(clock), m_dialog(dialog), m_views(views), m_lastCheck(profile) {}
 
 void DueTaskPass::Run() {
-    if (m_running) {
-        m_passRequested = true;
+    Pass(true);
+}
+
+void DueTaskPass::CatchUp() {
+    Pass(false);
+}
+
+void DueTaskPass::Pass(bool withNow) {
+    const DateTime now = m_clock.Now();
+    RemindersToShow picked =
+        PickReminders(m_store.Tasks(), now, m_lastCheck.CheckedUntil(), withNow);
+    // Recorded before any dialog: a pass running while one is open starts from here.
+    m_lastCheck.Checked(now);
+    for (const PendingReminder& pending : picked.missed) {
+        Show(pending);
+    }
+    if (picked.missedNotShown > 0) {
+        m_dialog.ShowMoreMissed(picked.missedNotShown);
+    }
+    for (const PendingReminder& pending : picked.dueNow) {
+        Show(pending);
+    }
+    // A task added or edited into this minute while a reminder was open.
+    if (withNow) {
+        for (const PendingReminder& pending :
+             PickReminders(m_store.Tasks(), now, now, true).dueNow) {
+            Show(pending);
+        }
+    }
+}
+
+void DueTaskPass::Show(const PendingReminder& pending) {
+    auto& tasks = m_store.Tasks();
+    // Deleted or changed while an earlier reminder was open: nothing left to remind of.
+    if (!FindTaskByTexts(tasks, pending.task)) {
         return;
     }
-    m_running = true;
-    do {
-        m_passRequested = false;
-        RunOnce(m_clock.Now());
-    } while (m_passRequested);
-    m_running = false;
-}
-
-void DueTaskPass::RunOnce(const DateTime& now) {
-    while (auto index = NextToRemind(now)) {
-        TaskRecord& task = m_store.Tasks()[*index];
-        task.reminded = true;
-        // Copied: the record may be gone or moved when the dialog closes.
-        const TaskRecord shown = task;
-        if (m_dialog.ShowReminder(now, shown.m_comment) == ReminderAnswer::Delete) {
-            Delete(*index, shown);
+    const ReminderReply reply =
+        m_dialog.ShowReminder(pending.due, pending.task.m_comment, pending.missed);
+    if (reply.answer == ReminderAnswer::Ok) {
+        return;
+    }
+    if (reply.answer == ReminderAnswer::Later) {
+        const DateTime newDue = AddMinutes(m_clock.Now(), reply.laterMinutes);
+        if (PostponeTask(tasks, pending.task, newDue)) {
+            Save();
         }
+        return;
+    }
+    if (auto at = FindTaskByTexts(tasks, pending.task)) {
+        tasks.erase(tasks.begin() + static_cast<long>(*at));
+        Save();
     }
 }
 
-// The first task, in list order, due in this minute and not yet reminded.
-std::optional<std::size_t> DueTaskPass::NextToRemind(const DateTime& now) const {
-    const auto& tasks = m_store.Tasks();
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        if (tasks[i].reminded) {
-            continue;
-        }
-        auto due = ParseTaskDateTime(tasks[i].m_date, tasks[i].m_time);
-        if (due && *due == now) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
-void DueTaskPass::Delete(std::size_t shownAt, const TaskRecord& shown) {
-    auto& tasks = m_store.Tasks();
-    std::size_t index = shownAt;
-    if (index >= tasks.size() || !SameTask(tasks[index], shown)) {
-        auto it = std::find_if(tasks.begin(), tasks.end(),
-                               [&shown](const TaskRecord& task) { return SameTask(task, shown); });
-        if (it == tasks.end()) {
-            return; // already gone
-        }
-        index = static_cast<std::size_t>(it - tasks.begin());
-    }
-    tasks.erase(tasks.begin() + static_cast<long>(index));
-    // Unsaved, the task stays out of the list; the next reload brings it back.
+void DueTaskPass::Save() {
+    // Unsaved, the list keeps the change and the store tells the user; the
+    // next reload brings the file's contents back.
     m_store.SaveTasks();
     m_views.UpdateAllViews();
 }

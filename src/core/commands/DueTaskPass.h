@@ -3,43 +3,48 @@
 #include "lists/AllViews.h"
 #include "lists/ListStore.h"
 #include "tasks/Clock.h"
+#include "tasks/MissedReminders.h"
 #include "tasks/ReminderDialog.h"
-
-#include <cstddef>
-#include <optional>
 
 namespace quill {
 
+class Profile;
+
 // The reminder duty of the task timer: shows each task due in the current
-// minute once, and deletes it from the list and the task file on request.
+// minute once, catches up the ones whose minute passed unseen (program closed,
+// machine asleep, clock moved on, a pass held up), and deletes or postpones a
+// task on request.
 //
 // The list may change while a reminder is open (a reload on activation,
-// another command, the link pickup). So the pass keeps no position across a
-// dialog: it marks a task reminded before showing it, looks for the next one
-// in the list as it then stands, and finds a task to delete again by its texts.
-// A reload keeps the marks of unchanged tasks, so a reminder already shown in
-// this minute does not come back.
+// another command, the link pickup). So the pass marks the tasks it picks
+// reminded before showing any, skips one that is gone by the time its turn
+// comes, and finds a task to change again by its texts. A reload keeps the
+// marks of unchanged tasks, so a reminder already shown does not come back.
+//
+// A pass may run while an earlier pass's reminder is still open (the timer
+// keeps ticking): it shows its own reminders on top, so a later task is not
+// held up by a reminder the user has not answered yet.
 class DueTaskPass {
 public:
-    DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog, AllViews& views);
+    DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog, AllViews& views,
+                Profile& profile);
 
-    // One tick of the task timer. A tick that comes while a reminder of this
-    // pass is open only asks for one more pass, run when that reminder closes,
-    // so reminders come one after the other.
+    // One tick of the task timer: the tasks of this minute and any missed since the last pass.
     void Run();
+    // At start: only the tasks missed while the program was not running; the
+    // current minute is left to the timer.
+    void CatchUp();
 
 private:
-    void RunOnce(const DateTime& now);
-    std::optional<std::size_t> NextToRemind(const DateTime& now) const;
-    void Delete(std::size_t shownAt, const TaskRecord& shown);
+    void Pass(bool withNow);
+    void Show(const PendingReminder& pending);
+    void Save();
 
     ListStore& m_store;
     const Clock& m_clock;
     ReminderDialog& m_dialog;
     AllViews& m_views;
-
-    bool m_running = false;
-    bool m_passRequested = false;
+    LastDueCheck m_lastCheck;
 };
 
 } // namespace quill

@@ -5,9 +5,10 @@
 namespace quill {
 
 std::span<const ProfileValue> AllProfileValues() {
-    static constexpr std::array kAll{values::kIsOpened,    values::kIntegrate,  values::kTrackMouse,
-                                     values::kPercent,     values::kNoteText,   values::kNewLink,
-                                     values::kNewLinkHref, values::kNewLinkText};
+    static constexpr std::array kAll{
+        values::kIsOpened,    values::kIntegrate,   values::kTrackMouse,
+        values::kPercent,     values::kNoteText,    values::kNewLink,
+        values::kNewLinkHref, values::kNewLinkText, values::kLastDueCheck};
     return kAll;
 }
 

@@ -38,6 +38,9 @@ inline constexpr ProfileValue kNewLinkHref{kStatusSection, "new_link_href", Valu
                                            ""};
 inline constexpr ProfileValue kNewLinkText{kStatusSection, "new_link_text", ValueType::String, 0,
                                            ""};
+// "dd.mm.yyyy hh:mm" of the last due-task pass; absent before the first one.
+inline constexpr ProfileValue kLastDueCheck{kStatusSection, "Last due check", ValueType::String, 0,
+                                            ""};
 } // namespace values
 
 std::span<const ProfileValue> AllProfileValues();

@@ -11,6 +11,10 @@ void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
 }
 } // namespace
 
+void ShowInformation(QWidget* parent, const QString& text) {
+    Show(parent, QMessageBox::Information, text);
+}
+
 void ShowWarning(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Warning, text);
 }

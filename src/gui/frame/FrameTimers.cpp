@@ -13,7 +13,8 @@
 
 FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
                          const quill::FrameSettings& settings, FrameTransparency& alpha)
-    : QObject(&frame), m_frame(frame), m_duePass(document.Store(), m_clock, m_reminders, document),
+    : QObject(&frame), m_frame(frame), m_reminders(frame),
+      m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
       m_duties(settings, alpha.Available(), alpha, *this, m_duePass, m_timerClock),
       m_frameHover(std::make_unique<FrameHover>(
           frame, [this](bool onWindow) { m_duties.OnCursorOnWindow(onWindow); })) {
@@ -22,6 +23,12 @@ FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
+}
+
+void FrameTimers::Start() {
+    m_duties.StartTimers();
+    QMetaObject::invokeMethod(
+        this, [this] { m_duePass.CatchUp(); }, Qt::QueuedConnection);
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
@@ -92,7 +99,13 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             id = ours;
         }
     }
-    if (id != 0) {
+    if (id == quill::kTaskTimerId || id == quill::kSlowTimerId) {
+        // Run outside the timer's own handler: Qt fires no timer again while
+        // its handler runs, and a reminder left open would hold up the next
+        // pass for as long as it stays open.
+        QMetaObject::invokeMethod(
+            this, [this, id] { OnTimer(id); }, Qt::QueuedConnection);
+    } else if (id != 0) {
         OnTimer(id);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtProfile.h"
 #include "commands/DueTaskPass.h"
 #include "common/QtClock.h"
 #include "frame/FrameTimerDuties.h"
@@ -25,11 +26,17 @@ public:
                 FrameTransparency& alpha);
     ~FrameTimers() override;
 
-    void Start() { m_duties.StartTimers(); }
+    // Starts the timers and, once the event loop runs, catches up the
+    // reminders missed while the program was not running.
+    void Start();
     void OnTimer(int id) { m_duties.OnTimer(id); }
 
     quill::FrameTimerDuties& Duties() { return m_duties; }
     bool IsRunning(int id) const { return m_qtIds.contains(id); }
+    // Where the reminders take "now" from; the desktop's clock unless a test sets its own.
+    void UseClock(const quill::Clock& clock) { m_clock.source = &clock; }
+    // Where the task timer's arming reads the time; the machine's unless a test sets its own.
+    void UseTimerClock(const quill::TimerClock& clock) { m_timerClock.source = &clock; }
 
     quill::CursorPlace LocateCursor() override;
     bool StartTimer(int id, int periodMs) override;
@@ -41,9 +48,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The clock the reminder pass reads, switchable for tests.
+    struct SwitchableClock : quill::Clock {
+        quill::DateTime Now() const override { return source->Now(); }
+        QtClock desktop;
+        const quill::Clock* source = &desktop;
+    };
+
     QWidget& m_frame;
-    QtClock m_clock;
-    quill::SystemTimerClock m_timerClock;
+    SwitchableClock m_clock;
+    QtProfile m_profile; // where the reminders keep their last checked minute
+    struct SwitchableTimerClock : quill::TimerClock {
+        std::int64_t WallMs() const override { return source->WallMs(); }
+        std::int64_t SteadyMs() const override { return source->SteadyMs(); }
+        quill::SystemTimerClock system;
+        const quill::TimerClock* source = &system;
+    };
+    SwitchableTimerClock m_timerClock;
     QtReminderDialog m_reminders;
     quill::DueTaskPass m_duePass;
     quill::FrameTimerDuties m_duties;

@@ -5,6 +5,7 @@
 #include "frame/FrameWindowProbe.h"
 #include "frame/WindowAlpha.h"
 #include "integration/NewLinkPickup.h"
+#include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,10 +50,11 @@ public:
 };
 
 struct CountingReminders : ReminderDialog, AllViews {
-    ReminderAnswer ShowReminder(const DateTime&, const std::string&) override {
+    ReminderReply ShowReminder(const DateTime&, const std::string&, bool) override {
         ++shown;
-        return ReminderAnswer::Ok;
+        return {};
     }
+    void ShowMoreMissed(std::size_t) override {}
     void UpdateAllViews() override {}
     int shown = 0;
 };
@@ -82,7 +84,8 @@ protected:
         std::int64_t steady = 0;
     } timerClock;
     CountingReminders reminders;
-    DueTaskPass duePass{data.store, clock, reminders, reminders};
+    test::FakeProfile profile;
+    DueTaskPass duePass{data.store, clock, reminders, reminders, profile};
     FrameTimerDuties duties{settings, true, window, window, duePass, timerClock};
 };
 

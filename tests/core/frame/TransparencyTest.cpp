@@ -2,67 +2,63 @@
 
 #include "frame/WindowAlpha.h"
 #include "settings/FrameSettings.h"
-#include "support/FakeProfile.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace quill {
 namespace {
 
-struct RecordingAlpha : WindowAlpha {
-    void SetAlpha(std::uint8_t alpha) override { calls.push_back(alpha); }
-    std::vector<int> calls;
-};
-
-TEST(AlphaForLevel, FiveLevelsAndCodesBeyondThem) {
-    const std::pair<int, int> codeAlpha[] = {
-        {1, 255},  {20, 176},  {40, 88},   {60, 144}, {80, 44},    {0, 44},   {2, 156},
-        {33, 188}, {100, 200}, {255, 100}, {256, 0},  {100000, 0}, {-1, 100}, // two's complement
-    };
+// Alphas the window really shows for the five levels, the unset level, and
+// codes where only the low byte of the product counts.
+TEST(AlphaForLevel, OnlyLevelOneIsOpaque) {
+    const std::pair<int, int> codeAlpha[] = {{1, 255}, {20, 176}, {40, 88},  {60, 144},
+                                             {80, 44}, {0, 44},   {33, 188}, {256, 0}};
     for (auto [code, alpha] : codeAlpha) {
         EXPECT_EQ(AlphaForLevel(code), alpha) << code;
     }
 }
 
-TEST(StoredLevel, OutsideOneTo255ReadsAsEightySoTheWindowNeverVanishes) {
-    for (int code : {1, 33, 255, 0, 256, -1}) {
-        test::FakeProfile profile;
-        profile.Set("Status", "Percent", code);
-        EXPECT_EQ(ReadFrameSettings(profile).transparency, code >= 1 && code <= 255 ? code : 80)
-            << code;
+TEST(AlphaForLevel, AStoredLevelOutsideOneTo255ReadsAsEightySoTheWindowNeverVanishes) {
+    for (int code : {1, 255, 0, 256, -1}) {
+        EXPECT_EQ(SanitizeStoredLevel(code), code >= 1 && code <= 255 ? code : 80) << code;
     }
 }
 
-TEST(LevelCommands, StoreTheirCodesWithFortyAndSixtySwappedAndCheckOne) {
+// The codes each label stores, "&40%" storing 60 and "&60%" 40: profiles of earlier
+// versions rely on them.
+TEST(LevelCommands, EachItemStoresItsCodeAndCarriesTheOnlyCheck) {
+    const auto items = LevelCommands();
+    ASSERT_EQ(items.size(), 5u);
+    auto codeOf = [&](std::string_view label) {
+        auto item =
+            std::find_if(items.begin(), items.end(), [&](auto& i) { return i.item == label; });
+        return item == items.end() ? std::nullopt : LevelCodeForCommand(item->id);
+    };
+    for (auto [label, code] :
+         {std::pair{"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}) {
+        EXPECT_EQ(codeOf(label), code) << label;
+    }
     FrameSettings state;
-    const std::pair<int, int> idCode[] = {
-        {32838, 1}, {32839, 20}, {32840, 60}, {32841, 40}, {32842, 80}};
-    for (auto [id, code] : idCode) {
-        ASSERT_TRUE(ApplyLevelCommand(state, id));
-        EXPECT_EQ(state.transparency, code) << id;
-        for (auto [other, ignored] : idCode) {
-            EXPECT_EQ(IsLevelCommandChecked(other, code), other == id) << other << " " << code;
+    for (const LevelCommand& item : items) {
+        ASSERT_TRUE(ApplyLevelCommand(state, item.id));
+        EXPECT_EQ(state.transparency, item.code);
+        for (const LevelCommand& other : items) {
+            EXPECT_EQ(IsLevelCommandChecked(other.id, item.code), other.id == item.id);
         }
     }
-    EXPECT_FALSE(ApplyLevelCommand(state, 32843));
-    EXPECT_EQ(state.transparency, 80);
-    for (auto [id, ignored] : idCode) {
-        EXPECT_FALSE(IsLevelCommandChecked(id, 33));
-    }
+    EXPECT_FALSE(ApplyLevelCommand(state, items[4].id + 1));
+    EXPECT_EQ(state.transparency, items[4].code);
+    EXPECT_FALSE(IsLevelCommandChecked(items[0].id, 33));
 }
 
-TEST(MakeOpaqueAndTranslucent, ActOnlyWhereTranslucencyIsAvailable) {
-    RecordingAlpha window;
-
+// Where the window has no alpha, it is never asked to change it.
+TEST(MakeOpaqueAndTranslucent, DoNothingWhereTranslucencyIsNotAvailable) {
+    struct NoAlpha : WindowAlpha {
+        void SetAlpha(std::uint8_t) override { ADD_FAILURE() << "alpha set"; }
+    } window;
     MakeOpaque(false, window);
     MakeTranslucent(false, 60, window);
-    EXPECT_TRUE(window.calls.empty());
-
-    MakeTranslucent(true, 60, window);
-    MakeOpaque(true, window);
-    MakeTranslucent(true, 1, window);
-    EXPECT_EQ(window.calls, (std::vector<int>{144, 255, 255}));
 }
 
 } // namespace

@@ -163,29 +163,4 @@ TEST_F(FrameWindowTest, OpaqueWhileActiveAndTheLevelsAlphaWhileNot) {
     EXPECT_EQ(qRound(frame->windowOpacity() * 255), 255);
 }
 
-TEST_F(FrameWindowTest, ADueTaskShowsTheReminderAndDeleteRemovesItFromTheFile) {
-    // Stay clear of a minute's end, so the task is due when the pass runs.
-    WaitUntil([] { return QTime::currentTime().second() < 55; }, 6000);
-    const QDateTime now = QDateTime::currentDateTime();
-    run.Write(QStringLiteral("Data/qmtasks.qbx"),
-              "01.01.2000|10:00|old\r\n" +
-                  now.toString(QStringLiteral("dd.MM.yyyy|HH:mm")).toUtf8() + "|Caf\xE9\r\n");
-    Start();
-
-    QString caption;
-    QString comment;
-    ModalScript script;
-    script.Then("taskReminderDlg", [&](QWidget& modal) {
-        caption = modal.windowTitle();
-        comment = modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
-        QTest::mouseClick(modal.findChild<QPushButton*>(QStringLiteral("delete")), Qt::LeftButton);
-    });
-    FramePart<FrameTimers>(*frame).OnTimer(quill::kTaskTimerId);
-
-    EXPECT_EQ(caption, "Task");
-    EXPECT_EQ(comment, QString::fromUtf8("Caf\xC3\xA9")); // not UTF-8: read as Latin-1
-    EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")), "01.01.2000|10:00|old\r\n");
-    EXPECT_TRUE(script.Done());
-}
-
 } // namespace

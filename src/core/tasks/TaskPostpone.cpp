@@ -1,0 +1,66 @@
+#include "tasks/TaskPostpone.h"
+
+#include <algorithm>
+
+namespace quill {
+
+namespace {
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+} // namespace
+
+DateTime AddMinutes(const DateTime& start, int minutes) {
+    DateTime result = start;
+    int total = result.hour * 60 + result.minute + minutes;
+    int days = 0;
+    while (total >= 24 * 60) {
+        total -= 24 * 60;
+        ++days;
+    }
+    result.hour = total / 60;
+    result.minute = total % 60;
+    for (; days > 0; --days) {
+        if (++result.day > DaysInMonth(result.year, result.month)) {
+            result.day = 1;
+            if (++result.month > 12) {
+                result.month = 1;
+                ++result.year;
+            }
+        }
+    }
+    return result;
+}
+
+std::optional<std::size_t> FindTaskByTexts(const std::vector<TaskRecord>& tasks,
+                                           const TaskRecord& shown) {
+    // A task is known by its texts: a reminder shown meanwhile does not make it another task.
+    const auto it = std::find_if(tasks.begin(), tasks.end(), [&shown](const TaskRecord& task) {
+        return task.m_date == shown.m_date && task.m_time == shown.m_time &&
+               task.m_comment == shown.m_comment;
+    });
+    if (it == tasks.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(it - tasks.begin());
+}
+
+bool PostponeTask(std::vector<TaskRecord>& tasks, const TaskRecord& shown, const DateTime& newDue) {
+    auto index = FindTaskByTexts(tasks, shown);
+    if (!index) {
+        return false;
+    }
+    TaskRecord& task = tasks[*index];
+    const TaskDateTexts texts = FormatTaskDateTime(newDue);
+    task.m_date = texts.date;
+    task.m_time = texts.time;
+    task.reminded = false;
+    return true;
+}
+
+} // namespace quill
