@@ -14,8 +14,8 @@ namespace quill {
 namespace {
 
 // Each record file in the test data gives its page byte for byte: empty lists,
-// four records (the colour slots cycle), addresses cut after 28 characters, never inside one
-// characters, web schemes in any case, and texts holding markup, quotes,
+// four records (the colour slots cycle), addresses cut after 28 characters,
+// never inside one, web schemes in any case, and texts holding markup, quotes,
 // character references and multi-byte characters.
 TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
     const std::string data = QUILLMARK_TEST_DATA_DIR "/";
