@@ -41,7 +41,8 @@ struct Quiet : quill::Clock,
     void UpdateAllViews() override {}
 };
 
-// One 10 ms poll tick (while the cursor may be on the window) with "Track mouse" on, the cursor at rest in the given place.
+// One 10 ms poll tick (while the cursor may be on the window) with "Track mouse" on, the cursor at
+// rest in the given place.
 void BM_PollTick(benchmark::State& run) {
     QuietWindow window;
     window.place = static_cast<quill::CursorPlace>(run.range(0));
