@@ -81,9 +81,7 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/quillmark.desktop";
     item->trigger();
     EXPECT_TRUE(item->isChecked());
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = RunFolder::Read(entry);
     EXPECT_TRUE(text.contains(("\nExec=" + QCoreApplication::applicationFilePath()).toUtf8()));
     EXPECT_TRUE(text.contains(("\nPath=" + run.Path() + "\n").toUtf8())) << text.constData();
     item->trigger();

@@ -40,9 +40,7 @@ struct FrameWindowTest : ::testing::Test {
         frame = app.GetMainFrame();
     }
     QToolBar& ToolBar() { return *FramePart<FrameToolBar>(*frame).ToolBar(); }
-    QToolButton* LevelsButton() {
-        return ToolBar().findChild<QToolButton*>(QStringLiteral("transparenceButton"));
-    }
+    QToolButton* LevelsButton() { return ToolBar().findChild<QToolButton*>("transparenceButton"); }
 
     RunFolder run;
     CQuillboxApp app;
@@ -87,10 +85,10 @@ TEST_F(FrameWindowTest, CustomisingMovesButtonsAddsSeparatorsAndIsKept) {
     auto click = [dialog](const char* name) {
         dialog->findChild<QPushButton*>(QLatin1String(name))->click();
     };
-    list->setCurrentRow(1); // "Settings"
-    click("up");
-    click("up"); // the first row cannot go higher
-    click("separator");
+    list->setCurrentRow(1); // "Settings"; the first row cannot go higher
+    for (const char* button : {"up", "up", "separator"}) {
+        click(button);
+    }
     EXPECT_EQ(QtProfile().ReadString("Settings", "Standard toolbar buttons"), "32837,0,57634");
     EXPECT_EQ(Texts(ToolBar().actions()), QStringList({"&Settings", "-", "Copy"}));
     click("reset"); // the rebuilt levels button keeps its menu
@@ -104,10 +102,8 @@ TEST_F(FrameWindowTest, AFailedSaveIsToldCalmlyNamingTheFile) {
     QDir(run.Path()).mkpath(QStringLiteral("Data/qmlinks.qbx")); // a folder cannot be replaced
     ModalScript script;
     script.Then("quillmarkMessage", [&](QWidget& box) {
-        auto& message = static_cast<QMessageBox&>(box);
-        EXPECT_TRUE(message.text().contains(QDir::toNativeSeparators(path)))
-            << message.text().toStdString();
-        message.button(QMessageBox::Ok)->click();
+        EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains(QDir::toNativeSeparators(path)));
+        static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
     });
     app.GetDocument()->Store().SaveLinks();
     EXPECT_TRUE(script.Done());

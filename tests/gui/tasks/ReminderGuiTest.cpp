@@ -57,8 +57,8 @@ TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
                   "Missed: 06.12.2026 09:03");
         // Readable and copyable, not greyed out.
         auto* comment = modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"));
-        EXPECT_TRUE(comment->isEnabled() && comment->isReadOnly());
-        EXPECT_TRUE(comment->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        EXPECT_TRUE(comment->isEnabled() && comment->isReadOnly() &&
+                    comment->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
         clock.now = {2026, 12, 6, 9, 6};
         ClickButton(modal, "later"); // a plain click: ten minutes
     });
