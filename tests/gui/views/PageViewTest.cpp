@@ -49,7 +49,7 @@ struct PageViewTest : ::testing::Test {
 // address goes to the desktop's browser, the scheme serves nothing else, and
 // the page sleeps while hidden yet shows a change made meanwhile.
 TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAndSleepsHidden) {
-    Start("example.org/path|plain\r\nHTTPS://Secure.example|secure\r\n");
+    Start("example.org/path|plain\r\n");
     EXPECT_EQ(Frame().findChild<CWebBrowser*>(), nullptr); // no engine before a page tab shows
     TabView(Frame()).setCurrentIndex(1);
     CWebBrowser& browser = *qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser();
@@ -66,23 +66,14 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
     ClickAt(browser, AnchorCentre(browser, QStringLiteral("Add link")));
     ASSERT_TRUE(WaitUntil([&] { return loads > 1; }));
     EXPECT_TRUE(run.Read(QStringLiteral("Data/qmlinks.qbx")).contains("\nhttps://qm.example/new|"));
-    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("href=\"Edit link|2\"")));
+    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("href=\"Edit link|1\"")));
 
     UrlCatcher catcher;
-    for (const char* scheme : {"http", "https"}) {
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "Open");
-    }
-    for (const char* href : {"http://example.org/path", "HTTPS://Secure.example"}) {
-        // Apart by more than a double click, so each click is a click of its own.
-        WaitUntil([] { return false; }, QApplication::doubleClickInterval() + 100);
-        const qsizetype before = catcher.urls.size();
-        ClickAt(browser, AnchorCentre(browser, QString::fromLatin1(href)));
-        WaitUntil([&] { return catcher.urls.size() > before; });
-    }
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
+    ClickAt(browser, AnchorCentre(browser, QStringLiteral("http://example.org/path")));
+    EXPECT_TRUE(WaitUntil([&] { return !catcher.urls.isEmpty(); }));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    EXPECT_EQ(catcher.urls.join(' ').toStdString(),
-              "http://example.org/path https://secure.example/");
+    EXPECT_EQ(catcher.urls, QStringList{"http://example.org/path"});
     EXPECT_EQ(browser.url().host(), "links");
 
     QWebEnginePage page(PageSchemeHandler::Instance().Profile());
