@@ -3,7 +3,6 @@
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CommandTable.h"
-#include "frame/FrameCommands.h"
 #include "frame/FrameTransparency.h"
 #include "frame/FrameTray.h"
 #include "support/DesktopActivation.h"
@@ -152,7 +151,6 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     ASSERT_TRUE(WaitUntil(
         [&] { return clicks.contains({QVariant::fromValue(QSystemTrayIcon::DoubleClick)}); }));
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(FramePart<FrameCommands>(*frame).WindowShown());
 
     // Hidden and at once shown again, as quick as a user can.
     ASSERT_TRUE(DesktopActivation::Click(icon));
