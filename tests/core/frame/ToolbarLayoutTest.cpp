@@ -7,13 +7,11 @@ namespace {
 
 using Buttons = std::vector<int>;
 
-TEST(ToolbarLayout, AStoredLayoutReadsBackAndAnEmptyOneStaysEmpty) {
+// A stored layout reads back; foreign, repeated and malformed entries are dropped.
+TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
     const Buttons chosen{32836, 0, 57634, 32837};
     EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(chosen)), chosen);
     EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
-}
-
-TEST(ToolbarLayout, ForeignRepeatedAndMalformedEntriesAreDropped) {
     EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634")),
               (Buttons{32836, 0, 0, 57634}));
 }

@@ -16,14 +16,27 @@ std::vector<bool> Reminded(const std::vector<TaskRecord>& tasks) {
     return reminded;
 }
 
-TEST(ListStore, LoadsBothFilesFromTheWorkingFolderAndCreatesAMissingOne) {
+// A save rewrites its file, or reports it once and keeps the list.
+TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     test::StoreFolder data;
-    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    data.WriteLinks("a.org|A\r\n");
     const ListsLoadReport report = data.store.Reload();
-    EXPECT_EQ(report.links, LoadOutcome::Loaded);
-    EXPECT_EQ(report.tasks, LoadOutcome::CreatedNew);
-    EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"a.org", "A"}, {"b.org", "B"}}));
+    EXPECT_EQ(std::pair(report.links, report.tasks),
+              std::pair(LoadOutcome::Loaded, LoadOutcome::CreatedNew));
+    EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"a.org", "A"}}));
     EXPECT_TRUE(std::filesystem::exists(data.folder.Path() / "Data/qmtasks.qbx"));
+
+    data.store.Links().push_back({"b.org", "B"});
+    data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
+    EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
+    EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\nb.org|B\r\n01.01.2030|10:00|t\r\n");
+    EXPECT_TRUE(data.unsaved.empty());
+
+    data.store.SetFolder((data.folder.Path() / "missing").string());
+    EXPECT_FALSE(data.store.SaveLinks() || data.store.SaveTasks());
+    EXPECT_EQ(data.unsaved,
+              (std::vector<std::string>{data.store.LinkFilePath(), data.store.TaskFilePath()}));
+    EXPECT_EQ(data.store.Links().size(), 2u);
 }
 
 TEST(ListStore, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
@@ -60,23 +73,6 @@ TEST(ListStore, ASaveKeepsWhatAnotherProgramChangedSinceTheLoad) {
     EXPECT_EQ(data.Tasks(),
               "01.01.2030|10:00|a\r\n02.02.2030|09:00|x\r\n01.01.2030|11:00|b edited\r\n");
     EXPECT_EQ(Reminded(data.store.Tasks()), (std::vector<bool>{true, false, false}));
-}
-
-TEST(ListStore, ASaveRewritesItsFileOrReportsItOnceAndKeepsTheList) {
-    test::StoreFolder data;
-    data.store.Reload();
-    data.store.Links().push_back({"a.org", "A"});
-    data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
-    EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
-    EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\n01.01.2030|10:00|t\r\n");
-    EXPECT_TRUE(data.unsaved.empty());
-
-    data.store.SetFolder((data.folder.Path() / "missing").string());
-    EXPECT_FALSE(data.store.SaveLinks());
-    EXPECT_FALSE(data.store.SaveTasks());
-    EXPECT_EQ(data.unsaved,
-              (std::vector<std::string>{data.store.LinkFilePath(), data.store.TaskFilePath()}));
-    EXPECT_EQ(data.store.Links().size(), 1u);
 }
 
 } // namespace
