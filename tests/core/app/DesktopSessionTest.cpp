@@ -1,5 +1,3 @@
-// Where the program keeps its files in a desktop session, how later starts
-// find it and how it starts at login.
 #include "app/Autostart.h"
 #include "app/InstanceRequest.h"
 #include "app/WorkingFolder.h"

@@ -36,8 +36,6 @@ struct ScriptedPrompt : AddLinkPrompt {
 // dialog closes, as stored; Cancel adds nothing.
 TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAndCancelNothing) {
     test::StoreFolder data;
-    data.WriteLinks("old|one\r\n");
-    data.store.Reload();
     ScriptedPrompt prompt;
     prompt.answer = [&](LinkRecord& link) {
         if (prompt.shown.size() == 1) {

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace quill {
 namespace {
@@ -50,12 +48,12 @@ protected:
     FrameTimerDutiesTest() { settings.transparency = 60; } // alpha 144
 
     // At each point one poll tick and, if it runs, one hover tick; the alphas set.
-    Alphas Ticks(std::initializer_list<ScreenPoint> points) {
+    Alphas Ticks(std::initializer_list<ScreenPoint> points, FrameTimerDuties* on = nullptr) {
         for (ScreenPoint point : points) {
             window.cursor = point;
-            duties.OnTimer(kPollTimerId);
+            (on ? *on : duties).OnTimer(kPollTimerId);
             if (window.running.count(kHoverTimerId) != 0) {
-                duties.OnTimer(kHoverTimerId);
+                (on ? *on : duties).OnTimer(kHoverTimerId);
             }
         }
         return std::exchange(window.alphas, {});
@@ -78,12 +76,7 @@ TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryAndTheLevelOnEveryTickOutside) {
     EXPECT_EQ(Ticks({{150, 150}}), Alphas{255});
 
     FrameTimerDuties plain{settings, false, window, window, duePass}; // no translucency
-    for (int y : {10, 105, 150, 10}) {
-        window.cursor = {150, y};
-        plain.OnTimer(kPollTimerId);
-        plain.OnTimer(kHoverTimerId);
-    }
-    EXPECT_TRUE(window.alphas.empty());
+    EXPECT_TRUE(Ticks({{150, 10}, {150, 105}, {150, 150}, {150, 10}}, &plain).empty());
 }
 
 TEST_F(FrameTimerDutiesTest, RestingOnTheCaptionKeepsTheWindowOpaque) {

@@ -1,7 +1,6 @@
 #include "settings/Transparency.h"
 
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace quill {
 namespace {
