@@ -3,6 +3,7 @@
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/WindowAlpha.h"
+#include "settings/Profile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,11 +19,24 @@ struct QuietWindow : quill::WindowAlpha, quill::FrameWindowProbe {
     quill::CursorPlace place = quill::CursorPlace::Outside;
 };
 
-struct Quiet : quill::Clock, quill::ReminderDialog, quill::AllViews, quill::SaveFailureReporter {
+struct Quiet : quill::Clock,
+               quill::ReminderDialog,
+               quill::AllViews,
+               quill::SaveFailureReporter,
+               quill::Profile {
     quill::DateTime Now() const override { return {2024, 1, 1, 0, 0}; }
-    quill::ReminderAnswer ShowReminder(const quill::DateTime&, const std::string&) override {
-        return quill::ReminderAnswer::Ok;
+    quill::ReminderReply ShowReminder(const quill::DateTime&, const std::string&, bool) override {
+        return {};
     }
+    void ShowMoreMissed(std::size_t) override {}
+    std::optional<std::string> ReadString(std::string_view, std::string_view) const override {
+        return std::nullopt;
+    }
+    std::optional<int> ReadInt(std::string_view, std::string_view) const override {
+        return std::nullopt;
+    }
+    bool WriteString(std::string_view, std::string_view, std::string_view) override { return true; }
+    bool WriteInt(std::string_view, std::string_view, int) override { return true; }
     void ReportSaveFailure(const std::string&) override {}
     void UpdateAllViews() override {}
 };
@@ -34,7 +48,7 @@ void BM_PollTick(benchmark::State& run) {
     Quiet quiet;
     quill::ListStore store(quiet);
     quill::FrameSettings settings;
-    quill::DueTaskPass pass(store, quiet, quiet, quiet);
+    quill::DueTaskPass pass(store, quiet, quiet, quiet, quiet);
     quill::FrameTimerDuties duties(settings, true, window, window, pass);
     for (auto _ : run) {
         duties.OnTimer(quill::kPollTimerId);
@@ -55,7 +69,7 @@ void BM_DueTaskPass(benchmark::State& run) {
     for (int i = 0; i < run.range(0); ++i) {
         store.Tasks().push_back({"17.05.2024", "15:30", std::to_string(i)});
     }
-    quill::DueTaskPass pass(store, quiet, quiet, quiet);
+    quill::DueTaskPass pass(store, quiet, quiet, quiet, quiet);
     for (auto _ : run) {
         pass.Run();
     }

@@ -5,6 +5,9 @@ target_compile_options(quillmark_options INTERFACE -Wall -Wextra -Wpedantic -Wsh
 if(QUILLMARK_WERROR)
   target_compile_options(quillmark_options INTERFACE -Werror)
 endif()
+# Bounds-checked standard containers and views: an index past the end stops the
+# program at once instead of quietly reading whatever lies there.
+target_compile_definitions(quillmark_options INTERFACE _GLIBCXX_ASSERTIONS)
 
 add_library(quillmark_sanitizers INTERFACE)
 if(QUILLMARK_SANITIZE)

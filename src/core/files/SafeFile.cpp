@@ -1,5 +1,7 @@
 #include "files/SafeFile.h"
 
+#include "files/WriteCall.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -48,11 +50,17 @@ std::string TemporarySibling(const fs::path& target) {
 }
 
 #ifndef _WIN32
+std::ptrdiff_t SystemWrite(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+WriteCall g_write = SystemWrite;
+
 bool WriteAll(int fd, const std::string& bytes) {
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
+        std::ptrdiff_t written = g_write(fd, data, left);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -75,6 +83,14 @@ void SyncFolder(const fs::path& folder) {
 #endif
 
 } // namespace
+
+#ifndef _WIN32
+WriteCall SwapWriteCall(WriteCall call) {
+    WriteCall previous = g_write;
+    g_write = call;
+    return previous;
+}
+#endif
 
 FileContents ReadWholeFile(const std::string& path) {
     FileContents result;

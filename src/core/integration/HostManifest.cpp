@@ -32,14 +32,15 @@ std::string HostManifestFileName() {
 std::vector<ManifestFolder> LinuxManifestFolders(std::string_view home,
                                                  std::string_view xdgConfigHome) {
     std::string homeFolder(home);
-    while (homeFolder.size() > 1 && homeFolder.back() == '/') {
+    // "/" as home becomes "", so paths under it do not start with "//".
+    while (!homeFolder.empty() && homeFolder.back() == '/') {
         homeFolder.pop_back();
     }
     // A relative XDG_CONFIG_HOME is invalid and ignored, as the browsers do.
     std::string config = (!xdgConfigHome.empty() && xdgConfigHome.front() == '/')
                              ? std::string(xdgConfigHome)
                              : homeFolder + "/.config";
-    while (config.size() > 1 && config.back() == '/') {
+    while (!config.empty() && config.back() == '/') {
         config.pop_back();
     }
     return {

@@ -1,99 +1,131 @@
 #include "files/SafeFile.h"
+#include "files/WriteCall.h"
 #include "links/LinkFile.h"
 #include "pages/PageFile.h"
 
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-#include <algorithm>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace quill {
 namespace {
 
-TEST(SafeFile, ReplaceWritesExactBytesAndLeavesNoTemporaryFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "old contents that are longer");
-    std::string bytes("new\r\n\0bytes\xff", 12);
-
-    ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), bytes));
-
-    EXPECT_EQ(folder.Read("data.txt"), bytes);
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
+// Every other call is interrupted, the rest take at most 1000 bytes, and once
+// the disk holds g_room more bytes it is full.
+std::size_t g_room = 0;
+std::ptrdiff_t FlakyWrite(int fd, const void* data, std::size_t size) {
+    static bool interrupt = false;
+    if ((interrupt = !interrupt) || g_room == 0) {
+        errno = interrupt ? EINTR : ENOSPC;
+        return -1;
+    }
+    std::ptrdiff_t written = ::write(fd, data, std::min({size, g_room, std::size_t{1000}}));
+    g_room -= static_cast<std::size_t>(written);
+    return written;
 }
 
-TEST(SafeFile, ReplaceWritesThroughASymbolicLinkAndKeepsLinkAndPermissions) {
+struct FlakyDisk {
+    explicit FlakyDisk(std::size_t room) : previous(SwapWriteCall(FlakyWrite)) { g_room = room; }
+    ~FlakyDisk() { SwapWriteCall(previous); }
+    WriteCall previous;
+};
+
+TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
+    std::string bytes("\r\n\0\xff", 4);
+    while (bytes.size() < 100'000) { // more than one read block
+        bytes += bytes + std::to_string(bytes.size());
+    }
+    for (bool flaky : {false, true}) {
+        std::optional<FlakyDisk> disk;
+        if (flaky) {
+            disk.emplace(bytes.size());
+        }
+        test::TempFolder folder;
+        folder.Write("data.txt", "old contents");
+
+        ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), bytes));
+
+        FileContents back = ReadWholeFile(folder.File("data.txt"));
+        EXPECT_EQ(back.status, ReadStatus::Ok);
+        EXPECT_TRUE(back.bytes == bytes) << back.bytes.size() << " bytes read back";
+        EXPECT_EQ(folder.Listing(), "data.txt\n");
+    }
+}
+
+// Whatever step fails, the old file stays whole and no temporary file is left.
+TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElse) {
+    enum Failure { DiskFull, FolderInPlace, FolderReadOnly, FileUnreadable };
+    for (Failure failure : {DiskFull, FolderInPlace, FolderReadOnly, FileUnreadable}) {
+        test::TempFolder folder;
+        const std::string path =
+            folder.File(failure == FolderInPlace ? "data.txt/keep" : "data.txt");
+        fs::create_directories(fs::path(path).parent_path());
+        folder.Write(fs::relative(path, folder.Path()).string(), "old");
+        const std::string before = folder.Listing();
+        auto refused = [](const std::string& name) { return !ReplaceFileContents(name, "new!"); };
+        bool ok = false;
+        if (failure == DiskFull) {
+            FlakyDisk disk(2);
+            ok = refused(path);
+        } else if (failure == FolderInPlace) {
+            ok = refused(folder.File("data.txt"));
+        } else {
+            // A file this program cannot read was never loaded: replacing it
+            // would throw away records nobody has seen.
+            const fs::perms writeOnly =
+                fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+            const bool unreadable = failure == FileUnreadable;
+            fs::permissions(folder.Path(),
+                            unreadable ? fs::perms::all : fs::perms::all & ~writeOnly);
+            fs::permissions(path, unreadable ? writeOnly : fs::perms::all);
+            ok = test::RunUnprivileged(folder.Path(), [&] { return refused("data.txt"); });
+        }
+        EXPECT_TRUE(ok) << failure;
+        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
+        fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+        EXPECT_EQ(folder.Read(fs::relative(path, folder.Path()).string()), "old") << failure;
+        EXPECT_EQ(folder.Listing(), before) << failure;
+    }
+}
+
+TEST(SafeFile, ReplaceWritesThroughChainedLinksAndKeepsThemAndThePermissions) {
     test::TempFolder folder;
     fs::create_directory(folder.Path() / "real");
     folder.Write("real/data.txt", "old");
-    fs::permissions(folder.Path() / "real/data.txt",
-                    fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink("real/data.txt", folder.Path() / "link.txt");
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(folder.Path() / "real/data.txt", mode);
+    fs::create_symlink(folder.Path() / "real/data.txt", folder.Path() / "real/absolute");
+    fs::create_symlink("real/absolute", folder.Path() / "link.txt");
 
     ASSERT_TRUE(ReplaceFileContents(folder.File("link.txt"), "new"));
 
     EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder.Path() / "real/absolute"));
     EXPECT_EQ(folder.Read("real/data.txt"), "new");
-    EXPECT_EQ(fs::status(folder.Path() / "real/data.txt").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(folder.Path() / "real/data.txt").permissions() & fs::perms::all, mode);
     EXPECT_EQ(folder.Listing(), "link.txt\nreal\n");
-}
-
-TEST(SafeFile, FailedRenameLeavesTargetAndNoTemporaryFile) {
-    test::TempFolder folder;
-    // A non-empty folder in the file's place cannot be replaced by a file.
-    fs::create_directory(folder.Path() / "data.txt");
-    folder.Write("data.txt/keep", "x");
-
-    EXPECT_FALSE(ReplaceFileContents(folder.File("data.txt"), "new"));
-
-    EXPECT_EQ(folder.Read("data.txt/keep"), "x");
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
-}
-
-TEST(SafeFile, ReplaceInAFolderThatCannotBeWrittenKeepsTheOldFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "old");
-    fs::permissions(folder.Path() / "data.txt", fs::perms::all);
-    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                       fs::perms::group_read | fs::perms::group_exec |
-                                       fs::perms::others_read | fs::perms::others_exec);
-    const std::string path = folder.File("data.txt");
-
-    bool replaced = test::RunUnprivileged([&] { return ReplaceFileContents(path, "new"); });
-
-    EXPECT_FALSE(replaced);
-    EXPECT_EQ(folder.Read("data.txt"), "old");
-    EXPECT_EQ(folder.Listing(), "data.txt\n");
-}
-
-TEST(SafeFile, AFileThatCannotBeReadIsNeverReplaced) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "records nobody has seen");
-    fs::permissions(folder.Path() / "data.txt", fs::perms::owner_write | fs::perms::others_write);
-    fs::permissions(folder.Path(), fs::perms::all);
-    const std::string path = folder.File("data.txt");
-
-    bool replaced = test::RunUnprivileged([&] { return ReplaceFileContents(path, "new"); });
-
-    EXPECT_FALSE(replaced);
-    fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
-    EXPECT_EQ(folder.Read("data.txt"), "records nobody has seen");
 }
 
 TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
     test::TempFolder folder;
     folder.Write("data.txt", "keep me");
-    fs::create_directory(folder.Path() / "folder");
+    fs::create_directory(folder.Path() / "closed");
+    folder.Write("closed/data.txt", "x");
+    fs::permissions(folder.Path() / "closed", fs::perms::none);
 
     EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
-    EXPECT_EQ(ReadWholeFile(folder.File("folder")).status, ReadStatus::NotAFile);
-    EXPECT_EQ(ReadWholeFile(folder.File("data.txt")).bytes, "keep me");
+    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
+        return ReadWholeFile("closed/data.txt").status == ReadStatus::Unreadable;
+    }));
+    fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
 
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
     EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
@@ -150,11 +182,10 @@ TEST(SafeFile, ThePageIsOverwrittenInPlaceWhereItsFolderTakesNoNewFile) {
     fs::permissions(folder.Path() / "qmtemp.tmp", fs::perms::all);
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
                                        fs::perms::others_read | fs::perms::others_exec);
-    const std::string page = folder.File("qmtemp.tmp");
-    const std::string missing = folder.File("other.tmp");
 
-    EXPECT_TRUE(test::RunUnprivileged([&] {
-        return WritePageFile(page, "<html>new</html>") && !WritePageFile(missing, "page");
+    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
+        return WritePageFile("qmtemp.tmp", "<html>new</html>") &&
+               !WritePageFile("other.tmp", "page");
     }));
     EXPECT_EQ(folder.Read("qmtemp.tmp"), "<html>new</html>");
 }

@@ -6,12 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 
 namespace quill {
 namespace {
 
-using test::TempFolder;
 namespace fs = std::filesystem;
+
+using test::TempFolder;
+
+int Entries(const std::string& folder) {
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
 
 // The value of a top-level string member of a manifest, read back as JSON.
 std::optional<std::string> Member(const std::string& manifest, const std::string& name) {
@@ -23,40 +30,39 @@ std::optional<std::string> Member(const std::string& manifest, const std::string
     return ReadJsonString(manifest, pos);
 }
 
-int Entries(const std::string& folder) {
-    return static_cast<int>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
-    std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
-    std::string chromium = HostManifestText(BrowserFamily::Chromium, path);
-    EXPECT_EQ(Member(chromium, "name"), "quillmark.link_host");
-    EXPECT_EQ(Member(chromium, "path"), path);
-    EXPECT_EQ(Member(chromium, "type"), "stdio");
-    EXPECT_NE(chromium.find(R"("allowed_origins": ["chrome-extension://)" +
-                            std::string(kChromiumExtensionId) + "/\"]"),
-              std::string::npos);
-    EXPECT_EQ(chromium.find("allowed_extensions"), std::string::npos);
-
-    std::string firefox = HostManifestText(BrowserFamily::Firefox, path);
-    EXPECT_EQ(Member(firefox, "path"), path);
-    EXPECT_NE(firefox.find(R"("allowed_extensions": ["add-link@quillmark"])"), std::string::npos);
-    EXPECT_EQ(firefox.find("allowed_origins"), std::string::npos);
+    const std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
+    const std::pair<BrowserFamily, std::string> allowed[] = {
+        {BrowserFamily::Chromium, R"("allowed_origins": ["chrome-extension://)" +
+                                      std::string(kChromiumExtensionId) + "/\"]"},
+        {BrowserFamily::Firefox,
+         R"("allowed_extensions": [")" + std::string(kFirefoxExtensionId) + "\"]"}};
+    for (const auto& [family, only] : allowed) {
+        const std::string manifest = HostManifestText(family, path);
+        EXPECT_EQ(Member(manifest, "name"), "quillmark.link_host");
+        EXPECT_EQ(Member(manifest, "path"), path);
+        EXPECT_EQ(Member(manifest, "type"), "stdio");
+        EXPECT_NE(manifest.find(only), std::string::npos) << manifest;
+        EXPECT_EQ(manifest.find("allowed_"), manifest.rfind("allowed_")) << manifest;
+    }
 }
 
-TEST(HostManifest, LinuxFoldersFollowHomeAndAnAbsoluteXdgConfigHome) {
-    auto folders = LinuxManifestFolders("/home/u/", "");
-    ASSERT_EQ(folders.size(), 3u);
-    EXPECT_EQ(folders[0].folder, "/home/u/.config/chromium/NativeMessagingHosts");
-    EXPECT_EQ(folders[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-    EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
-
-    auto xdg = LinuxManifestFolders("/home/u", "/tmp/conf/");
-    EXPECT_EQ(xdg[1].folder, "/tmp/conf/google-chrome/NativeMessagingHosts");
-    EXPECT_EQ(xdg[2].folder, "/home/u/.mozilla/native-messaging-hosts");
-    EXPECT_EQ(LinuxManifestFolders("/home/u", "conf")[0].folder,
-              "/home/u/.config/chromium/NativeMessagingHosts");
+TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
+    // home, XDG_CONFIG_HOME, the Chromium folders' parent, Firefox's folder
+    const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
+        {"/home/u/", "", "/home/u/.config/", "/home/u/.mozilla/"},
+        {"/home/u", "conf", "/home/u/.config/", "/home/u/.mozilla/"},
+        {"/home/u//", "/tmp/conf//", "/tmp/conf/", "/home/u/.mozilla/"},
+        {"/", "/", "/", "/.mozilla/"}};
+    for (const auto& [home, xdg, config, mozilla] : cases) {
+        auto folders = LinuxManifestFolders(home, xdg);
+        ASSERT_EQ(folders.size(), 3u);
+        EXPECT_EQ(folders[0].folder, config + "chromium/NativeMessagingHosts");
+        EXPECT_EQ(folders[1].folder, config + "google-chrome/NativeMessagingHosts");
+        EXPECT_EQ(folders[2].folder, mozilla + "native-messaging-hosts");
+        EXPECT_EQ(folders[1].family, BrowserFamily::Chromium);
+        EXPECT_EQ(folders[2].family, BrowserFamily::Firefox);
+    }
 }
 
 TEST(HostManifestFiles, OnWritesAManifestOnlyForBrowsersThatAreThere) {

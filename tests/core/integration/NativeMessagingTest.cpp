@@ -15,44 +15,37 @@ std::string LengthBytes(std::uint32_t length) {
 }
 
 TEST(NativeMessaging, FramesCarryTheLengthInNativeOrderAndReadBackOneByOne) {
-    std::string first = R"({"href":"a","text":"b"})";
-    std::string second = "{}";
-    std::string framed = FrameNativeMessage(first);
-    ASSERT_EQ(framed.size(), first.size() + 4);
-    EXPECT_EQ(framed.substr(0, 4), LengthBytes(static_cast<std::uint32_t>(first.size())));
+    const std::string messages[] = {R"({"href":"a","text":"b"})", "",
+                                    std::string(kMaxNativeMessageBytes, 'y')};
+    std::string stream;
+    for (const std::string& message : messages) {
+        stream += FrameNativeMessage(message);
+    }
+    EXPECT_EQ(stream.substr(0, 27), LengthBytes(23) + messages[0]);
 
-    std::istringstream in(framed + FrameNativeMessage(second) + FrameNativeMessage(""));
-    for (const std::string& expected : {first, second, std::string()}) {
+    std::istringstream in(stream);
+    for (const std::string& message : messages) {
         NativeFrame frame = ReadNativeMessage(in);
         EXPECT_EQ(frame.status, FrameStatus::Message);
-        EXPECT_EQ(frame.message, expected);
+        EXPECT_TRUE(frame.message == message) << frame.message.size();
     }
     EXPECT_EQ(ReadNativeMessage(in).status, FrameStatus::EndOfInput);
 }
 
-TEST(NativeMessaging, InputClosingInsideAFrameIsTruncated) {
-    std::istringstream shortLength(std::string("\x05\x00", 2));
-    EXPECT_EQ(ReadNativeMessage(shortLength).status, FrameStatus::Truncated);
-
-    std::istringstream shortBody(LengthBytes(10) + "12345");
-    NativeFrame frame = ReadNativeMessage(shortBody);
-    EXPECT_EQ(frame.status, FrameStatus::Truncated);
-    EXPECT_EQ(frame.message, "");
-}
-
-TEST(NativeMessaging, LengthAboveTheLimitIsRefusedWithoutReadingTheBody) {
-    std::string body(kMaxNativeMessageBytes + 1, 'x');
-    std::istringstream in(LengthBytes(kMaxNativeMessageBytes + 1) + body);
-    NativeFrame frame = ReadNativeMessage(in);
-    EXPECT_EQ(frame.status, FrameStatus::Oversized);
-    EXPECT_EQ(in.tellg(), 4);
-
-    std::istringstream huge(LengthBytes(0xFFFFFFFFu));
-    EXPECT_EQ(ReadNativeMessage(huge).status, FrameStatus::Oversized);
-
-    std::string atLimit(kMaxNativeMessageBytes, 'y');
-    std::istringstream fits(FrameNativeMessage(atLimit));
-    EXPECT_EQ(ReadNativeMessage(fits).status, FrameStatus::Message);
+TEST(NativeMessaging, BrokenFramesAreToldApartAndAnOversizedBodyIsNeverRead) {
+    const std::pair<std::string, FrameStatus> cases[] = {
+        {std::string("\x05\x00", 2), FrameStatus::Truncated},
+        {LengthBytes(10) + "12345", FrameStatus::Truncated},
+        {LengthBytes(kMaxNativeMessageBytes + 1) + std::string(kMaxNativeMessageBytes + 1, 'x'),
+         FrameStatus::Oversized},
+        {LengthBytes(0xFFFFFFFFu), FrameStatus::Oversized}};
+    for (const auto& [bytes, status] : cases) {
+        std::istringstream in(bytes);
+        NativeFrame frame = ReadNativeMessage(in);
+        EXPECT_EQ(frame.status, status) << bytes.size();
+        EXPECT_EQ(frame.message, "");
+        EXPECT_LE(in.tellg(), 10) << "the body was read";
+    }
 }
 
 } // namespace

@@ -96,8 +96,8 @@ TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
     folder.Write("q.conf", Profile("true"));
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
                                        fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_TRUE(test::RunUnprivileged([&] {
-        HandOverFile slot(folder.File("q.conf"));
+    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [&] {
+        HandOverFile slot("q.conf");
         bool ok = true;
         for (int tick = 0; tick < 2; ++tick) {
             ok = ok &&

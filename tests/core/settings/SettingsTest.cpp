@@ -37,12 +37,15 @@ TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
         test::FakeProfile profile;
         EXPECT_TRUE(StoreFrameSettings({on, !on, on ? 40 : 1, true}, profile));
         EXPECT_EQ(Fields(ReadFrameSettings(profile)), Fields({on, !on, on ? 40 : 1, false}));
+        // Earlier versions wrote and read the switches as the integers 1 and 0.
+        EXPECT_EQ(profile.ReadInt("Status", "Integrate"), on ? 1 : 0);
+        EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), on ? 0 : 1);
         profile.failWrites = true;
         EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile));
     }
 }
 
-// Menu order stores 1, 20, 60, 40, 80: older files rely on the swapped pair.
+// "&40%" stores 60 and "&60%" 40: profiles of earlier versions rely on them.
 // The settings dialog's radios follow the menu order; its Save applies the
 // level, both flags and the browser entry at once.
 TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
@@ -52,12 +55,12 @@ TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
         }
         std::vector<std::pair<bool, std::string>> calls;
     } entry;
-    std::vector<int> codes;
+    std::vector<std::pair<std::string_view, int>> stored;
     int radio = 0;
     for (const LevelCommand& level : LevelCommands()) {
         FrameSettings menu;
         ASSERT_TRUE(ApplyLevelCommand(menu, level.id));
-        codes.push_back(menu.transparency);
+        stored.emplace_back(level.item, menu.transparency);
         for (const LevelCommand& other : LevelCommands()) {
             EXPECT_EQ(IsLevelCommandChecked(other.id, level.code), other.id == level.id);
             EXPECT_FALSE(IsLevelCommandChecked(other.id, 33));
@@ -72,7 +75,8 @@ TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
                   std::tuple(radio++, on, !on));
         EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{on, "res://page"}));
     }
-    EXPECT_EQ(codes, (std::vector<int>{1, 20, 60, 40, 80}));
+    EXPECT_EQ(stored, (decltype(stored){
+                          {"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}));
     EXPECT_FALSE(LevelForTransparencyRadio(radio));
     // A level no command or radio stands for shows none and survives a save.
     FrameSettings odd;

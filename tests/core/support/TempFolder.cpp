@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
+#include <stdlib.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -12,16 +12,15 @@ namespace fs = std::filesystem;
 namespace quill::test {
 
 TempFolder::TempFolder() {
-    std::random_device seed;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate =
-            fs::temp_directory_path() / ("quillmark-test-" + std::to_string(seed()));
-        if (fs::create_directory(candidate)) {
-            m_path = candidate;
-            return;
-        }
+    std::string pattern = (fs::temp_directory_path() / "quillmark-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder");
     }
-    throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
+    // Open to everyone, as folders usually are, so that permission tests can
+    // take away exactly what they mean to.
+    fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
 }
 
 TempFolder::~TempFolder() {
@@ -32,8 +31,8 @@ TempFolder::~TempFolder() {
 }
 
 void TempFolder::Write(std::string_view name, std::string_view bytes) const {
-    std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(m_path / name, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string TempFolder::Read(std::string_view name) const {
