@@ -10,9 +10,6 @@
 namespace quill {
 namespace {
 
-using test::TempFolder;
-namespace fs = std::filesystem;
-
 TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     for (const auto& [runtime, user, display, name] : std::vector<std::array<const char*, 4>>{
              {"/run/user/1000/", "1000", ":0", "/run/user/1000/quillmark-1000-_0"},
@@ -36,7 +33,7 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
             << program;
     }
     // On writes the entry making its folder, off removes it.
-    TempFolder home;
+    test::TempFolder home;
     const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
     EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));
     EXPECT_FALSE(IsAutostartOn(path));
@@ -55,8 +52,8 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
 
     // Preparing copies only missing page files and keeps the user's files.
-    TempFolder root;
-    fs::create_directories(root.Path() / "shipped");
+    test::TempFolder root;
+    std::filesystem::create_directories(root.Path() / "shipped");
     root.Write("shipped/2.css", "shipped style");
     root.Write("shipped/p.gif", "GIF");
     const std::string user = root.File("user/Quillmark");
@@ -69,7 +66,7 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     // The user's lists and an edited style sheet survive the next start.
     root.Write("user/Quillmark/Data/2.css", "my style");
     root.Write("user/Quillmark/Data/qmlinks.qbx", "a|b");
-    fs::remove(root.Path() / "user/Quillmark/Data/p.gif");
+    std::filesystem::remove(root.Path() / "user/Quillmark/Data/p.gif");
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     for (auto [file, text] :
          {std::pair{"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
