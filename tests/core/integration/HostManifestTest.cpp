@@ -20,16 +20,6 @@ int Entries(const std::string& folder) {
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-// The value of a top-level string member of a manifest, read back as JSON.
-std::optional<std::string> Member(const std::string& manifest, const std::string& name) {
-    std::size_t pos = manifest.find(JsonQuote(name) + ": ");
-    if (pos == std::string::npos) {
-        return std::nullopt;
-    }
-    pos += name.size() + 4;
-    return ReadJsonString(manifest, pos);
-}
-
 TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
     const std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
     const std::pair<BrowserFamily, std::string> allowed[] = {
@@ -39,9 +29,11 @@ TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
          R"("allowed_extensions": [")" + std::string(kFirefoxExtensionId) + "\"]"}};
     for (const auto& [family, only] : allowed) {
         const std::string manifest = HostManifestText(family, path);
-        EXPECT_EQ(Member(manifest, "name"), "quillmark.link_host");
-        EXPECT_EQ(Member(manifest, "path"), path);
-        EXPECT_EQ(Member(manifest, "type"), "stdio");
+        const std::string members[] = {R"("name": "quillmark.link_host")", R"("type": "stdio")",
+                                       "\"path\": " + JsonQuote(path)};
+        for (const std::string& member : members) {
+            EXPECT_NE(manifest.find(member), std::string::npos) << manifest;
+        }
         EXPECT_NE(manifest.find(only), std::string::npos) << manifest;
         EXPECT_EQ(manifest.find("allowed_"), manifest.rfind("allowed_")) << manifest;
     }
