@@ -1,6 +1,5 @@
 #include "files/ReapplyChange.h"
 #include "files/FileStamp.h"
-#include "links/LinkFile.h"
 #include "links/LinkRecord.h"
 #include "support/TempFolder.h"
 
@@ -39,27 +38,6 @@ TEST(ReapplyChange, MakesThisProgramsChangeInTheFileAsAnotherProgramLeftIt) {
     for (const auto& [base, mine, theirs, expected] : cases) {
         EXPECT_EQ(ReapplyChange(L(base), L(mine), L(theirs), SameTexts), L(expected)) << mine;
     }
-}
-
-TEST(ReapplyChange, ASaveAfterAnotherProgramsEditKeepsThatEdit) {
-    test::TempFolder folder;
-    const std::string path = folder.File("links.txt");
-    folder.Write("links.txt", "https://a/|A\r\nhttps://b/|B\r\n");
-    FileAsRead<LinkRecord> asRead;
-    std::vector<LinkRecord> links;
-    auto stamp = StampOfFile(path);
-    LoadLinkFile(path, links);
-    asRead.Remember(stamp, links);
-
-    // Another program adds a link; this one edits B and adds its own.
-    folder.Write("links.txt", "https://a/|A\r\nhttps://b/|B\r\nhttps://x/|X\r\n");
-    links[1].m_comment = "B edited";
-    links.push_back({"https://c/", "C"});
-    asRead.TakeInOtherEdits(path, links, LoadLinkFile, SameTexts);
-    ASSERT_TRUE(SaveLinkFile(path, links));
-
-    EXPECT_EQ(folder.Read("links.txt"),
-              "https://a/|A\r\nhttps://b/|B edited\r\nhttps://x/|X\r\nhttps://c/|C\r\n");
 }
 
 TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
