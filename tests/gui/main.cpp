@@ -1,7 +1,8 @@
 #include "app/ApplicationSetup.h"
-#include "support/GuiTestEnvironment.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
@@ -9,8 +10,17 @@ int main(int argc, char* argv[]) {
     if (::testing::GTEST_FLAG(list_tests)) {
         return RUN_ALL_TESTS(); // listing needs no display
     }
-    // The profile goes to a temporary config folder; set before anything reads it.
-    quill::test::GuiTestEnvironment environment;
+    // HOME and the XDG folders go to a temporary folder before anything reads
+    // them: no test touches the real user's profile, data or running instance.
+    const QTemporaryDir home;
+    for (const auto& [name, sub] : {std::pair{"HOME", ""},
+                                    {"XDG_CONFIG_HOME", "/.config"},
+                                    {"XDG_DATA_HOME", "/.local/share"},
+                                    {"XDG_RUNTIME_DIR", "/run"}}) {
+        ::setenv(name, (home.path() + QLatin1String(sub)).toLocal8Bit().constData(), 1);
+    }
+    QDir(home.path()).mkpath(QStringLiteral(".config"));
+    QDir(home.path()).mkpath(QStringLiteral("run"));
     PrepareBeforeApplication();
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

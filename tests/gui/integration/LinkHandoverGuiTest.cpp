@@ -1,6 +1,5 @@
 // A link handed over by the real link host, as the browser starts it, reaches
 // the running program's "Add new link" dialog and its link file.
-
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "support/ModalScript.h"
@@ -13,52 +12,39 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
-using quill::test::ClickButton;
-using quill::test::ModalScript;
-using quill::test::RunFolder;
-using quill::test::WaitUntil;
-
-// Runs the link host with one framed message, as a browser does; returns its answer.
-QJsonObject HandOver(const QByteArray& json) {
-    QProcess host;
-    host.start(QStringLiteral(QUILLMARK_LINK_HOST), {});
-    EXPECT_TRUE(host.waitForStarted(5000));
-    auto length = static_cast<std::uint32_t>(json.size());
-    QByteArray framed(sizeof length, '\0');
-    std::memcpy(framed.data(), &length, sizeof length);
-    host.write(framed + json);
-    host.closeWriteChannel();
-    EXPECT_TRUE(host.waitForFinished(5000));
-    return QJsonDocument::fromJson(host.readAllStandardOutput().mid(4)).object();
-}
+using namespace quill::test;
 
 // With cursor tracking off: the pickup runs on the poll tick all the same.
 TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     RunFolder run;
     run.Write("Data/qmlinks.qbx", "https://old.org/|old\r\n");
-    {
-        QtProfile profile;
-        profile.WriteString("Status", "IsOpened", "true");
-        profile.WriteInt("Status", "Track mouse", 0);
-    }
+    QtProfile().WriteInt("Status", "Track mouse", 0);
+    QtProfile().WriteString("Status", "IsOpened", "true");
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
-    QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-
     int shown = 0;
     ModalScript script;
     script.Then("addLinkDialog", [&](QWidget& dialog) {
         ++shown;
         ClickButton(dialog, "okButton");
     });
-    const QByteArray message =
+
+    // One framed message on the host's input, as a browser sends it.
+    QFile golden(QUILLMARK_TEST_DATA_DIR "/linkhost/extension-message.json");
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray json =
         QJsonDocument::fromJson(golden.readAll()).toJson(QJsonDocument::Compact);
-    EXPECT_TRUE(HandOver(message)["ok"].toBool());
+    const auto length = static_cast<std::uint32_t>(json.size());
+    QProcess host;
+    host.start(QStringLiteral(QUILLMARK_LINK_HOST), {});
+    host.write(QByteArray(reinterpret_cast<const char*>(&length), sizeof length) + json);
+    host.closeWriteChannel();
+    ASSERT_TRUE(WaitUntil([&] { return host.state() == QProcess::NotRunning; }, 5000));
+    EXPECT_TRUE(QJsonDocument::fromJson(host.readAllStandardOutput().mid(4))["ok"].toBool());
+
     const QByteArray expected = "https://old.org/|old\r\n"
                                 "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top|"
                                 "Caf\xC3\xA9 \"Zur Post\" | <b>\xC3\x9F</b>\r\n";

@@ -7,20 +7,19 @@
 namespace quill::test {
 
 namespace {
-bool RunTool(const QStringList& arguments) {
+bool Xdotool(const QStringList& arguments) {
     QProcess tool;
     tool.start(QStringLiteral("xdotool"), arguments);
     return tool.waitForFinished(5000) && tool.exitCode() == 0;
 }
+bool Xdotool(const QString& arguments) {
+    return Xdotool(arguments.split(QLatin1Char(' ')));
+}
 } // namespace
 
-DesktopActivation::DesktopActivation() = default;
-
 DesktopActivation::~DesktopActivation() {
-    if (m_other.state() != QProcess::NotRunning) {
-        m_other.kill();
-        m_other.waitForFinished(2000);
-    }
+    m_other.kill();
+    m_other.waitForFinished(2000);
 }
 
 bool DesktopActivation::Available() {
@@ -32,35 +31,31 @@ bool DesktopActivation::Available() {
 bool DesktopActivation::ActivateOther() {
     if (m_other.state() == QProcess::NotRunning) {
         m_other.start(QStringLiteral("xmessage"),
-                      {QStringLiteral("-name"), QStringLiteral("quillmark-test-other"),
-                       QStringLiteral("another program")});
+                      QStringLiteral("-name quillmark-test-other another_program").split(' '));
         if (!m_other.waitForStarted(5000)) {
             return false;
         }
     }
     // The window needs a moment to be mapped before it can be found.
     return WaitUntil(
-        [] {
-            return RunTool({QStringLiteral("search"), QStringLiteral("--classname"),
-                            QStringLiteral("quillmark-test-other"),
-                            QStringLiteral("windowactivate"), QStringLiteral("--sync")});
-        },
+        [] { return Xdotool("search --classname quillmark-test-other windowactivate --sync"); },
         5000);
 }
 
 bool DesktopActivation::Activate(QWidget& window) {
-    return RunTool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                    QString::number(window.winId())});
+    return Xdotool(QStringLiteral("windowactivate --sync %1").arg(window.winId()));
 }
 
 bool DesktopActivation::Type(const QString& text) {
-    return RunTool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    return Xdotool(
+        QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
 }
 
 bool DesktopActivation::Click(QPoint at, int times) {
-    return RunTool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                    QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
-                    QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+    return Xdotool(QStringLiteral("mousemove %1 %2 click --repeat %3 --delay 80 1")
+                       .arg(at.x())
+                       .arg(at.y())
+                       .arg(times));
 }
 
 } // namespace quill::test

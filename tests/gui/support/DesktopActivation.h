@@ -10,14 +10,13 @@ namespace quill::test {
 // program's window, as a user clicking between windows would (X11 only).
 class DesktopActivation {
 public:
-    DesktopActivation();
     ~DesktopActivation();
 
     static bool Available();
     // Activates another program's window; the program under test goes inactive.
     bool ActivateOther();
     // Activates the given window of the program under test.
-    bool Activate(QWidget& window);
+    static bool Activate(QWidget& window);
     // Real keystrokes and clicks, to whatever window the desktop gives them.
     static bool Type(const QString& text);
     static bool Click(QPoint screenPosition, int times = 1);

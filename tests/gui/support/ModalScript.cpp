@@ -11,31 +11,30 @@ namespace quill::test {
 
 void ModalScript::Check() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (m_starting || m_steps.empty() || modal == nullptr || !modal->isVisible() ||
-        (!m_steps.front().objectName.isEmpty() &&
-         modal->objectName() != m_steps.front().objectName) ||
-        modal == m_steps.front().notThis) {
+    if (m_starting || m_steps.empty() || modal == nullptr || !modal->isVisible()) {
         return;
     }
-    Step step = std::move(m_steps.front());
-    m_steps.pop_front();
+    const Step& next = m_steps.front();
+    if (modal == next.notThis ||
+        (!next.objectName.isEmpty() && modal->objectName() != next.objectName)) {
+        return;
+    }
     // Acted on just after this tick: an action that opens a further dialog
     // blocks, and Qt fires no timer again while its handler runs.
     m_starting = true;
-    QPointer<QWidget> target(modal);
-    QTimer::singleShot(0, this, [this, target, action = std::move(step.action)] {
+    QTimer::singleShot(0, this, [this, target = QPointer(modal), step = next.action] {
         m_starting = false;
         if (target) {
-            action(*target);
+            step(*target);
         }
     });
+    m_steps.pop_front();
 }
 
 void ClickButton(QWidget& parent, const QString& nameOrText) {
     for (QAbstractButton* button : parent.findChildren<QAbstractButton*>()) {
         if (button->objectName() == nameOrText || button->text() == nameOrText) {
-            button->click();
-            return;
+            return button->click();
         }
     }
     ADD_FAILURE() << "no button " << nameOrText.toStdString() << " in "

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -20,13 +18,11 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &ModalScript::Check);
         m_timer.start(15);
     }
-
     // notThis: wait for a dialog other than one that is already open.
     ModalScript& Then(const QString& objectName, Action action, const QWidget* notThis = nullptr) {
         m_steps.push_back({objectName, notThis, std::move(action)});
         return *this;
     }
-
     bool Done() const { return m_steps.empty() && !m_starting; }
 
 private:
@@ -35,7 +31,6 @@ private:
         const QWidget* notThis;
         Action action;
     };
-
     void Check();
 
     QTimer m_timer;

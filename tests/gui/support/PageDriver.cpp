@@ -6,18 +6,15 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWebEngineScript>
+#include <optional>
 
 namespace quill::test {
 
 QString PageHtml(CWebBrowser& browser) {
-    QString html;
-    bool ready = false;
-    browser.page()->toHtml([&](const QString& result) {
-        html = result;
-        ready = true;
-    });
-    WaitUntil([&] { return ready; });
-    return html;
+    std::optional<QString> html;
+    browser.page()->toHtml([&](const QString& result) { html = result; });
+    WaitUntil([&] { return html.has_value(); });
+    return html.value_or(QString());
 }
 
 QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
@@ -29,33 +26,29 @@ QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
             " return [r.left + r.width / 2, r.top + r.height / 2]; } } return null; })()")
             .arg(QStringLiteral("'") + QString(href).replace(QLatin1Char('\''), "\\'") +
                  QStringLiteral("'"));
-    QVariant result;
-    bool ready = false;
+    std::optional<QVariant> result;
     browser.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& value) {
-                                      result = value;
-                                      ready = true;
-                                  });
-    WaitUntil([&] { return ready; });
-    const QVariantList point = result.toList();
-    if (point.size() != 2) {
-        return {};
-    }
-    return QPoint(qRound(point[0].toDouble()), qRound(point[1].toDouble()));
+                                  [&](const QVariant& value) { result = value; });
+    WaitUntil([&] { return result.has_value(); });
+    const QVariantList point = result.value_or(QVariant()).toList();
+    return point.size() == 2 ? QPoint(qRound(point[0].toDouble()), qRound(point[1].toDouble()))
+                             : QPoint();
 }
 
 void ClickAt(CWebBrowser& browser, QPoint position) {
     QWidget* target = browser.focusProxy() ? browser.focusProxy() : &browser;
-    const QPointF local(position);
-    const QPointF global(target->mapToGlobal(position));
-    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    const struct {
+        QEvent::Type type;
+        Qt::MouseButton button;
+        Qt::MouseButtons buttons;
+    } steps[] = {{QEvent::MouseMove, Qt::NoButton, Qt::NoButton},
+                 {QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
+                 {QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}};
+    for (const auto& step : steps) {
+        QMouseEvent event(step.type, QPointF(position), QPointF(target->mapToGlobal(position)),
+                          step.button, step.buttons, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 }
 
 } // namespace quill::test
