@@ -66,12 +66,12 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
     folder.Write("q.conf.lock", "");
     EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
 
-    // Left by a process that is gone: empty for a while, or naming it.
+    // Left by a process that is gone: empty for a second, or naming it.
     for (std::string left : {"", "999999999\nhost\nvm\n"}) {
         folder.Write("q.conf", Profile("true"));
         folder.Write("q.conf.lock", left);
         fs::last_write_time(folder.Path() / "q.conf.lock",
-                            fs::file_time_type::clock::now() - std::chrono::seconds(2));
+                            fs::file_time_type::clock::now() - std::chrono::seconds(1));
         EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered) << left;
         EXPECT_FALSE(fs::exists(folder.Path() / "q.conf.lock"));
     }
