@@ -9,9 +9,10 @@
 namespace quill {
 
 FrameTimerDuties::FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
-                                   FrameWindowProbe& probe, DueTaskPass& duePass)
+                                   FrameWindowProbe& probe, DueTaskPass& duePass,
+                                   const TimerClock& clock)
     : m_settings(settings), m_layered(layered), m_window(window), m_probe(probe),
-      m_duePass(duePass) {}
+      m_duePass(duePass), m_minuteAlarm(clock) {}
 
 void FrameTimerDuties::TrackClientArea(bool cursorInClient) {
     if (cursorInClient) {
@@ -34,38 +35,90 @@ FrameTimerDuties::~FrameTimerDuties() {
 }
 
 bool FrameTimerDuties::StartTimers() {
-    bool started = m_probe.StartTimer(kTaskTimerId, kTaskTimerPeriodMs);
-    started = m_probe.StartTimer(kPollTimerId, kPollTimerPeriodMs) && started;
+    bool started = m_probe.StartTimer(kTaskTimerId, m_minuteAlarm.Arm());
+    started = m_probe.StartTimer(kSlowTimerId, kSlowTimerPeriodMs) && started;
     m_timersRunning = true;
+    UpdatePolling();
     return started;
 }
 
 void FrameTimerDuties::StopTimers() {
     if (m_timersRunning) {
         m_probe.StopTimer(kTaskTimerId);
-        m_probe.StopTimer(kPollTimerId);
+        m_probe.StopTimer(kSlowTimerId);
         m_timersRunning = false;
+        UpdatePolling();
     }
     m_hoverWatch.Stop();
 }
 
 void FrameTimerDuties::OnTimer(int id) {
     if (id == kTaskTimerId) {
-        m_duePass.Run();
-    }
-    if (id == kPollTimerId) {
+        RunDuePass();
+    } else if (id == kPollTimerId) {
         PollTick();
     } else if (id == kHoverTimerId) {
         m_hoverWatch.Check(*this);
+    } else if (id == kSlowTimerId) {
+        if (m_pickup != nullptr) {
+            m_pickup->OnPollTick();
+        }
+        // A timer set for a minute's start misses it once the wall clock moved.
+        if (m_minuteAlarm.ClockMoved()) {
+            RunDuePass();
+        }
+    }
+}
+
+void FrameTimerDuties::RunDuePass() {
+    // Armed before the pass: a reminder may stay open past the next minute.
+    if (m_timersRunning) {
+        m_probe.StartTimer(kTaskTimerId, m_minuteAlarm.Arm());
+    }
+    m_duePass.Run();
+}
+
+void FrameTimerDuties::OnWindowShown(bool shown) {
+    m_shown = shown;
+    if (shown) {
+        // Shown under the cursor: no enter comes for a cursor already there.
+        m_cursorOnWindow = m_probe.LocateCursor() != CursorPlace::Outside;
+    }
+    UpdatePolling();
+}
+
+void FrameTimerDuties::OnCursorOnWindow(bool on) {
+    m_enterLeaveReported = true;
+    m_cursorOnWindow = on;
+    if (!on && m_settings.trackMouse) {
+        // Off the caption first, then the level's alpha: no tick comes later.
+        if (m_hoverWatch.IsRunning()) {
+            m_hoverWatch.Check(*this);
+        }
+        PollTick();
+    }
+    UpdatePolling();
+}
+
+void FrameTimerDuties::Refresh() {
+    if (m_shown && m_settings.trackMouse) {
+        PollTick();
+    }
+    UpdatePolling();
+}
+
+void FrameTimerDuties::UpdatePolling() {
+    const bool wanted = m_timersRunning && m_shown && m_settings.trackMouse &&
+                        (m_cursorOnWindow || !m_enterLeaveReported);
+    if (wanted && !m_polling) {
+        m_polling = m_probe.StartTimer(kPollTimerId, kPollTimerPeriodMs);
+    } else if (!wanted && m_polling) {
+        m_probe.StopTimer(kPollTimerId);
+        m_polling = false;
     }
 }
 
 void FrameTimerDuties::PollTick() {
-    if (m_pickup != nullptr) {
-        m_pickup->OnPollTick();
-    }
-    // The pickup does not depend on tracking: with tracking off the browser's
-    // "Add link" entry would otherwise still show and silently do nothing.
     if (!m_settings.trackMouse) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/CHoverWatch.h"
+#include "frame/MinuteAlarm.h"
 #include "settings/FrameSettings.h"
 
 namespace quill {
@@ -10,25 +11,43 @@ class FrameWindowProbe;
 class PollDuty;
 class DueTaskPass;
 
-// The frame's periodic work, all reached through OnTimer, and the hover watch
+// The frame's timed work, all reached through OnTimer, and the hover watch
 // with its enter and leave handlers. It reads the settings as they are on
 // each tick; layered says whether the window can be translucent at all.
+//
+// Nothing ticks fast while nothing happens: the due-task pass wakes at each
+// minute's start, the cursor is followed only while it may be on the window,
+// and a slow tick is the safety net for the link pickup and the clock.
 class FrameTimerDuties : private HoverHost {
 public:
     FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
-                     FrameWindowProbe& probe, DueTaskPass& duePass);
+                     FrameWindowProbe& probe, DueTaskPass& duePass, const TimerClock& clock);
     ~FrameTimerDuties() override;
     FrameTimerDuties(const FrameTimerDuties&) = delete;
     FrameTimerDuties& operator=(const FrameTimerDuties&) = delete;
 
-    // Starts timers 111 and 112; false when either could not be started.
+    // Arms the task timer (111) and starts the slow tick (114); false when
+    // either could not be started. The cursor poll (112) follows the window.
     bool StartTimers();
-    // Stops 111, 112 and the hover watch.
+    // Stops every timer and the hover watch.
     void StopTimers();
 
+    // The pickup's safety check, on the slow tick; its own file watch runs it
+    // whenever the profile changes.
     void SetLinkPickup(PollDuty* pickup) { m_pickup = pickup; }
 
     void OnTimer(int id);
+
+    // The window was shown or hidden: a hidden window follows no cursor.
+    void OnWindowShown(bool shown);
+    // The window system saw the cursor come onto the window, caption and
+    // borders included (true), or leave it. Once it has said so, the cursor
+    // poll runs only in between; until then it runs while the window shows.
+    void OnCursorOnWindow(bool on);
+    // Something else set the window's look or the settings (activation, a
+    // level, "Track mouse"): the cursor is looked at once and the poll follows.
+    void Refresh();
+    bool CursorPolled() const { return m_polling; }
 
     // A mouse move over the caption or borders, where the platform reports one.
     void OnNcMouseMove() { m_hoverWatch.Start(*this); }
@@ -39,6 +58,9 @@ public:
 
 private:
     void PollTick();
+    void RunDuePass();
+    // Runs the cursor poll exactly while it can find something.
+    void UpdatePolling();
     // Opaque once when the cursor comes in; the level's alpha on every tick
     // outside, unless the cursor is on the caption or borders.
     void TrackClientArea(bool cursorInClient);
@@ -55,9 +77,14 @@ private:
     WindowAlpha& m_window;
     FrameWindowProbe& m_probe;
     DueTaskPass& m_duePass;
+    MinuteAlarm m_minuteAlarm;
     PollDuty* m_pickup = nullptr;
     CHoverWatch m_hoverWatch;
     bool m_timersRunning = false;
+    bool m_polling = false;
+    bool m_shown = false;
+    bool m_enterLeaveReported = false;
+    bool m_cursorOnWindow = false;
     bool m_bCursorInside = false;
     bool m_bOverNonClient = false;
 };

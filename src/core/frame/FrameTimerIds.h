@@ -5,9 +5,12 @@ namespace quill {
 inline constexpr int kTaskTimerId = 111;
 inline constexpr int kPollTimerId = 112;
 inline constexpr int kHoverTimerId = 113;
+inline constexpr int kSlowTimerId = 114;
 
-inline constexpr int kTaskTimerPeriodMs = 40000;
 inline constexpr int kPollTimerPeriodMs = 10;
 inline constexpr int kHoverTimerPeriodMs = 10;
+// The safety net under the events: a missed file change or a moved clock is
+// noticed within this long.
+inline constexpr int kSlowTimerPeriodMs = 3000;
 
 } // namespace quill

@@ -8,6 +8,7 @@
 #include "frame/FrameParts.h"
 #include "frame/FrameShowing.h"
 #include "integration/CNewLinkPickup.h"
+#include "integration/LinkPickupWatch.h"
 #include "integration/QtAddLinkPrompt.h"
 #include "settings/CSettingsDlg.h"
 #include "views/CNotesView.h"
@@ -59,13 +60,17 @@ void CMainFrame::OnLinkHandover(const std::string& href, const std::string& text
 void CMainFrame::OnSettings() {
     CSettingsDlg dialog(m_document, m_settings, {m_menuEntry, m_start.extensionPage});
     dialog.exec();
+    if (m_parts) {
+        m_parts->timers.Duties().Refresh(); // "Track mouse" may have changed
+    }
 }
 
 bool CMainFrame::OnCreate() {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
     m_parts = std::make_unique<FrameParts>(*this, m_document, m_settings, m_profile);
-    m_parts->timers.Duties().SetLinkPickup(m_newLinkPickup.get());
+    m_parts->timers.Duties().SetLinkPickup(
+        new LinkPickupWatch(*m_newLinkPickup, m_profile.Settings().fileName(), this));
     m_parts->commands.SetHandler(quill::kSettingsCommand, [this] { OnSettings(); });
     m_tabView = new CQuillboxView(m_document, m_profile, this);
     setCentralWidget(m_tabView);
@@ -100,6 +105,7 @@ QAction* CMainFrame::Action(int commandId) const {
 void CMainFrame::OnActivateApp(bool active) {
     if (m_parts) {
         m_parts->transparency.OnActivateApp(active);
+        m_parts->timers.Duties().Refresh();
     }
     if (!active) {
         emit StoreRequested();

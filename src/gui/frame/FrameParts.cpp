@@ -1,5 +1,8 @@
 #include "frame/FrameParts.h"
 
+#include "settings/Transparency.h"
+
+#include <QAction>
 #include <QMainWindow>
 
 FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::FrameSettings& settings,
@@ -8,5 +11,10 @@ FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::Frame
       commands(window, settings, document, transparency.Available()),
       toolBar(window, commands, profile), timers(window, document, settings, transparency),
       tray(window, commands) {
+    // A new level shows at once, even with no cursor poll running.
+    for (const quill::LevelCommand& level : quill::LevelCommands()) {
+        QObject::connect(commands.Action(level.id), &QAction::triggered, &timers,
+                         [this] { timers.Duties().Refresh(); });
+    }
     timers.Start();
 }

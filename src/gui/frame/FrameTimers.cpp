@@ -1,10 +1,13 @@
 #include "frame/FrameTimers.h"
 
+#include "FrameHover.h"
+
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameTransparency.h"
 #include "views/CQuillboxDoc.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QTimerEvent>
 #include <QWidget>
 
@@ -12,7 +15,11 @@ FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
                          const quill::FrameSettings& settings, FrameTransparency& alpha)
     : QObject(&frame), m_frame(frame), m_reminders(frame),
       m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
-      m_duties(settings, alpha.Available(), alpha, *this, m_duePass) {}
+      m_duties(settings, alpha.Available(), alpha, *this, m_duePass, m_timerClock),
+      m_frameHover(std::make_unique<FrameHover>(
+          frame, [this](bool onWindow) { m_duties.OnCursorOnWindow(onWindow); })) {
+    frame.installEventFilter(this);
+}
 
 FrameTimers::~FrameTimers() {
     m_duties.StopTimers();
@@ -30,26 +37,42 @@ quill::CursorPlace FrameTimers::LocateCursor() {
         return quill::CursorPlace::Outside;
     }
     if (m_frame.underMouse()) {
-        return m_lastPlace = quill::CursorPlace::Client;
+        return quill::CursorPlace::Client;
     }
-    // Asking the X server costs a round trip. Entering the client area is
-    // reported by Qt at once, so away from the window only the caption needs
-    // looking for, and every few ticks is soon enough for that.
-    if (m_lastPlace == quill::CursorPlace::Outside && ++m_ticksSinceLook < kOutsideLookEvery) {
-        return m_lastPlace;
-    }
-    m_ticksSinceLook = 0;
     const QPoint cursor = QCursor::pos();
     const QRect client = m_frame.geometry();
     const QRect frame = m_frame.frameGeometry();
-    return m_lastPlace = quill::LocateCursor(
-               {cursor.x(), cursor.y()}, {client.x(), client.y(), client.width(), client.height()},
-               {frame.x(), frame.y(), frame.width(), frame.height()});
+    return quill::LocateCursor({cursor.x(), cursor.y()},
+                               {client.x(), client.y(), client.width(), client.height()},
+                               {frame.x(), frame.y(), frame.width(), frame.height()});
+}
+
+bool FrameTimers::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_frame) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+            m_duties.OnWindowShown(event->type() == QEvent::Show);
+            break;
+        case QEvent::Enter:
+        case QEvent::Leave:
+            // Qt sees the client area only: enough where no frame is drawn around it.
+            if (m_frameHover->Unframed()) {
+                m_duties.OnCursorOnWindow(event->type() == QEvent::Enter);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool FrameTimers::StartTimer(int id, int periodMs) {
     StopTimer(id);
-    const int qtId = startTimer(periodMs);
+    // A coarse timer may come 5% late: seconds, for the minute's start.
+    const int qtId =
+        startTimer(periodMs, id == quill::kTaskTimerId ? Qt::PreciseTimer : Qt::CoarseTimer);
     if (qtId == 0) {
         return false;
     }
@@ -76,12 +99,12 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             id = ours;
         }
     }
-    if (id == quill::kTaskTimerId) {
+    if (id == quill::kTaskTimerId || id == quill::kSlowTimerId) {
         // Run outside the timer's own handler: Qt fires no timer again while
         // its handler runs, and a reminder left open would hold up the next
         // pass for as long as it stays open.
         QMetaObject::invokeMethod(
-            this, [this] { OnTimer(quill::kTaskTimerId); }, Qt::QueuedConnection);
+            this, [this, id] { OnTimer(id); }, Qt::QueuedConnection);
     } else if (id != 0) {
         OnTimer(id);
     }

@@ -5,16 +5,20 @@
 #include "common/QtClock.h"
 #include "frame/FrameTimerDuties.h"
 #include "frame/FrameWindowProbe.h"
+#include "frame/MinuteAlarm.h"
 #include "tasks/QtReminderDialog.h"
 
 #include <QObject>
 #include <map>
+#include <memory>
 
 class CQuillboxDoc;
 class FrameTransparency;
+class FrameHover;
 
-// The frame's timers 111, 112 and 113, each tick handed to the logic through
-// one OnTimer(id); and what those ticks read from the window.
+// The frame's timers 111 to 114, each tick handed to the logic through one
+// OnTimer(id); what those ticks read from the window; and the window's
+// showing, hiding and cursor crossings, which decide when the cursor poll runs.
 class FrameTimers : public QObject, public quill::FrameWindowProbe {
     Q_OBJECT
 public:
@@ -31,6 +35,8 @@ public:
     bool IsRunning(int id) const { return m_qtIds.contains(id); }
     // Where the reminders take "now" from; the desktop's clock unless a test sets its own.
     void UseClock(const quill::Clock& clock) { m_clock.source = &clock; }
+    // Where the task timer's arming reads the time; the machine's unless a test sets its own.
+    void UseTimerClock(const quill::TimerClock& clock) { m_timerClock.source = &clock; }
 
     quill::CursorPlace LocateCursor() override;
     bool StartTimer(int id, int periodMs) override;
@@ -39,6 +45,7 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The clock the reminder pass reads, switchable for tests.
@@ -51,11 +58,16 @@ private:
     QWidget& m_frame;
     SwitchableClock m_clock;
     QtProfile m_profile; // where the reminders keep their last checked minute
+    struct SwitchableTimerClock : quill::TimerClock {
+        std::int64_t WallMs() const override { return source->WallMs(); }
+        std::int64_t SteadyMs() const override { return source->SteadyMs(); }
+        quill::SystemTimerClock system;
+        const quill::TimerClock* source = &system;
+    };
+    SwitchableTimerClock m_timerClock;
     QtReminderDialog m_reminders;
     quill::DueTaskPass m_duePass;
     quill::FrameTimerDuties m_duties;
+    std::unique_ptr<FrameHover> m_frameHover;
     std::map<int, int> m_qtIds; // our id -> Qt's
-    static constexpr int kOutsideLookEvery = 5;
-    quill::CursorPlace m_lastPlace = quill::CursorPlace::Outside;
-    int m_ticksSinceLook = 0;
 };

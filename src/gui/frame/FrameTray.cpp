@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -36,11 +37,24 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands)
     m_icon->show();
 
     // Asking for the notification area is a round trip to the X server: now and
-    // then is enough, and never on the 10 ms tick.
+    // then is enough, and only while the window is hidden, as a shown window
+    // needs no way back.
     m_presenceWatch->setInterval(2000);
     connect(m_presenceWatch, &QTimer::timeout, this,
             [this] { CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable()); });
-    m_presenceWatch->start();
+    frame.installEventFilter(this);
+    if (!frame.isVisible()) {
+        m_presenceWatch->start();
+    }
+}
+
+bool FrameTray::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        m_presenceWatch->stop();
+    } else if (event->type() == QEvent::Hide) {
+        m_presenceWatch->start();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void FrameTray::CheckTrayPresence(bool trayAvailable) {

@@ -24,6 +24,9 @@ public:
     // (it went away, or the desktop restarts it) the window is shown again.
     void CheckTrayPresence(bool trayAvailable);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     FrameCommands& m_commands;
     QSystemTrayIcon* m_icon;

@@ -9,10 +9,10 @@
 
 class QtProfile;
 
-// The new-link pickup as the poll tick runs it. The profile file is stat'ed on
-// every tick and re-read only when it changed, so a tick with no link waiting
-// costs one stat and no parsing. A tick never waits for another process:
-// while one holds the profile's lock, the next tick tries again.
+// The new-link pickup as the profile's changes run it. The profile file is
+// stat'ed on every look and re-read only when it changed, so a look with no
+// link waiting costs one stat and no parsing. A look never waits for another
+// process: while one holds the profile's lock, the next look tries again.
 class CNewLinkPickup : public quill::PollDuty {
 public:
     CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver);

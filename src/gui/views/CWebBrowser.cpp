@@ -4,6 +4,7 @@
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <utility>
 
 namespace {
 
@@ -58,14 +59,55 @@ CWebBrowser::CWebBrowser(QWidget* parent, QWebEngineProfile* profile, const QUrl
             });
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
+    connect(page, &QWebEnginePage::visibleChanged, this, &CWebBrowser::FreezeIfHidden);
+    connect(this, &QWebEngineView::loadFinished, this, [this] {
+        m_loading = false;
+        FreezeIfHidden();
+    });
 }
 
 void CWebBrowser::Navigate(const QUrl& url) {
+    m_loading = true;
     load(url);
 }
 
 void CWebBrowser::Refresh() {
+    // A frozen page loads nothing: it is read again when it shows.
+    if (page()->lifecycleState() != QWebEnginePage::LifecycleState::Active) {
+        m_stale = true;
+        return;
+    }
+    m_loading = true;
     reload();
+}
+
+void CWebBrowser::Wake() {
+    if (page()->lifecycleState() != QWebEnginePage::LifecycleState::Active) {
+        page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+    }
+    if (std::exchange(m_stale, false)) {
+        m_loading = true;
+        // The engine takes the page back to life first.
+        QMetaObject::invokeMethod(
+            this, [this] { reload(); }, Qt::QueuedConnection);
+    }
+}
+
+void CWebBrowser::FreezeIfHidden() {
+    // The engine refuses to freeze a page it still counts as visible.
+    if (!m_loading && !isVisible() && !page()->isVisible()) {
+        page()->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+    }
+}
+
+void CWebBrowser::showEvent(QShowEvent* event) {
+    Wake();
+    QWebEngineView::showEvent(event);
+}
+
+void CWebBrowser::hideEvent(QHideEvent* event) {
+    QWebEngineView::hideEvent(event);
+    FreezeIfHidden();
 }
 
 void CWebBrowser::Width(int pixels) {

@@ -8,6 +8,9 @@ class QWebEngineProfile;
 // The web view of a page tab. It shows its own page and nothing else: clicks on
 // the page's command anchors are refused and announced as BeforeNavigate,
 // address links open in the desktop's web browser, scripts do not run.
+// While it is not shown (a tab behind, the window hidden) its page is frozen,
+// so the engine runs no timers for it; it wakes before it shows, and a page
+// that changed meanwhile is read again then.
 class CWebBrowser : public QWebEngineView {
     Q_OBJECT
 public:
@@ -20,9 +23,21 @@ public:
     void Width(int pixels);
     void Height(int pixels);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 signals:
     // A command anchor was clicked; text is its href text ("Edit link|3").
     // Sent from the event loop after the navigation has been refused, never
     // from inside the web engine's callback.
     void BeforeNavigate(const QString& text);
+
+private:
+    void Wake();
+    // Frozen once nothing shows it and no load is on the way.
+    void FreezeIfHidden();
+
+    bool m_loading = false;
+    bool m_stale = false;
 };

@@ -77,10 +77,16 @@ protected:
     FakeWindow window;
     test::StoreFolder data;
     test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
+    struct : TimerClock {
+        std::int64_t WallMs() const override { return wall; }
+        std::int64_t SteadyMs() const override { return steady; }
+        std::int64_t wall = 1'700'000'000'000; // 20 s into a minute
+        std::int64_t steady = 0;
+    } timerClock;
     CountingReminders reminders;
     test::FakeProfile profile;
     DueTaskPass duePass{data.store, clock, reminders, reminders, profile};
-    FrameTimerDuties duties{settings, true, window, window, duePass};
+    FrameTimerDuties duties{settings, true, window, window, duePass, timerClock};
 };
 
 TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryAndTheLevelOnEveryTickOutside) {
@@ -101,7 +107,7 @@ TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryAndTheLevelOnEveryTickOutside) {
 }
 
 TEST_F(FrameTimerDutiesTest, WithoutTranslucencyTheWindowIsNeverTouched) {
-    FrameTimerDuties plain{settings, false, window, window, duePass};
+    FrameTimerDuties plain{settings, false, window, window, duePass, timerClock};
     for (auto [x, y] : {std::pair{10, 10}, {150, 105}, {150, 150}, {10, 10}}) {
         window.MoveTo(x, y);
         plain.OnTimer(kPollTimerId);
@@ -142,6 +148,7 @@ TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndThePickupRunsWhenTracking
     duties.SetLinkPickup(&window);
     duties.OnTimer(kPollTimerId);
     duties.OnTimer(kHoverTimerId);
+    duties.OnTimer(kSlowTimerId);
     duties.OnTimer(999);
     EXPECT_EQ(reminders.shown, 0);
     duties.OnTimer(kTaskTimerId);
@@ -153,23 +160,77 @@ TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndThePickupRunsWhenTracking
     TakeAlphas();
     TickAt(150, 105);
     TickAt(150, 150);
+    duties.OnTimer(kSlowTimerId);
     EXPECT_TRUE(window.alphas.empty());
-    EXPECT_EQ(window.log.size(), 3u);
+    EXPECT_EQ(window.log.size(), 2u);
     EXPECT_EQ(window.cursorReads, 1);
 }
 
-TEST_F(FrameTimerDutiesTest, TimersStartWithTheirPeriodsAndAllStopTogether) {
+TEST_F(FrameTimerDutiesTest, TheTaskTimerWakesAtEachMinuteStartAndAgainWhenTheClockMoves) {
+    data.store.Tasks() = {{"01.05.2024", "12:00", "due now"}};
     ASSERT_TRUE(duties.StartTimers());
-    EXPECT_EQ(window.running, (std::set<int>{111, 112}));
-    EXPECT_EQ(window.periods, (std::vector<int>{40000, 10}));
+    EXPECT_EQ(window.running, (std::set<int>{kTaskTimerId, kSlowTimerId}));
+    EXPECT_EQ(window.periods, (std::vector<int>{40'005, kSlowTimerPeriodMs}));
 
-    window.MoveTo(150, 105);
-    duties.OnTimer(kPollTimerId);
-    EXPECT_EQ(window.running, (std::set<int>{111, 112, 113}));
+    window.periods.clear();
+    timerClock.wall += 40'005;
+    timerClock.steady += 40'005;
+    duties.OnTimer(kTaskTimerId);
+    duties.OnTimer(kSlowTimerId); // clocks agree: no pass of its own
+    EXPECT_EQ(reminders.shown, 1);
+    EXPECT_EQ(window.periods, std::vector<int>{60'000});
+
+    timerClock.wall += 30'000 - 3'600'000; // set back an hour, half a minute later
+    timerClock.steady += 30'000;
+    duties.OnTimer(kSlowTimerId);
+    EXPECT_EQ(reminders.shown, 1); // the reminded task is not shown twice
+    EXPECT_EQ(window.periods, (std::vector<int>{60'000, 30'000}));
+    duties.OnTimer(kSlowTimerId);
+    EXPECT_EQ(window.periods.size(), 2u); // armed again, the clocks agree again
 
     duties.StopTimers();
     EXPECT_TRUE(window.running.empty());
+}
+
+TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) {
+    duties.StartTimers();
+    EXPECT_FALSE(duties.CursorPolled()); // not shown yet
+
+    window.MoveTo(10, 10);
+    duties.OnWindowShown(true); // until enter and leave are reported, polled while shown
+    EXPECT_TRUE(duties.CursorPolled());
+    duties.OnCursorOnWindow(false);
+    EXPECT_FALSE(duties.CursorPolled());
+    EXPECT_EQ(window.running.count(kPollTimerId), 0u);
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{144});
+
+    duties.OnCursorOnWindow(true); // onto the caption
+    TickAt(150, 105);
+    EXPECT_TRUE(duties.OverNonClient());
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{255});
+    window.MoveTo(10, 10); // straight off it: no tick in between
+    duties.OnCursorOnWindow(false);
+    EXPECT_FALSE(duties.OverNonClient());
     EXPECT_FALSE(duties.HoverWatch().IsRunning());
+    EXPECT_EQ(TakeAlphas(), std::vector<int>{144});
+    EXPECT_EQ(window.running.count(kPollTimerId), 0u);
+
+    window.MoveTo(150, 150);
+    duties.OnWindowShown(false);
+    duties.OnWindowShown(true); // shown again under the cursor: no enter will come
+    EXPECT_TRUE(duties.CursorPolled());
+    duties.OnWindowShown(false);
+    EXPECT_FALSE(duties.CursorPolled());
+
+    duties.OnWindowShown(true);
+    settings.trackMouse = false;
+    duties.Refresh();
+    EXPECT_FALSE(duties.CursorPolled());
+    settings.trackMouse = true;
+    duties.Refresh();
+    EXPECT_TRUE(duties.CursorPolled());
+    duties.StopTimers();
+    EXPECT_FALSE(duties.CursorPolled());
 }
 
 // The watch on its own, against a host that records what it hears.

@@ -73,7 +73,14 @@ TEST_F(ReminderGuiTest, AMissedTaskIsRemindedAtStartAndLaterMovesIt) {
 
 TEST_F(ReminderGuiTest, TheNextMinutesTaskIsRemindedWhileTheFirstReminderIsOpen) {
     Start("06.12.2026|09:05|first\r\n06.12.2026|09:06|second\r\n");
-    Timers().StartTimer(quill::kTaskTimerId, 50); // a tick every 50 ms
+    // Always just before a minute's start: the task timer comes every few ms.
+    struct : quill::TimerClock {
+        std::int64_t WallMs() const override { return 60'000 - 45; }
+        std::int64_t SteadyMs() const override { return 0; }
+    } minuteAlwaysEnding;
+    Timers().UseTimerClock(minuteAlwaysEnding);
+    Timers().StartTimer(quill::kTaskTimerId, 50);
+
     QStringList shown;
     auto commentOf = [](QWidget& modal) {
         return modal.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();

@@ -6,6 +6,7 @@
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
 #include "views/CPageView.h"
+#include "views/CQuillboxDoc.h"
 #include "views/CWebBrowser.h"
 #include "views/PageScheme.h"
 
@@ -96,6 +97,29 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesAndServesOnlyItsFiles
           "qm://links/..%2FData%2F2.css", "qm://links/.hidden.css"}) {
         EXPECT_FALSE(served(refused)) << refused;
     }
+}
+
+TEST_F(PageViewTest, AHiddenPageIsFrozenYetFollowsTheListsAndWakesWhenShown) {
+    Start("example.org|first\r\n");
+    TabView(Frame()).setCurrentIndex(1);
+    CWebBrowser& browser = *qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser();
+    int loads = 0;
+    QObject::connect(&browser, &QWebEngineView::loadFinished, [&](bool ok) { loads += ok; });
+    ASSERT_TRUE(WaitUntil([&] { return loads > 0; }));
+    using State = QWebEnginePage::LifecycleState;
+
+    Frame().hide();
+    EXPECT_TRUE(WaitUntil([&] { return browser.page()->lifecycleState() == State::Frozen; }));
+    // A link handed over while the window is in the tray.
+    run.Write(QStringLiteral("Data/qmlinks.qbx"), "example.org|first\r\nnew.org|second\r\n");
+    app->GetDocument()->Store().Reload();
+    app->GetDocument()->UpdateAllViews();
+    EXPECT_EQ(browser.page()->lifecycleState(), State::Frozen);
+
+    Frame().show();
+    EXPECT_EQ(browser.page()->lifecycleState(), State::Active);
+    EXPECT_TRUE(WaitUntil([&] { return loads > 1; }));
+    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("new.org")));
 }
 
 TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSettings) {

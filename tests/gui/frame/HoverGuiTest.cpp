@@ -1,0 +1,66 @@
+// The cursor on the window manager's caption is noticed from the X server's
+// enter and leave on the frame window: nothing polls while the cursor is away.
+#include "app/CQuillboxApp.h"
+#include "frame/CMainFrame.h"
+#include "frame/FrameTimers.h"
+#include "support/FrameAccess.h"
+#include "support/ModalScript.h"
+#include "support/RunFolder.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+using quill::test::FramePart;
+using quill::test::RunFolder;
+using quill::test::WaitUntil;
+
+TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs X11 with a window manager";
+    }
+    RunFolder run;
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.GetMainFrame();
+    // The window manager has framed the window once Qt knows the caption's height.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top(); }));
+    const quill::FrameTimerDuties& duties = FramePart<FrameTimers>(frame).Duties();
+    const QRect outer = frame.frameGeometry();
+    const QRect client = frame.geometry();
+    const QPoint away = outer.bottomRight() + QPoint(100, 100);
+    const QPoint caption(client.center().x(), (outer.top() + client.top()) / 2);
+
+    QCursor::setPos(away);
+    EXPECT_TRUE(WaitUntil([&] { return !duties.CursorPolled(); }));
+
+    QElapsedTimer sinceEntry;
+    sinceEntry.start();
+    QCursor::setPos(caption);
+    EXPECT_TRUE(WaitUntil([&] { return duties.OverNonClient(); }));
+    // A figure for the notes, not a pass mark: the machine may be busy.
+    RecordProperty("caption_hover_after_entry_ms", static_cast<int>(sinceEntry.elapsed()));
+    EXPECT_TRUE(duties.CursorPolled());
+
+    QCursor::setPos(client.center());
+    EXPECT_TRUE(WaitUntil([&] { return !duties.OverNonClient(); }));
+    EXPECT_TRUE(duties.CursorPolled());
+
+    QCursor::setPos(caption);
+    EXPECT_TRUE(WaitUntil([&] { return duties.OverNonClient(); }));
+    QCursor::setPos(away); // straight off the caption
+    EXPECT_TRUE(WaitUntil([&] { return !duties.CursorPolled() && !duties.OverNonClient(); }));
+
+    frame.hide();
+    QCursor::setPos(client.center());
+    EXPECT_FALSE(duties.CursorPolled());
+    frame.show(); // under the cursor: no enter comes for it
+    EXPECT_TRUE(WaitUntil([&] { return duties.CursorPolled(); }));
+    app.ExitInstance(0);
+}
+
+} // namespace
