@@ -61,6 +61,10 @@ TEST(LinkHost, StoresTheLinkInOneWriteKeepingEveryOtherLineAndAcknowledges) {
         EXPECT_NE(after.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(folder.Listing(), "q.conf\n");
+
+    HandOverFile fresh(folder.File("new/q.conf")); // the profile's folder not made yet
+    EXPECT_EQ(Serve(message, fresh).answers, std::vector<std::string>{R"({"ok":true})"});
+    EXPECT_EQ(ReadIniValue(folder.Read("new/q.conf"), "Status", "new_link"), "true");
 }
 
 TEST(LinkHost, AWaitingLinkIsNeverReplacedOnlyGivenTimeToBeTaken) {
