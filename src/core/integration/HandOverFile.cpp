@@ -36,8 +36,6 @@ HandOverValues ValuesIn(std::string_view text) {
 
 bool Write(const std::string& path, const std::string& text,
            const std::map<std::string, std::string>& changes, Durability durability) {
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     return ReplaceFileContents(path, WriteIniValues(text, values::kNewLink.section, changes),
                                durability);
 }
@@ -64,6 +62,9 @@ HandOverFile::Offer HandOverFile::OfferLink(const std::string& href, const std::
             0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
                    .count()));
     };
+    // The lock lives beside the profile: a first hand-over makes the folder for both.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
     while (true) {
         LockFile lock(m_lockPath);
         if (lock.Take(remainingMs()) != LockFile::Attempt::Taken) {

@@ -1,5 +1,3 @@
-// Where the program keeps its files in a desktop session, how later starts
-// find it and how it starts at login.
 #include "app/Autostart.h"
 #include "app/InstanceRequest.h"
 #include "app/WorkingFolder.h"
@@ -11,9 +9,6 @@
 
 namespace quill {
 namespace {
-
-using test::TempFolder;
-namespace fs = std::filesystem;
 
 TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     for (const auto& [runtime, user, display, name] : std::vector<std::array<const char*, 4>>{
@@ -27,7 +22,7 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     }
 }
 
-TEST(Autostart, ExecLineQuotesAndEscapesTheProgramPath) {
+TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
     for (const auto& [program, exec] : std::vector<std::pair<std::string, std::string>>{
              {"/usr/bin/quillmark", "Exec=/usr/bin/quillmark"},
              {"/opt/my apps/quillmark", R"(Exec="/opt/my apps/quillmark")"},
@@ -37,15 +32,12 @@ TEST(Autostart, ExecLineQuotesAndEscapesTheProgramPath) {
         EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
             << program;
     }
-}
-
-TEST(Autostart, OnWritesTheEntryMakingItsFolderOffRemovesIt) {
-    TempFolder home;
+    // On writes the entry making its folder, off removes it.
+    test::TempFolder home;
     const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
     EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));
     EXPECT_FALSE(IsAutostartOn(path));
     ASSERT_TRUE(SetAutostart(path, true, "[Desktop Entry]\n"));
-    EXPECT_TRUE(IsAutostartOn(path));
     EXPECT_EQ(home.Read(".config/autostart/quillmark.desktop"), "[Desktop Entry]\n");
     ASSERT_TRUE(SetAutostart(path, false, ""));
     EXPECT_FALSE(IsAutostartOn(path));
@@ -54,15 +46,14 @@ TEST(Autostart, OnWritesTheEntryMakingItsFolderOffRemovesIt) {
     EXPECT_FALSE(SetAutostart(AutostartFilePath("/", home.File("config")), true, "x"));
 }
 
-TEST(WorkingFolder, UserFolderFollowsAnAbsoluteXdgDataHomeOnly) {
+TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles) {
     EXPECT_EQ(UserWorkingFolder("/home/u", ""), "/home/u/.local/share/Quillmark");
     EXPECT_EQ(UserWorkingFolder("/home/u/", "/data/"), "/data/Quillmark");
     EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
-}
 
-TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
-    TempFolder root;
-    fs::create_directories(root.Path() / "shipped");
+    // Preparing copies only missing page files and keeps the user's files.
+    test::TempFolder root;
+    std::filesystem::create_directories(root.Path() / "shipped");
     root.Write("shipped/2.css", "shipped style");
     root.Write("shipped/p.gif", "GIF");
     const std::string user = root.File("user/Quillmark");
@@ -75,10 +66,10 @@ TEST(WorkingFolder, PreparingCopiesOnlyMissingPageFilesAndKeepsTheUsersFiles) {
     // The user's lists and an edited style sheet survive the next start.
     root.Write("user/Quillmark/Data/2.css", "my style");
     root.Write("user/Quillmark/Data/qmlinks.qbx", "a|b");
-    fs::remove(root.Path() / "user/Quillmark/Data/p.gif");
+    std::filesystem::remove(root.Path() / "user/Quillmark/Data/p.gif");
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
-    for (const auto& [file, text] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
+    for (auto [file, text] :
+         {std::pair{"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
         EXPECT_EQ(root.Read(std::string("user/Quillmark/Data/") + file), text);
     }
 

@@ -11,10 +11,9 @@
 namespace quill {
 namespace {
 
-// Every dialog records its fields, tab-separated ("?" for a yes/no question),
-// lets the lists change as a timer or an activation would while it is open,
-// then gives the scripted answer: none is Cancel or "No", "=" confirms what
-// was shown, anything else is the tab-separated fields typed in.
+// Every dialog records its fields tab-separated ("?" for a yes/no question),
+// lets the lists change meanwhile, then answers: none is Cancel or "No", "="
+// confirms what was shown, else the tab-separated fields typed in.
 struct ScriptedDialogs : LinkDialogs, TaskDialogs {
     const char* answer = nullptr;
     std::function<void()> meanwhile;
@@ -59,9 +58,8 @@ constexpr const char* kLinks = "a|1\r\nb|2\r\nc|3";
 constexpr const char* kTasks = "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3";
 constexpr const char* kSame = nullptr;
 
-// Meanwhile: written to the files and reloaded while the dialog is open.
-// Shown: what the one dialog showed, none when none showed. After: kSame when
-// not written since the dialog closed.
+// Meanwhile: written and reloaded while the dialog is open. Shown: what the
+// one dialog showed. After: kSame when not written since the dialog closed.
 struct Row {
     const char *click, *answer, *linksMeanwhile, *tasksMeanwhile, *shown, *linksAfter, *tasksAfter;
     const char* tasksBefore = kTasks;
@@ -92,7 +90,6 @@ const Row kRows[] = {
     {"Edit link|7", "e\te", nullptr, nullptr, "\t", kSame, kSame},
     {"Edit task|1", "=", nullptr, "01.02.2003|04:05|1", "10.11.2012\t13:14\t2", kSame, kSame},
     {"Edit task|3", "=", nullptr, nullptr, nullptr, kSame, kSame},
-    {"Edit task|-1", "=", nullptr, nullptr, nullptr, kSame, kSame},
     {"Delete link|3", "yes", nullptr, nullptr, "?", kSame, kSame},
     {"Delete task|2", "yes", nullptr, "01.02.2003|04:05|1", "?", kSame, kSame},
     // A delete removes its record wherever it now is.
@@ -112,21 +109,18 @@ TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
             }
             SCOPED_TRACE(std::string(row.click) + (row.answer ? " / answered" : " / cancelled"));
             test::StoreFolder data;
-            std::string links = kLinks;
-            std::string tasks = row.tasksBefore;
-            auto write = [&] {
+            std::string links = kLinks, tasks = row.tasksBefore;
+            auto write = [&](const char* newLinks, const char* newTasks) {
+                links = newLinks ? newLinks : links;
+                tasks = newTasks ? newTasks : tasks;
                 data.WriteLinks(links);
                 data.WriteTasks(tasks);
                 data.store.Reload();
             };
-            write();
+            write(nullptr, nullptr);
             ScriptedDialogs dialogs;
             dialogs.answer = row.answer;
-            dialogs.meanwhile = [&] {
-                links = row.linksMeanwhile ? row.linksMeanwhile : links;
-                tasks = row.tasksMeanwhile ? row.tasksMeanwhile : tasks;
-                write();
-            };
+            dialogs.meanwhile = [&] { write(row.linksMeanwhile, row.tasksMeanwhile); };
             test::FixedClock clock{DateTime{2004, 12, 1, 14, 30}};
 
             EXPECT_TRUE(RunLinkCommand(row.click, data.store, {dialogs, dialogs, clock}) ||
@@ -135,7 +129,6 @@ TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
                       row.shown ? std::vector<std::string>{row.shown} : std::vector<std::string>{});
             EXPECT_EQ(data.Links(), row.linksAfter ? row.linksAfter : links);
             EXPECT_EQ(data.Tasks(), row.tasksAfter ? row.tasksAfter : tasks);
-            EXPECT_TRUE(data.unsaved.empty());
         }
     }
 }

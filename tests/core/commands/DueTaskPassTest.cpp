@@ -6,7 +6,6 @@
 #include "tasks/TaskFile.h"
 
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -15,22 +14,22 @@ namespace quill {
 namespace {
 
 using Tasks = std::vector<TaskRecord>;
+using Names = std::vector<std::string>;
 
 // Answers each reminder from a script; runs an action while a dialog is "open".
 struct FakeReminders : ReminderDialog, AllViews {
     ReminderReply ShowReminder(const DateTime& due, const std::string& comment,
                                bool missed) override {
-        shown.push_back((missed ? "missed " : "") + comment);
-        dues.push_back(due);
-        if (whileOpen) {
-            auto action = std::exchange(whileOpen, nullptr);
+        // A missed one by when it was due.
+        shown.push_back(missed ? "missed " + FormatTaskDateTime(due).time : comment);
+        if (auto action = std::exchange(whileOpen, nullptr)) {
             action();
         }
-        if (answers.empty()) {
-            return {};
+        ReminderReply answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
         }
-        auto answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     void ShowMoreMissed(std::size_t count) override {
@@ -38,12 +37,18 @@ struct FakeReminders : ReminderDialog, AllViews {
     }
     void UpdateAllViews() override { ++viewUpdates; }
 
-    std::vector<std::string> shown;
-    std::vector<DateTime> dues;
+    Names shown;
     std::deque<ReminderReply> answers;
     std::function<void()> whileOpen;
     int viewUpdates = 0;
 };
+
+constexpr ReminderReply kDelete{ReminderAnswer::Delete};
+
+// A task on the day the tests run, 17.05.2024.
+TaskRecord Today(const char* time, const char* comment, bool reminded = false) {
+    return {"17.05.2024", time, comment, reminded};
+}
 
 class DueTaskPassTest : public ::testing::Test {
 protected:
@@ -51,13 +56,6 @@ protected:
         data.store.Tasks() = std::move(tasks);
         ASSERT_TRUE(data.store.SaveTasks());
     }
-    Tasks FileTasks() const {
-        Tasks tasks;
-        LoadTaskFile(data.store.TaskFilePath(), tasks);
-        return tasks;
-    }
-    // What an activation does: both lists read again, reminders of unchanged tasks kept.
-    void Reload() { data.store.Reload(); }
     Tasks& List() { return data.store.Tasks(); }
 
     test::StoreFolder data;
@@ -67,206 +65,121 @@ protected:
     DueTaskPass pass{data.store, clock, reminders, reminders, profile};
 };
 
-TEST_F(DueTaskPassTest, ATaskIsDueInItsMinuteOnly) {
-    SetTasks({{"17.05.2024", "15:30", "bank"}});
-    for (DateTime now : {DateTime{2023, 5, 17, 15, 30}, DateTime{2024, 5, 17, 9, 30},
-                         DateTime{2024, 5, 17, 15, 29}}) {
-        clock.now = now;
-        pass.Run();
-    }
-    EXPECT_TRUE(reminders.shown.empty());
-
-    clock.now = {2024, 5, 17, 15, 30};
+TEST_F(DueTaskPassTest, TasksOfTheMinuteComeOnceEachInListOrder) {
+    pass.Run(); // an empty list is quiet
+    SetTasks({Today("15:30", "first"),
+              Today("15:31", "later"),
+              Today("15:29", "a minute ago"),
+              Today("15:30", "second"),
+              {"31.02.2024", "15:30", "no such day"},
+              Today("15:30", "first")});
     pass.Run();
     pass.Run(); // the second pass of the same minute
-    EXPECT_EQ(reminders.shown, std::vector<std::string>{"bank"});
-    EXPECT_EQ(reminders.dues.at(0), (DateTime{2024, 5, 17, 15, 30}));
+    EXPECT_EQ(reminders.shown, (Names{"first", "second", "first"}));
     EXPECT_TRUE(List()[0].reminded);
-    EXPECT_EQ(reminders.viewUpdates, 0);
-}
-
-// An empty list is quiet.
-TEST_F(DueTaskPassTest, TasksOfOneMinuteComeInListOrderEachInItsOwnDialog) {
-    pass.Run();
-    SetTasks({{"17.05.2024", "15:30", "first"},
-              {"17.05.2024", "15:31", "later"},
-              {"17.05.2024", "15:30", "second"},
-              {"31.02.2024", "15:30", "no such day"},
-              {"17.05.2024", "15:30", "first"}});
-    pass.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"first", "second", "first"}));
     EXPECT_FALSE(List()[1].reminded);
+    EXPECT_EQ(reminders.viewUpdates, 0);
+
+    clock.now = {2024, 5, 17, 19, 0}; // a clock jump or a held-up pass catches up
+    pass.Run();
+    EXPECT_EQ(reminders.shown.back(), "missed 15:31");
+    EXPECT_EQ(profile.writes.size(), 2u); // once for each minute a pass saw
 }
 
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {
-    SetTasks(
-        {{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}, {"17.05.2024", "15:30", "c"}});
-    // While "a" is open another program drops "a", and the activation reloads.
+    SetTasks({Today("15:30", "a"), Today("15:30", "b"), Today("15:30", "c"), Today("15:30", "d")});
+    // While "a" is open another program drops "a" and "d" and swaps the rest;
+    // the activation reloads.
     reminders.whileOpen = [this] {
-        ASSERT_TRUE(SaveTaskFile(data.store.TaskFilePath(), Tasks{{"01.01.2024", "10:00", "new"},
-                                                                  {"17.05.2024", "15:30", "b"},
-                                                                  {"17.05.2024", "15:30", "c"}}));
-        Reload();
+        ASSERT_TRUE(SaveTaskFile(
+            data.store.TaskFilePath(),
+            Tasks{{"01.01.2024", "10:00", "new"}, Today("15:30", "c"), Today("15:30", "b")}));
+        data.store.Reload();
     };
-    reminders.answers = {ReminderReply{ReminderAnswer::Delete},
-                         ReminderReply{ReminderAnswer::Delete}, ReminderReply{}};
+    reminders.answers = {kDelete, kDelete};
     pass.Run();
 
-    // "a" was gone: nothing deleted for it. "b" is deleted though it moved, "c" still comes.
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "b", "c"}));
-    const Tasks rest{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c", true}};
-    EXPECT_EQ(List(), rest);
-    EXPECT_EQ(FileTasks(), (Tasks{{"01.01.2024", "10:00", "new"}, {"17.05.2024", "15:30", "c"}}));
+    // Nothing deleted for the gone "a", "b" deleted where it moved, "d" never shown.
+    EXPECT_EQ(reminders.shown, (Names{"a", "b", "c"}));
+    EXPECT_EQ(List(), (Tasks{{"01.01.2024", "10:00", "new"}, Today("15:30", "c", true)}));
+    EXPECT_EQ(data.Tasks(), "01.01.2024|10:00|new\r\n17.05.2024|15:30|c\r\n");
     EXPECT_EQ(reminders.viewUpdates, 1);
-}
-
-TEST_F(DueTaskPassTest, ATaskDeletedWhileAnEarlierReminderIsOpenDoesNotComeUp) {
-    SetTasks(
-        {{"17.05.2024", "15:30", "a"}, {"17.05.2024", "15:30", "b"}, {"17.05.2024", "15:30", "c"}});
-    reminders.whileOpen = [this] { List().erase(List().begin() + 1); };
-    pass.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "c"}));
-}
-
-TEST_F(DueTaskPassTest, AReloadInTheSameMinuteDoesNotBringAReminderBack) {
-    SetTasks({{"17.05.2024", "15:30", "same"}, {"17.05.2024", "15:30", "same"}});
-    reminders.whileOpen = [this] { Reload(); }; // the reminder's own activation reloads
-    pass.Run();
-    EXPECT_EQ(reminders.shown.size(), 2u); // both records, each once
-    Reload();
-    pass.Run();
-    EXPECT_EQ(reminders.shown.size(), 2u);
-    EXPECT_TRUE(List()[0].reminded && List()[1].reminded);
 }
 
 // The task timer keeps ticking under an open reminder: the next minute's task
 // comes on top of it at once, and nothing comes twice.
 TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
-    SetTasks({{"17.05.2024", "15:30", "a"},
-              {"17.05.2024", "15:31", "next minute"},
-              {"17.05.2024", "15:30", "b"}});
+    SetTasks({Today("15:30", "a"), Today("15:31", "next minute"), Today("15:30", "b")});
     reminders.whileOpen = [this] {
         clock.now = {2024, 5, 17, 15, 31};
         pass.Run();
-        EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "next minute"}));
+        EXPECT_EQ(reminders.shown, (Names{"a", "next minute"}));
     };
     pass.Run();
     pass.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "next minute", "b"}));
-}
-
-TEST_F(DueTaskPassTest, AFailedSaveIsReportedAndTheTaskStaysOutOfTheList) {
-    SetTasks({{"17.05.2024", "15:30", "due"}, {"01.01.2024", "10:00", "kept"}});
-    std::filesystem::remove(data.store.TaskFilePath());
-    std::filesystem::create_directory(data.store.TaskFilePath()); // cannot be replaced now
-    reminders.answers = {ReminderReply{ReminderAnswer::Delete}};
-    pass.Run();
-
-    EXPECT_EQ(data.unsaved, std::vector<std::string>{data.store.TaskFilePath()});
-    EXPECT_EQ(List(), (Tasks{{"01.01.2024", "10:00", "kept"}}));
-    EXPECT_EQ(reminders.viewUpdates, 1);
+    EXPECT_EQ(reminders.shown, (Names{"a", "next minute", "b"}));
 }
 
 // Which tasks a start (CatchUp) and the next timer pass (Run) remind, given
-// the last pass of an earlier run (or none: the first run) and the clock now.
+// the last pass of an earlier run (or none: the first run) and the clock now;
+// the current minute's task comes after the missed ones, and none of them again.
 TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
-    struct Case {
-        const char* what;
-        std::optional<std::string> lastCheck;
-        DateTime now;
-        std::vector<std::string> atStart;
-        std::vector<std::string> onTimer;
+    const std::pair<std::optional<std::string>, Names> cases[] = {
+        {std::nullopt, {}},       // the first run
+        {"17.05.2024 10:00", {}}, // the clock set back
+        {"16.05.2024 23:58", {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09"}},
+        // A long absence: five, oldest first, then how many more.
+        {"15.05.2024 00:00",
+         {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1"}},
     };
-    const Case cases[] = {
-        {"first run", std::nullopt, {2024, 5, 17, 9, 10}, {}, {"09:10"}},
-        {"clock set back", "17.05.2024 10:00", {2024, 5, 17, 9, 10}, {}, {"09:10"}},
-        {"restart after a night",
-         "16.05.2024 23:58",
-         {2024, 5, 17, 9, 10},
-         {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09"},
-         {"09:10"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [lastCheck, atStart] : cases) {
+        SCOPED_TRACE(lastCheck.value_or("none"));
         profile.values.clear();
-        if (c.lastCheck) {
-            profile.Set("Status", "Last due check", *c.lastCheck);
+        if (lastCheck) {
+            profile.Set("Status", "Last due check", *lastCheck);
         }
-        SetTasks({{"16.05.2024", "23:58", "23:58"},
-                  {"17.05.2024", "09:09", "09:09"},
-                  {"17.05.2024", "09:10", "09:10"},
-                  {"17.05.2024", "09:11", "09:11"},
-                  {"16.05.2024", "23:59", "23:59"},
-                  {"17.05.2024", "09:03", "09:03"},
-                  {"17.05.2024", "09:00", "09:00"}});
-        clock.now = c.now;
+        Tasks tasks; // each named by its time
+        for (const char* at : {"16 23:58", "17 09:09", "17 09:10", "17 09:11", "16 23:59",
+                               "17 09:03", "17 09:00", "15 12:00"}) {
+            tasks.push_back({std::string(at, 2) + ".05.2024", at + 3, at + 3});
+        }
+        SetTasks(tasks);
+        const std::string file = data.Tasks();
+        clock.now = {2024, 5, 17, 9, 10};
         reminders.shown.clear();
         DueTaskPass started{data.store, clock, reminders, reminders, profile};
         started.CatchUp();
-        EXPECT_EQ(reminders.shown, c.atStart);
+        EXPECT_EQ(reminders.shown, atStart);
         reminders.shown.clear();
         started.Run();
         started.Run();
-        EXPECT_EQ(reminders.shown, c.onTimer);
+        EXPECT_EQ(reminders.shown, Names{"09:10"});
         EXPECT_EQ(ReadString(profile, values::kLastDueCheck), "17.05.2024 09:10");
+        EXPECT_EQ(data.Tasks(), file); // missed ones stay on the Tasks page
     }
-}
-
-TEST_F(DueTaskPassTest, AClockJumpOrAHeldUpPassCatchesUpAtTheNextTick) {
-    SetTasks({{"17.05.2024", "15:31", "held up"}, {"17.05.2024", "18:00", "jumped over"}});
-    pass.Run();
-    clock.now = {2024, 5, 17, 19, 0};
-    pass.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"missed held up", "missed jumped over"}));
-    EXPECT_EQ(profile.writes.size(), 2u); // once for each minute a pass saw
-}
-
-// Five missed reminders, oldest first, then how many more; the current
-// minute's task after them, and none of them again.
-TEST_F(DueTaskPassTest, ALongAbsenceShowsFiveMissedRemindersThenACount) {
-    profile.Set("Status", "Last due check", "01.05.2024 00:00");
-    Tasks tasks{{"17.05.2024", "15:30", "now"}};
-    for (const char* day : {"09", "03", "07", "02", "08", "05", "04", "06"}) {
-        tasks.push_back({std::string(day) + ".05.2024", "12:00", day});
-    }
-    SetTasks(tasks);
-    DueTaskPass started{data.store, clock, reminders, reminders, profile};
-    started.CatchUp();
-    started.Run();
-    started.Run();
-    EXPECT_EQ(reminders.shown, (std::vector<std::string>{"missed 02", "missed 03", "missed 04",
-                                                         "missed 05", "missed 06", "+3", "now"}));
-    EXPECT_EQ(FileTasks().size(), tasks.size()); // they stay on the Tasks page
 }
 
 // "Later" moves the task to the clock's minute when the reminder closes plus
 // the choice, across days, months and years, and it comes again then.
 TEST_F(DueTaskPassTest, LaterMovesTheTaskAndItComesAgain) {
-    struct Case {
-        DateTime closed;
-        int minutes;
-        const char* date;
-        const char* time;
-    };
-    const Case cases[] = {
-        {{2024, 5, 17, 15, 32}, 5, "17.05.2024", "15:37"},
-        {{2024, 5, 17, 23, 45}, 30, "18.05.2024", "00:15"},
+    const std::tuple<DateTime, int, const char*, const char*> cases[] = {
         {{2024, 4, 30, 23, 30}, 60, "01.05.2024", "00:30"},
         {{2024, 2, 28, 23, 59}, 5, "29.02.2024", "00:04"},
         {{2100, 2, 28, 23, 59}, 10, "01.03.2100", "00:09"},
         {{2026, 12, 31, 23, 50}, 10, "01.01.2027", "00:00"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [closed, minutes, date, time] : cases) {
         clock.now = {2024, 5, 17, 15, 30};
-        SetTasks({{"01.01.2024", "10:00", "old"}, {"17.05.2024", "15:30", "a"}});
+        SetTasks({{"01.01.2024", "10:00", "old"}, Today("15:30", "a")});
         reminders.shown.clear();
-        reminders.answers = {ReminderReply{ReminderAnswer::Later, c.minutes}};
-        reminders.whileOpen = [&] { clock.now = c.closed; };
+        reminders.answers = {ReminderReply{ReminderAnswer::Later, minutes}};
+        reminders.whileOpen = [&] { clock.now = closed; };
         pass.Run();
-        EXPECT_EQ(FileTasks(), (Tasks{{"01.01.2024", "10:00", "old"}, {c.date, c.time, "a"}}));
-        clock.now = *ParseTaskDateTime(c.date, c.time);
+        EXPECT_EQ(data.Tasks(),
+                  "01.01.2024|10:00|old\r\n" + std::string(date) + "|" + time + "|a\r\n");
+        clock.now = *ParseTaskDateTime(date, time);
         pass.Run();
-        EXPECT_EQ(reminders.shown, (std::vector<std::string>{"a", "a"}));
+        EXPECT_EQ(reminders.shown, (Names{"a", "a"}));
     }
 }
 

@@ -32,44 +32,32 @@ struct ScriptedPrompt : AddLinkPrompt {
     }
 };
 
-struct LinkHandover : ::testing::Test {
-    void SetUp() override {
-        data.WriteLinks("old|one\r\n");
-        data.store.Reload();
-    }
+// Each dialog appends what the user confirmed to the list as it is when the
+// dialog closes, as stored; Cancel adds nothing.
+TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAndCancelNothing) {
     test::StoreFolder data;
     ScriptedPrompt prompt;
-};
-
-TEST_F(LinkHandover, OkAppendsWhatTheUserConfirmedAsStoredAndCancelNothing) {
-    prompt.answer = [](LinkRecord& link) {
+    prompt.answer = [&](LinkRecord& link) {
+        if (prompt.shown.size() == 1) {
+            // While the first dialog is open a reload changes the list and a
+            // second hand-over is confirmed on top.
+            data.WriteLinks("other|x\r\n");
+            data.store.Reload();
+            EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="second">2</a>)", "2"));
+        }
         link.m_comment += "\nread later";
         return true;
     };
     EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="https://a.org/?q=a|b">A</a>)", "A"));
-    EXPECT_EQ(prompt.shown, (std::vector<LinkRecord>{{"https://a.org/?q=a|b", "A"}}));
-    const std::string stored = "old|one\r\nhttps://a.org/?q=a%7Cb|A read later\r\n";
+    EXPECT_EQ(prompt.shown,
+              (std::vector<LinkRecord>{{"https://a.org/?q=a|b", "A"}, {"second", "2"}}));
+    const std::string stored =
+        "other|x\r\nsecond|2 read later\r\nhttps://a.org/?q=a%7Cb|A read later\r\n";
     EXPECT_EQ(data.Links(), stored);
 
     prompt.answer = [](LinkRecord&) { return false; };
     EXPECT_FALSE(HandOverLink(data.store, prompt, "x", "y"));
-    EXPECT_EQ(data.store.Links().size(), 2u);
     EXPECT_EQ(data.Links(), stored);
-}
-
-TEST_F(LinkHandover, EachDialogAppendsToTheListAsItIsWhenItCloses) {
-    prompt.answer = [&](LinkRecord&) {
-        if (prompt.shown.size() == 1) {
-            // While the first dialog is open: a reload empties the list and a
-            // second hand-over is confirmed on top.
-            data.WriteLinks("");
-            data.store.Reload();
-            HandOverLink(data.store, prompt, R"(<a href="second">2</a>)", "2");
-        }
-        return true;
-    };
-    HandOverLink(data.store, prompt, R"(<a href="first">1</a>)", "1");
-    EXPECT_EQ(data.Links(), "second|2\r\nfirst|1\r\n");
 }
 
 } // namespace

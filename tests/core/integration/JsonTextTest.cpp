@@ -31,8 +31,8 @@ TEST(JsonText, EveryTextQuotesToPrintableJsonThatReadsBackTheSame) {
 
 TEST(JsonText, DecodesEveryEscapeIntoUtf8) {
     EXPECT_EQ(Read(R"("a\/b\\c\"d\n\t\r\b\f")"), "a/b\\c\"d\n\t\r\b\f");
-    EXPECT_EQ(Read(R"("\u0041\u00e9\u07FF\u0800\u20AC\uFFFF\ud800\udc00\uDBFF\uDFFF")"),
-              "A\xC3\xA9\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBF\xF0\x90\x80\x80"
+    EXPECT_EQ(Read(R"("\u0041\u0080\u00e9\u07FF\u0800\u20AC\uFFFF\ud800\udc00\uDBFF\uDFFF")"),
+              "A\xC2\x80\xC3\xA9\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBF\xF0\x90\x80\x80"
               "\xF4\x8F\xBF\xBF");
 }
 

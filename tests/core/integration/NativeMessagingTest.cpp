@@ -14,7 +14,7 @@ std::string LengthBytes(std::uint32_t length) {
     return bytes;
 }
 
-TEST(NativeMessaging, FramesCarryTheLengthInNativeOrderAndReadBackOneByOne) {
+TEST(NativeMessaging, FramesCarryTheLengthInNativeOrderAndBrokenOnesAreToldApart) {
     const std::string messages[] = {R"({"href":"a","text":"b"})", "",
                                     std::string(kMaxNativeMessageBytes, 'y')};
     std::string stream;
@@ -30,9 +30,8 @@ TEST(NativeMessaging, FramesCarryTheLengthInNativeOrderAndReadBackOneByOne) {
         EXPECT_TRUE(frame.message == message) << frame.message.size();
     }
     EXPECT_EQ(ReadNativeMessage(in).status, FrameStatus::EndOfInput);
-}
 
-TEST(NativeMessaging, BrokenFramesAreToldApartAndAnOversizedBodyIsNeverRead) {
+    // Broken frames are told apart and an oversized body is never read.
     const std::pair<std::string, FrameStatus> cases[] = {
         {std::string("\x05\x00", 2), FrameStatus::Truncated},
         {LengthBytes(10) + "12345", FrameStatus::Truncated},
@@ -40,11 +39,11 @@ TEST(NativeMessaging, BrokenFramesAreToldApartAndAnOversizedBodyIsNeverRead) {
          FrameStatus::Oversized},
         {LengthBytes(0xFFFFFFFFu), FrameStatus::Oversized}};
     for (const auto& [bytes, status] : cases) {
-        std::istringstream in(bytes);
-        NativeFrame frame = ReadNativeMessage(in);
+        std::istringstream broken(bytes);
+        NativeFrame frame = ReadNativeMessage(broken);
         EXPECT_EQ(frame.status, status) << bytes.size();
         EXPECT_EQ(frame.message, "");
-        EXPECT_LE(in.tellg(), 10) << "the body was read";
+        EXPECT_LE(broken.tellg(), 10) << "the body was read";
     }
 }
 

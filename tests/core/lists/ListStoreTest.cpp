@@ -16,17 +16,30 @@ std::vector<bool> Reminded(const std::vector<TaskRecord>& tasks) {
     return reminded;
 }
 
-TEST(ListStore, LoadsBothFilesFromTheWorkingFolderAndCreatesAMissingOne) {
+// A save rewrites its file, or reports it once and keeps the list.
+TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     test::StoreFolder data;
-    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    data.WriteLinks("a.org|A\r\n");
     const ListsLoadReport report = data.store.Reload();
-    EXPECT_EQ(report.links, LoadOutcome::Loaded);
-    EXPECT_EQ(report.tasks, LoadOutcome::CreatedNew);
-    EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"a.org", "A"}, {"b.org", "B"}}));
+    EXPECT_EQ(std::pair(report.links, report.tasks),
+              std::pair(LoadOutcome::Loaded, LoadOutcome::CreatedNew));
+    EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"a.org", "A"}}));
     EXPECT_TRUE(std::filesystem::exists(data.folder.Path() / "Data/qmtasks.qbx"));
+
+    data.store.Links().push_back({"b.org", "B"});
+    data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
+    EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
+    EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\nb.org|B\r\n01.01.2030|10:00|t\r\n");
+    EXPECT_TRUE(data.unsaved.empty());
+
+    data.store.SetFolder((data.folder.Path() / "missing").string());
+    EXPECT_FALSE(data.store.SaveLinks() || data.store.SaveTasks());
+    EXPECT_EQ(data.unsaved,
+              (std::vector<std::string>{data.store.LinkFilePath(), data.store.TaskFilePath()}));
+    EXPECT_EQ(data.store.Links().size(), 2u);
 }
 
-TEST(ListStore, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
+TEST(ListStore, ReloadAndSaveKeepTheOtherProgramsChangesAndRemindersOfUnchangedTasks) {
     test::StoreFolder data;
     data.WriteTasks("01.01.2030|10:00|a\r\n01.01.2030|10:00|b\r\n01.01.2030|10:00|c\r\n");
     data.store.Reload();
@@ -41,42 +54,21 @@ TEST(ListStore, ReloadReplacesTheListsAndKeepsRemindersOfUnchangedTasksOnly) {
     EXPECT_EQ(data.store.Links(), (std::vector<LinkRecord>{{"new.org", "outside"}}));
     EXPECT_EQ(Reminded(data.store.Tasks()), (std::vector<bool>{false, false, true}));
 
+    // A save keeps what another program changed since the load: it adds "x"
+    // in between while this one edits "d".
+    data.WriteTasks("01.01.2030|10:05|b\r\n02.02.2030|09:00|x\r\n01.01.2030|10:00|d\r\n"
+                    "01.01.2030|10:00|c\r\n");
+    data.store.Tasks()[1].m_comment = "d edited";
+    ASSERT_TRUE(data.store.SaveTasks());
+    EXPECT_EQ(data.Tasks(), "01.01.2030|10:05|b\r\n02.02.2030|09:00|x\r\n"
+                            "01.01.2030|10:00|d edited\r\n01.01.2030|10:00|c\r\n");
+    EXPECT_EQ(Reminded(data.store.Tasks()), (std::vector<bool>{false, false, false, true}));
+
     // Duplicates take their marks one to one, in order.
     std::vector<TaskRecord> previous{{"d", "t", "same", true}, {"d", "t", "same", false}};
     std::vector<TaskRecord> reloaded(3, TaskRecord{"d", "t", "same"});
     CarryOverReminders(previous, reloaded);
     EXPECT_EQ(Reminded(reloaded), (std::vector<bool>{true, false, false}));
-}
-
-TEST(ListStore, ASaveKeepsWhatAnotherProgramChangedSinceTheLoad) {
-    test::StoreFolder data;
-    data.WriteTasks("01.01.2030|10:00|a\r\n01.01.2030|11:00|b\r\n");
-    data.store.Reload();
-    data.store.Tasks()[0].reminded = true;
-    // Another program adds "x" in between; this one changes "b".
-    data.WriteTasks("01.01.2030|10:00|a\r\n02.02.2030|09:00|x\r\n01.01.2030|11:00|b\r\n");
-    data.store.Tasks()[1].m_comment = "b edited";
-    ASSERT_TRUE(data.store.SaveTasks());
-    EXPECT_EQ(data.Tasks(),
-              "01.01.2030|10:00|a\r\n02.02.2030|09:00|x\r\n01.01.2030|11:00|b edited\r\n");
-    EXPECT_EQ(Reminded(data.store.Tasks()), (std::vector<bool>{true, false, false}));
-}
-
-TEST(ListStore, ASaveRewritesItsFileOrReportsItOnceAndKeepsTheList) {
-    test::StoreFolder data;
-    data.store.Reload();
-    data.store.Links().push_back({"a.org", "A"});
-    data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
-    EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
-    EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\n01.01.2030|10:00|t\r\n");
-    EXPECT_TRUE(data.unsaved.empty());
-
-    data.store.SetFolder((data.folder.Path() / "missing").string());
-    EXPECT_FALSE(data.store.SaveLinks());
-    EXPECT_FALSE(data.store.SaveTasks());
-    EXPECT_EQ(data.unsaved,
-              (std::vector<std::string>{data.store.LinkFilePath(), data.store.TaskFilePath()}));
-    EXPECT_EQ(data.store.Links().size(), 1u);
 }
 
 } // namespace

@@ -20,15 +20,11 @@ TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
 }
 
 TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
-    const std::pair<const char*, const char*> cases[] = {{"http://a.org", "http://a.org"},
-                                                         {"HTTPS://a.org", "HTTPS://a.org"},
-                                                         {"http://", "http://"},
-                                                         {"https:/a.org", "http://https:/a.org"},
-                                                         {"http:", "http://http:"},
-                                                         {"xttp://a.org", "http://xttp://a.org"},
-                                                         {"file:///etc", "http://file:///etc"}};
-    for (auto [address, target] : cases) {
-        EXPECT_EQ(LinkTarget(address), target) << address;
+    for (const char* web : {"http://a.org", "HTTPS://a.org", "http://"}) {
+        EXPECT_EQ(LinkTarget(web), web);
+    }
+    for (const char* other : {"https:/a.org", "http:", "xttp://a.org", "file:///etc"}) {
+        EXPECT_EQ(LinkTarget(other), std::string("http://") + other);
     }
 }
 

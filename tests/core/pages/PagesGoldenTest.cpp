@@ -7,7 +7,6 @@
 
 #include "support/TempFolder.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quill {
@@ -34,13 +33,7 @@ TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
         }
         ASSERT_TRUE(WritePageFile(folder.File("qmtemp.tmp"), page));
 
-        const std::string actual = folder.Read("qmtemp.tmp");
-        const std::string expected = ReadWholeFile(data + name + ".html").bytes;
-        auto [at, ignored] =
-            std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
-        EXPECT_TRUE(actual == expected)
-            << name << " differs at byte " << (at - actual.begin()) << ": "
-            << std::string(at, at + std::min<std::ptrdiff_t>(80, actual.end() - at));
+        EXPECT_EQ(folder.Read("qmtemp.tmp"), ReadWholeFile(data + name + ".html").bytes) << name;
     }
     EXPECT_FALSE(WritePageFile(folder.File("none/qmtemp.tmp"), WriteLinksPage({})));
 }

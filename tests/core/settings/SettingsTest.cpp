@@ -15,7 +15,7 @@ auto Fields(const FrameSettings& s) {
     return std::tuple(s.integrate, s.trackMouse, s.transparency, s.firstRun);
 }
 
-TEST(FrameSettings, ProfileValuesAreReadWithTheirDefaultsAndFirstRunRules) {
+TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
     const std::pair<std::map<std::string, test::FakeProfile::Value>, FrameSettings> cases[] = {
         {{}, {true, true, 80, true}},
         {{{"IsOpened", "true"}, {"Integrate", 0}, {"Track mouse", 0}, {"Percent", 20}},
@@ -32,79 +32,77 @@ TEST(FrameSettings, ProfileValuesAreReadWithTheirDefaultsAndFirstRunRules) {
         }
         EXPECT_EQ(Fields(ReadFrameSettings(profile)), Fields(expected)) << stored.size();
     }
-}
-
-TEST(FrameSettings, StoredSettingsReadBackAsTheyWereAfterTheFirstRun) {
+    // Stored settings read back as they were, after the first run.
     for (bool on : {false, true}) {
         test::FakeProfile profile;
         EXPECT_TRUE(StoreFrameSettings({on, !on, on ? 40 : 1, true}, profile));
         EXPECT_EQ(Fields(ReadFrameSettings(profile)), Fields({on, !on, on ? 40 : 1, false}));
+        // Earlier versions wrote and read the switches as the integers 1 and 0.
+        EXPECT_EQ(profile.ReadInt("Status", "Integrate"), on ? 1 : 0);
+        EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), on ? 0 : 1);
+        profile.failWrites = true;
+        EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile));
     }
-    test::FakeProfile refusing;
-    refusing.failWrites = true;
-    EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, refusing));
 }
 
-struct RecordingEntry : BrowserMenuEntry {
-    std::vector<std::pair<bool, std::string>> calls;
-    void Apply(bool integrate, const std::string& page) override {
-        calls.emplace_back(integrate, page);
-    }
-};
-
-TEST(SettingsChoice, SaveAppliesTheRadiosLevelBothFlagsAndTheBrowserEntryAtOnce) {
-    RecordingEntry entry;
+// "&40%" stores 60 and "&60%" 40: profiles of earlier versions rely on them.
+// The settings dialog's radios follow the menu order; its Save applies the
+// level, both flags and the browser entry at once.
+TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
+    struct : BrowserMenuEntry {
+        void Apply(bool integrate, const std::string& page) override {
+            calls.emplace_back(integrate, page);
+        }
+        std::vector<std::pair<bool, std::string>> calls;
+    } entry;
+    std::vector<std::pair<std::string_view, int>> stored;
     int radio = 0;
     for (const LevelCommand& level : LevelCommands()) {
+        FrameSettings menu;
+        ASSERT_TRUE(ApplyLevelCommand(menu, level.id));
+        stored.emplace_back(level.item, menu.transparency);
+        for (const LevelCommand& other : LevelCommands()) {
+            EXPECT_EQ(IsLevelCommandChecked(other.id, level.code), other.id == level.id);
+            EXPECT_FALSE(IsLevelCommandChecked(other.id, 33));
+        }
         const bool on = radio % 2;
         FrameSettings settings;
         SaveSettingsChoice({radio, on, !on}, settings, entry, "res://page");
-        EXPECT_EQ(settings.transparency, level.code) << level.item;
-        EXPECT_EQ(std::tuple(settings.integrate, settings.trackMouse), std::tuple(on, !on));
+        EXPECT_EQ(std::tuple(settings.transparency, settings.integrate, settings.trackMouse),
+                  std::tuple(menu.transparency, on, !on));
         const SettingsChoice shown = SettingsChoiceFrom(settings);
         EXPECT_EQ(std::tuple(shown.transparencyRadio, shown.integrate, shown.trackMouse),
-                  std::tuple(radio, on, !on));
+                  std::tuple(radio++, on, !on));
         EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{on, "res://page"}));
-        ++radio;
     }
+    EXPECT_EQ(stored, (decltype(stored){
+                          {"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}));
     EXPECT_FALSE(LevelForTransparencyRadio(radio));
-    // A level no radio stands for shows none and survives a save.
+    // A level no command or radio stands for shows none and survives a save.
     FrameSettings odd;
     odd.transparency = 55;
+    EXPECT_FALSE(ApplyLevelCommand(odd, LevelCommands().back().id + 1));
     EXPECT_EQ(SettingsChoiceFrom(odd).transparencyRadio, kNoTransparencyRadio);
     SaveSettingsChoice(SettingsChoiceFrom(odd), odd, entry, "page");
     EXPECT_EQ(odd.transparency, 55);
 }
 
-struct Answer : YesNoQuestion {
-    bool yes = false;
-    bool AskYes() override { return yes; }
-};
-
-TEST(DeleteAll, YesEmptiesOneListAndItsFileNoChangesNothingAndFailuresAreReported) {
+TEST(DeleteAll, YesEmptiesOneListAndItsFileNoChangesNothing) {
     test::StoreFolder data;
-    data.WriteLinks("a|1\r\nb|2\r\n");
+    data.WriteLinks("a|1\r\n");
     data.WriteTasks("01.02.2030|10:00|t\r\n");
     data.store.Reload();
-    Answer answer;
+    struct : YesNoQuestion {
+        bool yes = false;
+        bool AskYes() override { return yes; }
+    } answer;
     EXPECT_FALSE(DeleteAllLinks(data.store, answer) || DeleteAllTasks(data.store, answer));
-    EXPECT_EQ(data.Links(), "a|1\r\nb|2\r\n");
-    EXPECT_EQ(data.store.Tasks().size(), 1u);
-
+    EXPECT_EQ(data.store.Links().size() + data.store.Tasks().size(), 2u);
     answer.yes = true;
     EXPECT_TRUE(DeleteAllLinks(data.store, answer));
-    EXPECT_TRUE(data.store.Links().empty());
     EXPECT_EQ(data.Links() + "/" + data.Tasks(), "/01.02.2030|10:00|t\r\n");
     EXPECT_TRUE(DeleteAllTasks(data.store, answer));
-    EXPECT_EQ(data.Tasks(), "");
-
-    // A file that cannot be rewritten keeps its content and is reported; the
-    // list is emptied all the same.
-    data.store.Links().push_back({"c", "3"});
-    data.store.SetFolder((data.folder.Path() / "missing").string());
-    EXPECT_TRUE(DeleteAllLinks(data.store, answer));
-    EXPECT_TRUE(data.store.Links().empty());
-    EXPECT_EQ(data.unsaved, std::vector<std::string>{data.store.LinkFilePath()});
+    EXPECT_TRUE(data.store.Links().empty() && data.store.Tasks().empty() && data.Tasks().empty());
 }
 
 } // namespace

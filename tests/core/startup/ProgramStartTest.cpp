@@ -9,10 +9,7 @@ namespace quill {
 namespace {
 
 struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {
-    void RunAndWait(const ProgramCommand& command, int timeoutMs) override {
-        runs.push_back(command);
-        EXPECT_EQ(timeoutMs, 5000);
-    }
+    void RunAndWait(const ProgramCommand& command, int) override { runs.push_back(command); }
     void Apply(bool integrate, const std::string& page) override {
         menuCalls.emplace_back(integrate, page);
     }
@@ -28,32 +25,27 @@ struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {
     std::vector<std::pair<bool, std::string>> menuCalls;
 };
 
-TEST_F(ProgramStartTest, TheFirstRunImportRunsTheRegistryEditorByItsFullPathOnce) {
+TEST_F(ProgramStartTest, ImportsOnTheFirstRunOnlyLoadsTheListsAndAppliesTheMenuEntry) {
+    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    data.store.SetFolder("/nowhere");
     StartReport first = Start("C:\\Windows");
     EXPECT_TRUE(first.settings.firstRun);
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].program, "C:\\Windows\\regedit.exe");
+    EXPECT_EQ(runs[0].program, "C:\\Windows\\regedit.exe"); // by its full path
     EXPECT_EQ(runs[0].arguments, (std::vector<std::string>{"/s", "state.reg"}));
+    EXPECT_EQ(first.extensionPage,
+              "res://" + (data.folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
+    EXPECT_EQ(std::tuple(first.lists.links, first.lists.tasks, data.store.Links().size()),
+              std::tuple(LoadOutcome::Loaded, LoadOutcome::CreatedNew, 2u));
 
+    first.settings.integrate = false;
     StoreFrameSettings(first.settings, profile);
     Start("C:\\Windows");
     Start(""); // no registry editor here: nothing to run
     EXPECT_EQ(runs.size(), 1u);
-}
-
-TEST_F(ProgramStartTest, ListsAreLoadedFromTheWorkingFolderAndTheMenuEntryApplied) {
-    profile.Set("Status", "IsOpened", std::string("true"));
-    profile.Set("Status", "Integrate", 0);
-    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
-    data.store.SetFolder("/nowhere");
-    StartReport report = Start("");
-    EXPECT_EQ(report.extensionPage,
-              "res://" + (data.folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
-    EXPECT_EQ(menuCalls,
-              (std::vector<std::pair<bool, std::string>>{{false, report.extensionPage}}));
-    EXPECT_EQ(report.lists.links, LoadOutcome::Loaded);
-    EXPECT_EQ(report.lists.tasks, LoadOutcome::CreatedNew);
-    EXPECT_EQ(data.store.Links().size(), 2u);
+    EXPECT_EQ(menuCalls, (std::vector<std::pair<bool, std::string>>{{true, first.extensionPage},
+                                                                    {false, first.extensionPage},
+                                                                    {false, first.extensionPage}}));
 }
 
 } // namespace

@@ -18,26 +18,21 @@ public:
 
     std::optional<std::string> ReadString(std::string_view section,
                                           std::string_view name) const override {
-        auto it = values.find(Key{section, name});
-        if (it == values.end()) {
+        const Value* value = Find(section, name);
+        if (value == nullptr) {
             return std::nullopt;
         }
-        if (auto* text = std::get_if<std::string>(&it->second)) {
-            return *text;
-        }
-        return std::to_string(std::get<int>(it->second));
+        auto* text = std::get_if<std::string>(value);
+        return text ? *text : std::to_string(std::get<int>(*value));
     }
 
     std::optional<int> ReadInt(std::string_view section, std::string_view name) const override {
-        auto it = values.find(Key{section, name});
-        if (it == values.end()) {
-            return std::nullopt;
-        }
-        if (auto* number = std::get_if<int>(&it->second)) {
-            return *number;
+        const Value* value = Find(section, name);
+        if (value == nullptr || std::holds_alternative<int>(*value)) {
+            return value ? std::optional(std::get<int>(*value)) : std::nullopt;
         }
         try {
-            return std::stoi(std::get<std::string>(it->second));
+            return std::stoi(std::get<std::string>(*value));
         } catch (...) {
             return 0;
         }
@@ -45,21 +40,10 @@ public:
 
     bool WriteString(std::string_view section, std::string_view name,
                      std::string_view value) override {
-        if (failWrites) {
-            return false;
-        }
-        values[Key{section, name}] = std::string(value);
-        writes.emplace_back(name);
-        return true;
+        return Write(section, name, std::string(value));
     }
-
     bool WriteInt(std::string_view section, std::string_view name, int value) override {
-        if (failWrites) {
-            return false;
-        }
-        values[Key{section, name}] = value;
-        writes.emplace_back(name);
-        return true;
+        return Write(section, name, value);
     }
 
     void Set(std::string_view section, std::string_view name, Value value) {
@@ -69,6 +53,19 @@ public:
     std::map<Key, Value, std::less<>> values;
     std::vector<std::string> writes;
     bool failWrites = false;
+
+private:
+    const Value* Find(std::string_view section, std::string_view name) const {
+        auto it = values.find(Key{section, name});
+        return it == values.end() ? nullptr : &it->second;
+    }
+    bool Write(std::string_view section, std::string_view name, Value value) {
+        if (!failWrites) {
+            Set(section, name, std::move(value));
+            writes.emplace_back(name);
+        }
+        return !failWrites;
+    }
 };
 
 } // namespace quill::test
