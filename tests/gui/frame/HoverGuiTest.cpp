@@ -13,9 +13,7 @@
 
 namespace {
 
-using quill::test::FramePart;
-using quill::test::RunFolder;
-using quill::test::WaitUntil;
+using namespace quill::test;
 
 TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
