@@ -109,13 +109,8 @@ test("start-up makes one menu entry and its clicks reach the host", async () => 
 });
 
 test("the page lookup takes the first link with the clicked address", () => {
-  global.document = {
-    querySelectorAll: () => [
-      { href: "https://other/", innerText: "Other" },
-      { href: "https://a.org/", innerText: "  Two\n   lines " },
-      { href: "https://a.org/", innerText: "Later" },
-    ],
-  };
+  const links = [["https://other/", "Other"], ["https://a.org/", "  Two\n   lines "], ["https://a.org/", "Later"]];
+  global.document = { querySelectorAll: () => links.map(([href, innerText]) => ({ href, innerText })) };
   assert.equal(addLink.findLinkText("https://a.org/"), "Two lines");
   assert.equal(addLink.findLinkText("https://none/"), null);
   delete global.document;
