@@ -17,10 +17,10 @@ int main(int argc, char* argv[]) {
                                     {"XDG_CONFIG_HOME", "/.config"},
                                     {"XDG_DATA_HOME", "/.local/share"},
                                     {"XDG_RUNTIME_DIR", "/run"}}) {
-        ::setenv(name, (home.path() + QLatin1String(sub)).toLocal8Bit().constData(), 1);
+        const QString path = home.path() + QLatin1String(sub);
+        QDir().mkpath(path);
+        ::setenv(name, path.toLocal8Bit().constData(), 1);
     }
-    QDir(home.path()).mkpath(QStringLiteral(".config"));
-    QDir(home.path()).mkpath(QStringLiteral("run"));
     PrepareBeforeApplication();
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

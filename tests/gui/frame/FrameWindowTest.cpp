@@ -40,16 +40,16 @@ struct FrameWindowTest : ::testing::Test {
         frame = app.GetMainFrame();
     }
     QToolBar& ToolBar() { return *FramePart<FrameToolBar>(*frame).ToolBar(); }
-    QToolButton* LevelsButton() {
-        return ToolBar().findChild<QToolButton*>(QStringLiteral("transparenceButton"));
-    }
+    QToolButton* LevelsButton() { return ToolBar().findChild<QToolButton*>("transparenceButton"); }
 
     RunFolder run;
     CQuillboxApp app;
     CMainFrame* frame = nullptr;
 };
 
-TEST_F(FrameWindowTest, MenusCheckWhatIsCurrentAndTheTrayFollowsTheNotificationArea) {
+// Menus and their check marks, the tray following the notification area, the
+// toolbar's customisation, and a failed save told calmly naming the file.
+TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     QMenu* context = FramePart<FrameToolBar>(*frame).ContextMenu();
     emit context->aboutToShow();
     EXPECT_TRUE(context->actions()[0]->isChecked());
@@ -59,7 +59,6 @@ TEST_F(FrameWindowTest, MenusCheckWhatIsCurrentAndTheTrayFollowsTheNotificationA
     FrameTray& tray = FramePart<FrameTray>(*frame);
     QMenu* menu = tray.Menu();
     QMenu* levels = menu->actions()[1]->menu();
-    ASSERT_NE(LevelsButton(), nullptr);
     EXPECT_EQ(LevelsButton()->menu()->actions(), levels->actions());
     emit menu->aboutToShow();
     EXPECT_EQ(Texts(menu->actions(), true), QStringList({"S&how window"}));
@@ -76,38 +75,29 @@ TEST_F(FrameWindowTest, MenusCheckWhatIsCurrentAndTheTrayFollowsTheNotificationA
     EXPECT_FALSE(frame->isVisible());
     tray.CheckTrayPresence(false); // no notification area: the window comes back
     EXPECT_TRUE(frame->isVisible());
-}
 
-TEST_F(FrameWindowTest, CustomisingMovesButtonsAddsSeparatorsAndIsKept) {
     FramePart<FrameToolBar>(*frame).SetButtons({57634, 32837});
     frame->Action(quill::kCustomizeCommand)->trigger();
     auto* dialog = frame->findChild<CToolbarCustomizeDlg*>();
     ASSERT_NE(dialog, nullptr);
-    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("buttons"));
-    auto click = [dialog](const char* name) {
-        dialog->findChild<QPushButton*>(QLatin1String(name))->click();
-    };
-    list->setCurrentRow(1); // "Settings"
-    click("up");
-    click("up"); // the first row cannot go higher
-    click("separator");
+    dialog->findChild<QListWidget*>(QStringLiteral("buttons"))->setCurrentRow(1); // "Settings"
+    for (const char* button : {"up", "up", "separator"}) { // the first row cannot go higher
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    }
     EXPECT_EQ(QtProfile().ReadString("Settings", "Standard toolbar buttons"), "32837,0,57634");
     EXPECT_EQ(Texts(ToolBar().actions()), QStringList({"&Settings", "-", "Copy"}));
-    click("reset"); // the rebuilt levels button keeps its menu
+    // The rebuilt levels button keeps its menu.
+    dialog->findChild<QPushButton*>(QStringLiteral("reset"))->click();
     EXPECT_EQ(LevelsButton()->menu(), FramePart<FrameCommands>(*frame).LevelMenu());
     dialog->close();
-}
 
-TEST_F(FrameWindowTest, AFailedSaveIsToldCalmlyNamingTheFile) {
     const QString path = run.File(QStringLiteral("Data/qmlinks.qbx"));
     QFile::remove(path);
     QDir(run.Path()).mkpath(QStringLiteral("Data/qmlinks.qbx")); // a folder cannot be replaced
     ModalScript script;
     script.Then("quillmarkMessage", [&](QWidget& box) {
-        auto& message = static_cast<QMessageBox&>(box);
-        EXPECT_TRUE(message.text().contains(QDir::toNativeSeparators(path)))
-            << message.text().toStdString();
-        message.button(QMessageBox::Ok)->click();
+        EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains(QDir::toNativeSeparators(path)));
+        static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
     });
     app.GetDocument()->Store().SaveLinks();
     EXPECT_TRUE(script.Done());

@@ -5,7 +5,6 @@
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,11 +26,8 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     int shown = 0;
-    QElapsedTimer sinceAnswer;
-    qint64 dialogAfterMs = -1;
     ModalScript script;
     script.Then("addLinkDialog", [&](QWidget& dialog) {
-        dialogAfterMs = sinceAnswer.elapsed();
         ++shown;
         ClickButton(dialog, "okButton");
     });
@@ -48,7 +44,6 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     host.closeWriteChannel();
     ASSERT_TRUE(WaitUntil([&] { return host.state() == QProcess::NotRunning; }, 5000));
     EXPECT_TRUE(QJsonDocument::fromJson(host.readAllStandardOutput().mid(4))["ok"].toBool());
-    sinceAnswer.start();
 
     const QByteArray expected = "https://old.org/|old\r\n"
                                 "https://example.org/wiki/Caf%C3%A9?a=1&b=2#top|"
@@ -58,8 +53,6 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     // Nothing more comes up: the link was taken once.
     WaitUntil([] { return false; }, 300);
     EXPECT_EQ(shown, 1);
-    // A figure for the notes, not a pass mark: the machine may be busy.
-    RecordProperty("dialog_after_host_answer_ms", static_cast<int>(dialogAfterMs));
     app.ExitInstance(0);
 }
 

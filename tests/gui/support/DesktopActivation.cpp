@@ -7,13 +7,12 @@
 namespace quill::test {
 
 namespace {
-bool Xdotool(const QStringList& arguments) {
+// Words apart by single spaces; a last word may hold spaces of its own.
+bool Xdotool(const QString& arguments, const QString& last = {}) {
     QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')) +
+                                              (last.isEmpty() ? QStringList() : QStringList{last}));
     return tool.waitForFinished(5000) && tool.exitCode() == 0;
-}
-bool Xdotool(const QString& arguments) {
-    return Xdotool(arguments.split(QLatin1Char(' ')));
 }
 } // namespace
 
@@ -47,8 +46,7 @@ bool DesktopActivation::Activate(QWidget& window) {
 }
 
 bool DesktopActivation::Type(const QString& text) {
-    return Xdotool(
-        QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    return Xdotool(QStringLiteral("type --delay 20"), text);
 }
 
 bool DesktopActivation::Click(QPoint at, int times) {

@@ -4,7 +4,7 @@
 #include "views/CWebBrowser.h"
 
 #include <QApplication>
-#include <QMouseEvent>
+#include <QTest>
 #include <QWebEngineScript>
 #include <optional>
 
@@ -37,18 +37,8 @@ QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
 
 void ClickAt(CWebBrowser& browser, QPoint position) {
     QWidget* target = browser.focusProxy() ? browser.focusProxy() : &browser;
-    const struct {
-        QEvent::Type type;
-        Qt::MouseButton button;
-        Qt::MouseButtons buttons;
-    } steps[] = {{QEvent::MouseMove, Qt::NoButton, Qt::NoButton},
-                 {QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
-                 {QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}};
-    for (const auto& step : steps) {
-        QMouseEvent event(step.type, QPointF(position), QPointF(target->mapToGlobal(position)),
-                          step.button, step.buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    }
+    QTest::mouseMove(target, position);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, position);
 }
 
 } // namespace quill::test

@@ -35,8 +35,9 @@ public:
             file.write(bytes);
         }
     }
-    QByteArray Read(const QString& relative) const {
-        QFile file(File(relative));
+    // A path relative to the run folder, or an absolute one.
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // Copies the shipped Data folder's page files in, for tests that show pages.

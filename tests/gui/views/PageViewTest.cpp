@@ -46,9 +46,10 @@ struct PageViewTest : ::testing::Test {
 };
 
 // One start of the Links page: a real click on a command anchor runs it, an
-// address goes to the desktop's browser, and the scheme serves nothing else.
-TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesAndServesOnlyItsFiles) {
-    Start("example.org/path|plain\r\nHTTPS://Secure.example|secure\r\n");
+// address goes to the desktop's browser, the scheme serves nothing else, and
+// the page sleeps while hidden yet shows a change made meanwhile.
+TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAndSleepsHidden) {
+    Start("example.org/path|plain\r\n");
     EXPECT_EQ(Frame().findChild<CWebBrowser*>(), nullptr); // no engine before a page tab shows
     TabView(Frame()).setCurrentIndex(1);
     CWebBrowser& browser = *qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser();
@@ -65,23 +66,14 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesAndServesOnlyItsFiles
     ClickAt(browser, AnchorCentre(browser, QStringLiteral("Add link")));
     ASSERT_TRUE(WaitUntil([&] { return loads > 1; }));
     EXPECT_TRUE(run.Read(QStringLiteral("Data/qmlinks.qbx")).contains("\nhttps://qm.example/new|"));
-    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("href=\"Edit link|2\"")));
+    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("href=\"Edit link|1\"")));
 
     UrlCatcher catcher;
-    for (const char* scheme : {"http", "https"}) {
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "Open");
-    }
-    for (const char* href : {"http://example.org/path", "HTTPS://Secure.example"}) {
-        // Apart by more than a double click, so each click is a click of its own.
-        WaitUntil([] { return false; }, QApplication::doubleClickInterval() + 100);
-        const qsizetype before = catcher.urls.size();
-        ClickAt(browser, AnchorCentre(browser, QString::fromLatin1(href)));
-        WaitUntil([&] { return catcher.urls.size() > before; });
-    }
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
+    ClickAt(browser, AnchorCentre(browser, QStringLiteral("http://example.org/path")));
+    EXPECT_TRUE(WaitUntil([&] { return !catcher.urls.isEmpty(); }));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    EXPECT_EQ(catcher.urls.join(' ').toStdString(),
-              "http://example.org/path https://secure.example/");
+    EXPECT_EQ(catcher.urls, QStringList{"http://example.org/path"});
     EXPECT_EQ(browser.url().host(), "links");
 
     QWebEnginePage page(PageSchemeHandler::Instance().Profile());
@@ -97,45 +89,30 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesAndServesOnlyItsFiles
           "qm://links/..%2FData%2F2.css", "qm://links/.hidden.css"}) {
         EXPECT_FALSE(served(refused)) << refused;
     }
-}
 
-TEST_F(PageViewTest, AHiddenPageIsFrozenYetFollowsTheListsAndWakesWhenShown) {
-    Start("example.org|first\r\n");
-    TabView(Frame()).setCurrentIndex(1);
-    CWebBrowser& browser = *qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser();
-    int loads = 0;
-    QObject::connect(&browser, &QWebEngineView::loadFinished, [&](bool ok) { loads += ok; });
-    ASSERT_TRUE(WaitUntil([&] { return loads > 0; }));
     using State = QWebEnginePage::LifecycleState;
-
     Frame().hide();
     EXPECT_TRUE(WaitUntil([&] { return browser.page()->lifecycleState() == State::Frozen; }));
-    // A link handed over while the window is in the tray.
     run.Write(QStringLiteral("Data/qmlinks.qbx"), "example.org|first\r\nnew.org|second\r\n");
     app->GetDocument()->Store().Reload();
     app->GetDocument()->UpdateAllViews();
     EXPECT_EQ(browser.page()->lifecycleState(), State::Frozen);
-
     Frame().show();
     EXPECT_EQ(browser.page()->lifecycleState(), State::Active);
-    EXPECT_TRUE(WaitUntil([&] { return loads > 1; }));
-    EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("new.org")));
+    EXPECT_TRUE(WaitUntil([&] { return PageHtml(browser).contains(QStringLiteral("new.org")); }));
 }
 
 TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSettings) {
     Start("");
     QDir(run.Path()).mkpath(QStringLiteral("Data/qmtemp.tmp")); // a folder cannot be replaced
     Frame().Action(quill::kLevel60Command)->trigger();          // stores 40
-    QString text;
     ModalScript script;
-    script.Then("pageFileMessage", [&](QWidget& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        text = box->text();
-        box->button(QMessageBox::Ok)->click();
+    script.Then("pageFileMessage", [](QWidget& box) {
+        static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
     });
     QTimer::singleShot(0, [this] { TabView(Frame()).setCurrentIndex(1); });
     EXPECT_EQ(QApplication::exec(), -1);
-    EXPECT_EQ(text, "Ups! Cant open data file");
+    EXPECT_TRUE(script.Done());
     QtProfile profile;
     EXPECT_EQ(profile.ReadInt("Status", "Percent"), 40);
     EXPECT_EQ(profile.ReadString("Status", "IsOpened"), "true");
