@@ -106,8 +106,6 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
 
-// The task timer keeps ticking under an open reminder: the next minute's task
-// comes on top of it at once, and nothing comes twice.
 TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
     SetTasks({Today("15:30", "a"), Today("15:31", "next minute"), Today("15:30", "b")});
     reminders.whileOpen = [this] {
@@ -159,8 +157,7 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
     }
 }
 
-// "Later" moves the task to the clock's minute when the reminder closes plus
-// the choice, across days, months and years, and it comes again then.
+// To the minute the reminder closed plus the choice, across days, months and years.
 TEST_F(DueTaskPassTest, LaterMovesTheTaskAndItComesAgain) {
     const std::tuple<DateTime, int, const char*, const char*> cases[] = {
         {{2024, 4, 30, 23, 30}, 60, "01.05.2024", "00:30"},

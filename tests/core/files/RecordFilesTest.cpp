@@ -52,8 +52,7 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
                             "05.03.2004|09:05|Call | bank\r\n"
                             "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
                             "||");
-    std::vector<LinkRecord> records(1);
-    records[0].m_comment = "first";
+    std::vector<LinkRecord> records{{"", "first"}};
 
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
     ASSERT_EQ(records.size(), 4u);

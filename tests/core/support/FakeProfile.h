@@ -19,23 +19,16 @@ public:
     std::optional<std::string> ReadString(std::string_view section,
                                           std::string_view name) const override {
         const Value* value = Find(section, name);
-        if (value == nullptr) {
-            return std::nullopt;
+        if (const auto* text = value ? std::get_if<std::string>(value) : nullptr) {
+            return *text;
         }
-        auto* text = std::get_if<std::string>(value);
-        return text ? *text : std::to_string(std::get<int>(*value));
+        return value ? std::optional(std::to_string(std::get<int>(*value))) : std::nullopt;
     }
 
     std::optional<int> ReadInt(std::string_view section, std::string_view name) const override {
         const Value* value = Find(section, name);
-        if (value == nullptr || std::holds_alternative<int>(*value)) {
-            return value ? std::optional(std::get<int>(*value)) : std::nullopt;
-        }
-        try {
-            return std::stoi(std::get<std::string>(*value));
-        } catch (...) {
-            return 0;
-        }
+        const int* number = value ? std::get_if<int>(value) : nullptr;
+        return number ? std::optional(*number) : std::nullopt;
     }
 
     bool WriteString(std::string_view section, std::string_view name,
