@@ -13,20 +13,16 @@ namespace quill {
 namespace {
 
 TEST(RecordLine, EachSplitFallsAtTheFirstBarAndAMissingPartRepeatsTheRest) {
-    struct Case {
-        const char* line;
-        LinkRecord link;
-        TaskRecord task;
-    };
-    const Case cases[] = {{"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
-                          {"05.03.2004|09:05|Call | bank",
-                           {"05.03.2004", "09:05|Call | bank"},
-                           {"05.03.2004", "09:05", "Call | bank"}},
-                          {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
-                          {"|", {"", ""}, {"", "", ""}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(ParseLinkLine(c.line), c.link) << c.line;
-        EXPECT_EQ(ParseTaskLine(c.line), c.task) << c.line; // and not yet reminded
+    const std::tuple<const char*, LinkRecord, TaskRecord> cases[] = {
+        {"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
+        {"05.03.2004|09:05|Call | bank",
+         {"05.03.2004", "09:05|Call | bank"},
+         {"05.03.2004", "09:05", "Call | bank"}},
+        {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
+        {"|", {"", ""}, {"", "", ""}}};
+    for (const auto& [line, link, task] : cases) {
+        EXPECT_EQ(ParseLinkLine(line), link) << line;
+        EXPECT_EQ(ParseTaskLine(line), task) << line; // and not yet reminded
     }
 }
 
