@@ -25,9 +25,8 @@ struct FakeReminders : ReminderDialog, AllViews {
         if (auto action = std::exchange(whileOpen, nullptr)) {
             action();
         }
-        ReminderReply answer;
+        const ReminderReply answer = answers.empty() ? ReminderReply{} : answers.front();
         if (!answers.empty()) {
-            answer = answers.front();
             answers.pop_front();
         }
         return answer;

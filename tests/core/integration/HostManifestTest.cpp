@@ -70,18 +70,16 @@ TEST(HostManifestFiles, OnWritesAManifestPerBrowserThereOffRemovesExactlyThem) {
     fs::create_directories(home.Path() / ".config/google-chrome");
     fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
     home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
-    for (int round = 0; round < 2; ++round) { // again: same files, no temporary leftovers
-        entry.Apply(true, "res://ignored");
-    }
+    entry.Apply(true, "res://ignored");
+    entry.Apply(true, "res://ignored"); // again: same files, no temporary leftovers
     for (const auto& folder : folders) {
         std::string file = folder.folder + "/quillmark.link_host.json";
         EXPECT_EQ(home.Read(fs::relative(file, home.Path()).string()),
                   HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
         EXPECT_EQ(Entries(folder.folder), folder.family == BrowserFamily::Firefox ? 2 : 1);
     }
-    for (int round = 0; round < 2; ++round) { // nothing left to remove: no harm
-        entry.Apply(false, "res://ignored");
-    }
+    entry.Apply(false, "res://ignored");
+    entry.Apply(false, "res://ignored"); // nothing left to remove: no harm
     for (const auto& path : entry.ManifestPaths()) {
         EXPECT_FALSE(fs::exists(path)) << path;
     }

@@ -84,11 +84,8 @@ TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
     EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [&] {
         HandOverFile slot("q.conf");
         bool ok = true;
-        for (int tick = 0; tick < 2; ++tick) {
-            ok = ok &&
-                 PollNewLink(slot, [&](auto, auto) { ok = false; }) == PickupResult::ResetFailed;
-        }
-        return ok;
+        auto tick = [&] { return PollNewLink(slot, [&](auto, auto) { ok = false; }); };
+        return tick() == PickupResult::ResetFailed && tick() == PickupResult::ResetFailed && ok;
     }));
     EXPECT_EQ(folder.Read("q.conf"), Profile("true"));
 }
