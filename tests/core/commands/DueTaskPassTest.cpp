@@ -81,7 +81,7 @@ TEST_F(DueTaskPassTest, TasksOfTheMinuteComeOnceEachInListOrder) {
     clock.now = {2024, 5, 17, 19, 0}; // a clock jump or a held-up pass catches up
     pass.Run();
     EXPECT_EQ(reminders.shown.back(), "missed 15:31");
-    EXPECT_EQ(profile.writes.size(), 2u); // once for each minute a pass saw
+    EXPECT_EQ(profile.writes, 2); // once for each minute a pass saw
 }
 
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {

@@ -6,11 +6,10 @@
 #include <string>
 #include <utility>
 #include <variant>
-#include <vector>
 
 namespace quill::test {
 
-// An in-memory profile that remembers the order of its writes.
+// An in-memory profile that counts its writes.
 class FakeProfile : public Profile {
 public:
     using Value = std::variant<int, std::string>;
@@ -44,7 +43,7 @@ public:
     }
 
     std::map<Key, Value, std::less<>> values;
-    std::vector<std::string> writes;
+    int writes = 0;
     bool failWrites = false;
 
 private:
@@ -53,11 +52,7 @@ private:
         return it == values.end() ? nullptr : &it->second;
     }
     bool Write(std::string_view section, std::string_view name, Value value) {
-        if (!failWrites) {
-            Set(section, name, std::move(value));
-            writes.emplace_back(name);
-        }
-        return !failWrites;
+        return !failWrites && (Set(section, name, std::move(value)), ++writes, true);
     }
 };
 
