@@ -20,9 +20,8 @@ TEST(TaskDateTime, DatesAreAcceptedExactlyWhenTheCalendarHasThem) {
             for (int day = 0; day <= 32; ++day) {
                 const DateTime value{year, month, day, 12, 30};
                 const TaskDateTexts texts = FormatTaskDateTime(value);
-                const bool exists = IsCalendarDate(year, month, day);
                 EXPECT_EQ(ParseTaskDateTime(texts.date, texts.time),
-                          exists ? std::optional(value) : std::nullopt)
+                          IsCalendarDate(year, month, day) ? std::optional(value) : std::nullopt)
                     << texts.date;
             }
         }
