@@ -69,8 +69,7 @@ TEST(LockFile, OneHolderAtATimeAndWhatTheDeadLeftIsRemoved) {
     EXPECT_EQ(folder.Listing(), "");
     for (const char* left : {"999999999\nx\n", "abc\n", "0\n"}) {
         folder.Write("p.lock", left);
-        EXPECT_TRUE(RecoverStaleLock(path)) << left;
-        EXPECT_EQ(folder.Listing(), "") << left;
+        EXPECT_TRUE(RecoverStaleLock(path) && folder.Listing().empty()) << left;
     }
     EXPECT_EQ(LockFile(folder.File("none/p.lock")).TryTake(), LockFile::Attempt::Failed);
 }
