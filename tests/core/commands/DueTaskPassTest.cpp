@@ -42,8 +42,6 @@ struct FakeReminders : ReminderDialog, AllViews {
     int viewUpdates = 0;
 };
 
-constexpr ReminderReply kDelete{ReminderAnswer::Delete};
-
 // A task on the day the tests run, 17.05.2024.
 TaskRecord Today(const char* time, const char* comment, bool reminded = false) {
     return {"17.05.2024", time, comment, reminded};
@@ -94,7 +92,7 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
             Tasks{{"01.01.2024", "10:00", "new"}, Today("15:30", "c"), Today("15:30", "b")}));
         data.store.Reload();
     };
-    reminders.answers = {kDelete, kDelete};
+    reminders.answers = {{ReminderAnswer::Delete}, {ReminderAnswer::Delete}};
     pass.Run();
 
     // Nothing deleted for the gone "a", "b" deleted where it moved, "d" never shown.
