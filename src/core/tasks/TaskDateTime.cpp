@@ -1,5 +1,7 @@
 #include "tasks/TaskDateTime.h"
 
+#include <array>
+
 namespace quill {
 
 namespace {
@@ -10,15 +12,6 @@ std::string TwoDigits(int value) {
         text.insert(text.begin(), '0');
     }
     return text;
-}
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 // Reads a run of decimal digits; nothing when the text is empty or holds
@@ -38,6 +31,12 @@ std::optional<int> ReadDigits(std::string_view text) {
 }
 
 } // namespace
+
+int DaysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
 
 bool IsValidDateTime(const DateTime& value) {
     if (value.year < 1 || value.year > 9999 || value.month < 1 || value.month > 12) {

@@ -22,6 +22,9 @@ struct TaskDateTexts {
     std::string time; // "hh:mm"
 };
 
+// Days of a month (1 to 12) of the Gregorian calendar.
+int DaysInMonth(int year, int month);
+
 bool IsValidDateTime(const DateTime& value);
 
 // Day and month with two digits, the year as a plain number; hour and minute

@@ -4,17 +4,6 @@
 
 namespace quill {
 
-namespace {
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-} // namespace
-
 DateTime AddMinutes(const DateTime& start, int minutes) {
     DateTime result = start;
     int total = result.hour * 60 + result.minute + minutes;
@@ -39,10 +28,8 @@ DateTime AddMinutes(const DateTime& start, int minutes) {
 
 std::optional<std::size_t> FindTaskByTexts(const std::vector<TaskRecord>& tasks,
                                            const TaskRecord& shown) {
-    // A task is known by its texts: a reminder shown meanwhile does not make it another task.
     const auto it = std::find_if(tasks.begin(), tasks.end(), [&shown](const TaskRecord& task) {
-        return task.m_date == shown.m_date && task.m_time == shown.m_time &&
-               task.m_comment == shown.m_comment;
+        return SameTask(task, shown);
     });
     if (it == tasks.end()) {
         return std::nullopt;

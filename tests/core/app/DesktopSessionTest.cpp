@@ -15,6 +15,7 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
              {"/run/user/1000/", "1000", ":0", "/run/user/1000/quillmark-1000-_0"},
              {"/run/user/1000", "1000", ":0.1", "/run/user/1000/quillmark-1000-_0"},
              {"", "1000", "localhost:10.0", "quillmark-1000-localhost_10"},
+             {"", "1000", "host.lan:0", "quillmark-1000-host_lan_0"},
              {"relative", "1001", "wayland-0", "quillmark-1001-wayland_0"},
              {"", "1000", "../../x", "quillmark-1000-______x"},
          }) {

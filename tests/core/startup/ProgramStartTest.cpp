@@ -1,4 +1,5 @@
 #include "startup/ProgramStart.h"
+#include "integration/FirstRunImport.h"
 
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
@@ -32,6 +33,7 @@ TEST_F(ProgramStartTest, ImportsOnTheFirstRunOnlyLoadsTheListsAndAppliesTheMenuE
     EXPECT_TRUE(first.settings.firstRun);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].program, "C:\\Windows\\regedit.exe"); // by its full path
+    EXPECT_EQ(FirstRunImportCommand("/win/")->program, "/win/regedit.exe");
     EXPECT_EQ(runs[0].arguments, (std::vector<std::string>{"/s", "state.reg"}));
     EXPECT_EQ(first.extensionPage,
               "res://" + (data.folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
