@@ -40,8 +40,7 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
     EXPECT_FALSE(IsAutostartOn(path));
     ASSERT_TRUE(SetAutostart(path, true, "[Desktop Entry]\n"));
     EXPECT_EQ(home.Read(".config/autostart/quillmark.desktop"), "[Desktop Entry]\n");
-    ASSERT_TRUE(SetAutostart(path, false, ""));
-    EXPECT_FALSE(IsAutostartOn(path));
+    EXPECT_TRUE(SetAutostart(path, false, "") && !IsAutostartOn(path));
     EXPECT_TRUE(SetAutostart(path, false, "")); // already off
     home.Write("config", "a file where the folder should be");
     EXPECT_FALSE(SetAutostart(AutostartFilePath("/", home.File("config")), true, "x"));
@@ -75,13 +74,13 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     }
 
     // No shipped files found: the folder is still made, with nothing in it.
-    EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok);
-    EXPECT_TRUE(HoldsDataFolder(root.File("bare")));
+    EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&
+                HoldsDataFolder(root.File("bare")));
     // A folder that cannot be made is named.
     root.Write("blocked", "a file where the folder should be");
     const PreparedFolder blocked = PrepareWorkingFolder(root.File("blocked"), "");
-    EXPECT_FALSE(blocked.ok);
-    EXPECT_EQ(blocked.failedPath, root.File("blocked/Data"));
+    EXPECT_EQ(std::pair(blocked.ok, blocked.failedPath),
+              std::pair(false, root.File("blocked/Data")));
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
 }
 

@@ -32,8 +32,7 @@ struct ScriptedPrompt : AddLinkPrompt {
     }
 };
 
-// Each dialog appends what the user confirmed to the list as it is when the
-// dialog closes, as stored; Cancel adds nothing.
+// To the list as it is when the dialog closes, as stored.
 TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAndCancelNothing) {
     test::StoreFolder data;
     ScriptedPrompt prompt;

@@ -13,20 +13,16 @@ namespace quill {
 namespace {
 
 TEST(RecordLine, EachSplitFallsAtTheFirstBarAndAMissingPartRepeatsTheRest) {
-    struct Case {
-        const char* line;
-        LinkRecord link;
-        TaskRecord task;
-    };
-    const Case cases[] = {{"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
-                          {"05.03.2004|09:05|Call | bank",
-                           {"05.03.2004", "09:05|Call | bank"},
-                           {"05.03.2004", "09:05", "Call | bank"}},
-                          {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
-                          {"|", {"", ""}, {"", "", ""}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(ParseLinkLine(c.line), c.link) << c.line;
-        EXPECT_EQ(ParseTaskLine(c.line), c.task) << c.line; // and not yet reminded
+    const std::tuple<const char*, LinkRecord, TaskRecord> cases[] = {
+        {"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
+        {"05.03.2004|09:05|Call | bank",
+         {"05.03.2004", "09:05|Call | bank"},
+         {"05.03.2004", "09:05", "Call | bank"}},
+        {"no bar", {"no bar", "no bar"}, {"no bar", "no bar", "no bar"}},
+        {"|", {"", ""}, {"", "", ""}}};
+    for (const auto& [line, link, task] : cases) {
+        EXPECT_EQ(ParseLinkLine(line), link) << line;
+        EXPECT_EQ(ParseTaskLine(line), task) << line; // and not yet reminded
     }
 }
 
@@ -52,8 +48,7 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
                             "05.03.2004|09:05|Call | bank\r\n"
                             "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
                             "||");
-    std::vector<LinkRecord> records(1);
-    records[0].m_comment = "first";
+    std::vector<LinkRecord> records{{"", "first"}};
 
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
     ASSERT_EQ(records.size(), 4u);
@@ -71,8 +66,7 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
 TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {
     std::vector<LinkRecord> records;
     EXPECT_EQ(LoadLinkFile(path, records), LoadOutcome::CreatedNew);
-    EXPECT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
-    EXPECT_TRUE(records.empty());
+    EXPECT_TRUE(LoadLinkFile(path, records) == LoadOutcome::Loaded && records.empty());
     EXPECT_EQ(folder.Listing(), "records\n");
 
     const std::string inMissingFolder = folder.File("Data/records");

@@ -95,7 +95,6 @@ protected:
         }
         return std::exchange(window.alphas, {});
     }
-    // Whether the cursor is polled after showing or hiding, or after tracking is turned on or off.
     bool Shown(bool shown) { return duties.OnWindowShown(shown), duties.CursorPolled(); }
     bool Track(bool t) { return settings.trackMouse = t, duties.Refresh(), duties.CursorPolled(); }
     bool Watching() { return window.running.count(kHoverTimerId) != 0; }
@@ -169,8 +168,7 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     window.cursor = {10, 10};
     EXPECT_TRUE(Shown(true)); // until enter and leave are reported, polled while shown
     duties.OnCursorOnWindow(false);
-    EXPECT_FALSE(duties.CursorPolled());
-    EXPECT_EQ(window.running.count(kPollTimerId), 0u);
+    EXPECT_FALSE(duties.CursorPolled() || window.running.count(kPollTimerId) != 0);
     EXPECT_EQ(std::exchange(window.alphas, {}), Alpha{44});
 
     duties.OnCursorOnWindow(true); // onto the caption, then straight off with no tick between

@@ -43,8 +43,7 @@ TEST(JsonText, RefusesAnythingButOneWellFormedLiteral) {
           R"("\u12g4")", R"("\ud83d")", R"("\ude00")", R"("\ud83dx")", R"("\ud83d\u0041")",
           R"("\ud83d\ud83d")", R"("\u0000")", R"("\U0041")"}) {
         std::size_t pos = 0;
-        EXPECT_EQ(ReadJsonString(bad, pos), std::nullopt) << bad;
-        EXPECT_EQ(pos, 0u) << bad;
+        EXPECT_TRUE(!ReadJsonString(bad, pos) && pos == 0) << bad;
     }
 }
 

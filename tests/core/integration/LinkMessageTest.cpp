@@ -28,7 +28,6 @@ TEST(LinkMessage, RefusesAllButOneObjectWithExactlyTheTwoStrings) {
 {
 {"href":"a","text":"b"
 {"href":"a","text":"b"} x
-{"href":"a","text":"b"}{}
 {"href":"a","text":"b",}
 {"href":"a" "text":"b"}
 {"href" "a","text":"b"}

@@ -20,14 +20,12 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
         {"Edit link|+4", "Edit link", 4},
         {"Edit|1|2", "Edit", 1},
         {"| \t\r\n\v\f12abc", "", 12},
-        {"|9223372036854775806", "", kMax - 1},
         {"|9223372036854775807", "", kMax},
         {"|9223372036854775808", "", kMax},
         {"|-99999999999999999999", "", -kMax}};
     for (const auto& [text, verb, index] : cases) {
         PageCommandText command = SplitPageCommand(text);
-        EXPECT_EQ(command.verb, verb) << text;
-        EXPECT_EQ(command.index, index) << text;
+        EXPECT_EQ(std::pair(command.verb, command.index), std::pair(std::string(verb), index));
     }
 }
 

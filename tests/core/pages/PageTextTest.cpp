@@ -28,33 +28,24 @@ TEST(LinkTarget, OnlyWebSchemesGoWithoutThePrefix) {
     }
 }
 
-std::string Repeat(std::string_view piece, std::size_t times) {
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
+std::string Repeat(const std::string& piece, int times) {
+    return times == 0 ? "" : piece + Repeat(piece, times - 1);
 }
 
 // The cut counts characters as the page shows them, not bytes.
 TEST(ShownAddress, CutsAfter28CharactersNeverInsideOne) {
     const std::string e = "\xC3\xA9"; // é
     const std::string smile = "\xF0\x9F\x98\x80";
-    struct Case {
-        std::string address;
-        std::string shown;
-        bool shortened;
-    } cases[] = {
+    const std::tuple<std::string, std::string, bool> cases[] = {
         {Repeat(e, 29), Repeat(e, 28), true},
         {Repeat("x", 27) + smile + "tail", Repeat("x", 27) + smile, true},
         {Repeat("x", 26) + smile + smile, Repeat("x", 26) + smile + smile, false},
         // Not UTF-8: each byte is one Latin-1 character.
         {Repeat("\xE9", 29), Repeat(e, 28), true},
     };
-    for (const Case& c : cases) {
-        const ShownAddressText shown = ShownAddress(c.address);
-        EXPECT_EQ(shown.text, c.shown) << c.address;
-        EXPECT_EQ(shown.shortened, c.shortened) << c.address;
+    for (const auto& [address, text, shortened] : cases) {
+        const ShownAddressText shown = ShownAddress(address);
+        EXPECT_EQ(std::pair(shown.text, shown.shortened), std::pair(text, shortened)) << address;
     }
 }
 

@@ -6,11 +6,10 @@
 #include <string>
 #include <utility>
 #include <variant>
-#include <vector>
 
 namespace quill::test {
 
-// An in-memory profile that remembers the order of its writes.
+// An in-memory profile that counts its writes.
 class FakeProfile : public Profile {
 public:
     using Value = std::variant<int, std::string>;
@@ -19,23 +18,16 @@ public:
     std::optional<std::string> ReadString(std::string_view section,
                                           std::string_view name) const override {
         const Value* value = Find(section, name);
-        if (value == nullptr) {
-            return std::nullopt;
+        if (const auto* text = value ? std::get_if<std::string>(value) : nullptr) {
+            return *text;
         }
-        auto* text = std::get_if<std::string>(value);
-        return text ? *text : std::to_string(std::get<int>(*value));
+        return value ? std::optional(std::to_string(std::get<int>(*value))) : std::nullopt;
     }
 
     std::optional<int> ReadInt(std::string_view section, std::string_view name) const override {
         const Value* value = Find(section, name);
-        if (value == nullptr || std::holds_alternative<int>(*value)) {
-            return value ? std::optional(std::get<int>(*value)) : std::nullopt;
-        }
-        try {
-            return std::stoi(std::get<std::string>(*value));
-        } catch (...) {
-            return 0;
-        }
+        const int* number = value ? std::get_if<int>(value) : nullptr;
+        return number ? std::optional(*number) : std::nullopt;
     }
 
     bool WriteString(std::string_view section, std::string_view name,
@@ -51,7 +43,7 @@ public:
     }
 
     std::map<Key, Value, std::less<>> values;
-    std::vector<std::string> writes;
+    int writes = 0;
     bool failWrites = false;
 
 private:
@@ -60,11 +52,7 @@ private:
         return it == values.end() ? nullptr : &it->second;
     }
     bool Write(std::string_view section, std::string_view name, Value value) {
-        if (!failWrites) {
-            Set(section, name, std::move(value));
-            writes.emplace_back(name);
-        }
-        return !failWrites;
+        return !failWrites && (Set(section, name, std::move(value)), ++writes, true);
     }
 };
 

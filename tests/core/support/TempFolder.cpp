@@ -1,11 +1,10 @@
 #include "support/TempFolder.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <stdlib.h>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -41,11 +40,10 @@ std::string TempFolder::Read(std::string_view name) const {
 }
 
 std::string TempFolder::Listing() const {
-    std::vector<std::string> names;
+    std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(m_path)) {
-        names.push_back(entry.path().filename().string());
+        names.insert(entry.path().filename().string());
     }
-    std::sort(names.begin(), names.end());
     std::string joined;
     for (const auto& name : names) {
         joined += name + "\n";
