@@ -33,7 +33,6 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
         EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
             << program;
     }
-    // On writes the entry making its folder, off removes it.
     test::TempFolder home;
     const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
     EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));
@@ -57,7 +56,6 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     root.Write("shipped/2.css", "shipped style");
     root.Write("shipped/p.gif", "GIF");
     const std::string user = root.File("user/Quillmark");
-    // The first candidate that holds the page files is the one.
     const std::string shipped = FindShippedData({root.File("missing"), user, root.File("shipped")});
     ASSERT_EQ(shipped, root.File("shipped"));
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);

@@ -11,9 +11,8 @@
 namespace quill {
 namespace {
 
-// Every dialog records its fields tab-separated ("?" for a yes/no question),
-// lets the lists change meanwhile, then answers: none is Cancel or "No", "="
-// confirms what was shown, else the tab-separated fields typed in.
+// Records each dialog's fields ("?" for a question), lets the lists change, then
+// answers: none is Cancel or "No", "=" confirms what was shown, else the fields.
 struct ScriptedDialogs : LinkDialogs, TaskDialogs {
     const char* answer = nullptr;
     std::function<void()> meanwhile;
@@ -52,14 +51,12 @@ struct ScriptedDialogs : LinkDialogs, TaskDialogs {
     bool ConfirmDeleteTask() override { return Open("?").has_value(); }
 };
 
-// The files start without a final line end, which every save adds: a file
-// that reads back as it was written was not written.
+// No final line end, which every save adds: a file read back unchanged was not written.
 constexpr const char* kLinks = "a|1\r\nb|2\r\nc|3";
 constexpr const char* kTasks = "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3";
 constexpr const char* kSame = nullptr;
 
-// Meanwhile: written and reloaded while the dialog is open. Shown: what the
-// one dialog showed. After: kSame when not written since the dialog closed.
+// Meanwhile: written and reloaded under the open dialog; After: kSame when not written.
 struct Row {
     const char *click, *answer, *linksMeanwhile, *tasksMeanwhile, *shown, *linksAfter, *tasksAfter;
     const char* tasksBefore = kTasks;

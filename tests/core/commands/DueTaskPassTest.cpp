@@ -84,8 +84,7 @@ TEST_F(DueTaskPassTest, TasksOfTheMinuteComeOnceEachInListOrder) {
 
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {
     SetTasks({Today("15:30", "a"), Today("15:30", "b"), Today("15:30", "c"), Today("15:30", "d")});
-    // While "a" is open another program drops "a" and "d" and swaps the rest;
-    // the activation reloads.
+    // While "a" is open another program drops "a" and "d" and swaps the rest.
     reminders.whileOpen = [this] {
         ASSERT_TRUE(SaveTaskFile(
             data.store.TaskFilePath(),
@@ -114,9 +113,8 @@ TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
     EXPECT_EQ(reminders.shown, (Names{"a", "next minute", "b"}));
 }
 
-// Which tasks a start (CatchUp) and the next timer pass (Run) remind, given
-// the last pass of an earlier run (or none: the first run) and the clock now;
-// the current minute's task comes after the missed ones, and none of them again.
+// What a start (CatchUp) and the next passes (Run) remind after an earlier run's
+// last pass (none: the first run): the missed ones, then this minute's, once.
 TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
     const std::pair<std::optional<std::string>, Names> cases[] = {
         {std::nullopt, {}},       // the first run

@@ -5,12 +5,9 @@
 
 namespace quill::test {
 
-// Runs check() in a child process whose working folder is folder, where file
-// permissions apply: a child of root gives up root first. check() should name
-// files relative to folder, because the folders above it may be closed to an
-// unprivileged user (a private TMPDIR). True when check() returned true, so
-// check() should answer whether all is as it should be: a child that could not
-// even start then fails the test.
+// Runs check() as an unprivileged child working in folder (name files relative
+// to it: the folders above may be closed to that user); true only when check()
+// ran and returned true, so a child that could not even start fails the test.
 bool RunUnprivileged(const std::filesystem::path& folder, const std::function<bool()>& check);
 
 } // namespace quill::test

@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace quill::test;
@@ -32,20 +34,20 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     const QPoint away = outer.bottomRight() + QPoint(100, 100);
     const QPoint caption(client.center().x(), (outer.top() + client.top()) / 2);
 
-    QCursor::setPos(away);
-    EXPECT_TRUE(WaitUntil([&] { return !duties.CursorPolled(); }));
-
-    QCursor::setPos(caption);
-    EXPECT_TRUE(WaitUntil([&] { return duties.OverNonClient() && duties.CursorPolled(); }));
-
-    QCursor::setPos(client.center());
-    EXPECT_TRUE(WaitUntil([&] { return !duties.OverNonClient(); }));
-    EXPECT_TRUE(duties.CursorPolled());
-
-    QCursor::setPos(caption);
-    EXPECT_TRUE(WaitUntil([&] { return duties.OverNonClient(); }));
-    QCursor::setPos(away); // straight off the caption
-    EXPECT_TRUE(WaitUntil([&] { return !duties.CursorPolled() && !duties.OverNonClient(); }));
+    // Where the cursor goes, and whether it is then on the caption and polled;
+    // the last move is straight off the caption.
+    const std::tuple<QPoint, bool, bool> moves[] = {{away, false, false},
+                                                    {caption, true, true},
+                                                    {client.center(), false, true},
+                                                    {caption, true, true},
+                                                    {away, false, false}};
+    for (const auto& [to, onCaption, polled] : moves) {
+        QCursor::setPos(to);
+        EXPECT_TRUE(WaitUntil([&] {
+            return duties.OverNonClient() == onCaption && duties.CursorPolled() == polled;
+        })) << to.x()
+            << "," << to.y();
+    }
 
     frame.hide();
     QCursor::setPos(client.center());
