@@ -51,8 +51,14 @@ private:
         auto it = values.find(Key{section, name});
         return it == values.end() ? nullptr : &it->second;
     }
-    bool Write(std::string_view section, std::string_view name, Value value) {
-        return !failWrites && (Set(section, name, std::move(value)), ++writes, true);
+    // Assigned in place: a moved temporary variant trips GCC 12's uninitialised warning.
+    template <class T> bool Write(std::string_view section, std::string_view name, T&& value) {
+        if (failWrites) {
+            return false;
+        }
+        values[Key{section, name}] = std::forward<T>(value);
+        ++writes;
+        return true;
     }
 };
 
