@@ -75,6 +75,7 @@ void CPageView::ShowEngineProblem() {
     m_problem = new QLabel(PagePluginProblem(), this);
     m_problem->setObjectName(QStringLiteral("pageProblem"));
     m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->setWordWrap(true); // the file's path may be wider than the window
     m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_problem->show();
 }
