@@ -1,23 +1,30 @@
 #include "support/PageDriver.h"
 #include "support/ModalScript.h"
 
-#include "views/CWebBrowser.h"
-
 #include <QApplication>
 #include <QTest>
 #include <QWebEngineScript>
+#include <QWebEngineView>
 #include <optional>
 
 namespace quill::test {
 
-QString PageHtml(CWebBrowser& browser) {
+namespace {
+
+QWebEnginePage& PageOf(QWidget& browser) {
+    return *qobject_cast<QWebEngineView*>(&browser)->page();
+}
+
+} // namespace
+
+QString PageHtml(QWidget& browser) {
     std::optional<QString> html;
-    browser.page()->toHtml([&](const QString& result) { html = result; });
+    PageOf(browser).toHtml([&](const QString& result) { html = result; });
     WaitUntil([&] { return html.has_value(); });
     return html.value_or(QString());
 }
 
-QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
+QPoint AnchorCentre(QWidget& browser, const QString& href) {
     // The page's own scripts are off; the test's script runs in its own world.
     const QString script =
         QStringLiteral(
@@ -27,7 +34,7 @@ QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
             .arg(QStringLiteral("'") + QString(href).replace(QLatin1Char('\''), "\\'") +
                  QStringLiteral("'"));
     std::optional<QVariant> result;
-    browser.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+    PageOf(browser).runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                   [&](const QVariant& value) { result = value; });
     WaitUntil([&] { return result.has_value(); });
     const QVariantList point = result.value_or(QVariant()).toList();
@@ -35,7 +42,7 @@ QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
                              : QPoint();
 }
 
-void ClickAt(CWebBrowser& browser, QPoint position) {
+void ClickAt(QWidget& browser, QPoint position) {
     QWidget* target = browser.focusProxy() ? browser.focusProxy() : &browser;
     QTest::mouseMove(target, position);
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, position);
