@@ -8,6 +8,7 @@
 #include "support/RunFolder.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -42,11 +43,16 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
                                                     {caption, true, true},
                                                     {away, false, false}};
     for (const auto& [to, onCaption, polled] : moves) {
+        QElapsedTimer moved; // how soon the caption is noticed goes to the log
+        moved.start();
         QCursor::setPos(to);
         EXPECT_TRUE(WaitUntil([&] {
             return duties.OverNonClient() == onCaption && duties.CursorPolled() == polled;
         })) << to.x()
             << "," << to.y();
+        if (onCaption) {
+            qInfo() << "cursor on the caption noticed after" << moved.elapsed() << "ms";
+        }
     }
 
     frame.hide();
