@@ -107,12 +107,14 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
         // program's own request for the focus; a switch lost to it is made again.
         ASSERT_TRUE(WaitUntil([&] {
             return desktop.ActivateOther() && WaitUntil([&] { return Alpha() == 44; }, 1000);
-        }));
+        })) << "alpha "
+            << Alpha() << ", active " << frame->isActiveWindow();
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
         EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
         run.Write(QStringLiteral("Data/qmlinks.qbx"), QByteArray(round.outside) + "|edited\r\n");
         ASSERT_TRUE(desktop.Activate(*frame));
-        EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && pageShows(round.outside); }));
+        EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && pageShows(round.outside); }))
+            << "alpha " << Alpha() << ", page shown " << pageShows(round.outside);
         EXPECT_EQ(reloads.count(), 1);
         if (round.dialog == nullptr) {
             break;
