@@ -7,7 +7,6 @@
 #include "common/UserMessages.h"
 #include "frame/CMainFrame.h"
 #include "platform/DesktopSession.h"
-#include "platform/FontWarmUp.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,9 +26,6 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
-    // The font configuration takes as long to read as the rest of the start
-    // before the first text; it is read meanwhile.
-    const FontWarmUp fonts;
     QApplication application(argc, argv);
 
     SingleInstance instance;
