@@ -3,6 +3,7 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameTimers.h"
+#include "support/DesktopActivation.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
@@ -26,9 +27,12 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.GetMainFrame();
-    // The window manager has framed the window once Qt knows the caption's height.
-    ASSERT_TRUE(WaitUntil(
-        [&] { return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top(); }));
+    // The window manager has framed and placed the window once Qt knows the
+    // caption's height and agrees with the X server on where the window is.
+    ASSERT_TRUE(WaitUntil([&] {
+        return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top() &&
+               DesktopActivation::ScreenGeometry(frame) == frame.geometry();
+    }));
     const quill::FrameTimerDuties& duties = FramePart<FrameTimers>(frame).Duties();
     const QRect outer = frame.frameGeometry();
     const QRect client = frame.geometry();
@@ -49,7 +53,8 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
         EXPECT_TRUE(WaitUntil([&] {
             return duties.OverNonClient() == onCaption && duties.CursorPolled() == polled;
         })) << to.x()
-            << "," << to.y();
+            << "," << to.y() << ": on the caption " << duties.OverNonClient() << ", polled "
+            << duties.CursorPolled();
         if (onCaption) {
             qInfo() << "cursor on the caption noticed after" << moved.elapsed() << "ms";
         }

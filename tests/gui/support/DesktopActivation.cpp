@@ -2,6 +2,7 @@
 #include "support/ModalScript.h"
 
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace quill::test {
@@ -54,6 +55,22 @@ bool DesktopActivation::Click(QPoint at, int times) {
                        .arg(at.x())
                        .arg(at.y())
                        .arg(times));
+}
+
+QRect DesktopActivation::ScreenGeometry(const QWidget& window) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"),
+               {QStringLiteral("-id"), QString::number(window.winId())});
+    info.waitForFinished(5000);
+    const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+    auto value = [&](const char* label) {
+        return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
+            .match(text)
+            .captured(1)
+            .toInt();
+    };
+    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
+            value("Height")};
 }
 
 } // namespace quill::test

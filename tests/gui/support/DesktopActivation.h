@@ -20,6 +20,8 @@ public:
     // Real keystrokes and clicks, to whatever window the desktop gives them.
     static bool Type(const QString& text);
     static bool Click(QPoint screenPosition, int times = 1);
+    // Where the window really is; Qt's own idea may lag behind the window manager's.
+    static QRect ScreenGeometry(const QWidget& window);
 
 private:
     QProcess m_other;
