@@ -67,7 +67,7 @@ TEST(MinuteAlarm, ArmsForJustPastTheNextMinuteStartFromWhereverTheWallClockStand
 TEST(MinuteAlarm, NoticesAClockSetOrAResumeButNotATimerLateUnderLoad) {
     const std::tuple<const char*, std::int64_t, std::int64_t, bool> cases[] = {
         {"late under load", 43'000, 43'000, false},
-        {"drift within the tolerance", 41'500, 40'000, false},
+        {"drift up to the tolerance", 42'000, 40'000, false},
         {"clock set back an hour", 40'005 - 3'600'000, 40'005, true},
         {"clock set forward", 25'000, 3'000, true},
         {"resumed after an hour asleep", 3'603'000, 3'000, true},
@@ -184,7 +184,7 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     EXPECT_FALSE(Shown(false));
     Shown(true);
     EXPECT_FALSE(Track(false));
-    EXPECT_TRUE(Track(true));
+    EXPECT_TRUE(Track(true) && Track(true)); // a second look leaves the poll running
     duties.StopTimers();
     EXPECT_FALSE(duties.CursorPolled());
 }
