@@ -144,9 +144,10 @@ namespace {
 
 bool IsTemporaryOf(const std::string& candidate, const std::string& name) {
     constexpr std::size_t kHexDigits = 16;
+    constexpr std::string_view kSuffix = ".tmp";
     const std::string prefix = "." + name + ".";
-    if (candidate.size() != prefix.size() + kHexDigits + 4 || candidate.rfind(prefix, 0) != 0 ||
-        candidate.compare(candidate.size() - 4, 4, ".tmp") != 0) {
+    if (candidate.size() != prefix.size() + kHexDigits + kSuffix.size() ||
+        !candidate.starts_with(prefix) || !candidate.ends_with(kSuffix)) {
         return false;
     }
     for (std::size_t i = prefix.size(); i < prefix.size() + kHexDigits; ++i) {

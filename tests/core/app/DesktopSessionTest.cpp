@@ -74,11 +74,14 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     // No shipped files found: the folder is still made, with nothing in it.
     EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&
                 HoldsDataFolder(root.File("bare")));
-    // A folder that cannot be made is named.
+    // A folder that cannot be made, or shipped files that cannot be listed, are named.
     root.Write("blocked", "a file where the folder should be");
-    const PreparedFolder blocked = PrepareWorkingFolder(root.File("blocked"), "");
-    EXPECT_EQ(std::pair(blocked.ok, blocked.failedPath),
-              std::pair(false, root.File("blocked/Data")));
+    for (auto [folder, shippedIn, failed] :
+         {std::tuple{"blocked", "", "blocked/Data"}, {"bare", "gone", "gone"}}) {
+        const PreparedFolder prepared =
+            PrepareWorkingFolder(root.File(folder), *shippedIn ? root.File(shippedIn) : "");
+        EXPECT_EQ(std::pair(prepared.ok, prepared.failedPath), std::pair(false, root.File(failed)));
+    }
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
 }
 

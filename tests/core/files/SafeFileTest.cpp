@@ -39,9 +39,9 @@ struct FlakyDisk {
 };
 
 TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
-    std::string bytes("\r\n\0\xff", 4);
-    while (bytes.size() < 100'000) { // more than one read block
-        bytes += bytes + std::to_string(bytes.size());
+    std::string bytes(64 * 1024 + 1, '\0'); // two read blocks, the last of one byte
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = "\r\n\0\xff|x"[i % 6];
     }
     for (bool flaky : {false, true}) {
         std::optional<FlakyDisk> disk;

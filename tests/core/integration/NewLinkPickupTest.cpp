@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace quill {
 namespace {
@@ -57,13 +58,19 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
         LockFile other(folder.File("q.conf.lock"));
         ASSERT_EQ(other.TryTake(), LockFile::Attempt::Taken);
         EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
+        folder.Write("q.conf", Profile("false")); // nothing waits: the lock is not needed
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting);
     }
+    folder.Write("q.conf", Profile("true"));
     EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered);
 
-    // Just made by a QLockFile that has not locked it yet: still live.
+    // Just made by a QLockFile that has not locked it yet, or naming a live
+    // process without its flock: still live.
     folder.Write("q.conf", Profile("true"));
-    folder.Write("q.conf.lock", "");
-    EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
+    for (std::string live : {std::string(), std::to_string(::getpid()) + "\nhost\n"}) {
+        folder.Write("q.conf.lock", live);
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy) << live;
+    }
 
     // Left by a process that is gone: empty for a second, or naming it.
     for (std::string left : {"", "999999999\nhost\nvm\n"}) {

@@ -62,10 +62,10 @@ TEST(ListStore, ReloadAndSaveKeepTheOtherProgramsChangesAndRemindersOfUnchangedT
     EXPECT_EQ(Reminded(data.store.Tasks()), (std::vector<bool>{false, false, false, true}));
 
     // Duplicates take their marks one to one, in order.
-    std::vector<TaskRecord> previous{{"d", "t", "same", true}, {"d", "t", "same", false}};
+    std::vector<TaskRecord> previous{{"d", "t", "same", false}, {"d", "t", "same", true}};
     std::vector<TaskRecord> reloaded(3, TaskRecord{"d", "t", "same"});
     CarryOverReminders(previous, reloaded);
-    EXPECT_EQ(Reminded(reloaded), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(Reminded(reloaded), (std::vector<bool>{false, true, false}));
 }
 
 } // namespace

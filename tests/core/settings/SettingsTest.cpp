@@ -40,8 +40,10 @@ TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
         // Earlier versions wrote and read the switches as the integers 1 and 0.
         EXPECT_EQ(profile.ReadInt("Status", "Integrate"), on ? 1 : 0);
         EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), on ? 0 : 1);
-        profile.failWrites = true;
-        EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile));
+        for (const char* name : {"Percent", "IsOpened", "Integrate", "Track mouse"}) {
+            profile.failing = name;
+            EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile)) << name;
+        }
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace quill::test {
 
-// An in-memory profile that counts its writes.
+// An in-memory profile that counts its writes and can refuse one value's.
 class FakeProfile : public Profile {
 public:
     using Value = std::variant<int, std::string>;
@@ -44,7 +44,7 @@ public:
 
     std::map<Key, Value, std::less<>> values;
     int writes = 0;
-    bool failWrites = false;
+    std::string failing; // the name whose writes fail
 
 private:
     const Value* Find(std::string_view section, std::string_view name) const {
@@ -53,7 +53,7 @@ private:
     }
     // Assigned in place: a moved temporary variant trips GCC 12's uninitialised warning.
     template <class T> bool Write(std::string_view section, std::string_view name, T&& value) {
-        if (failWrites) {
+        if (name == failing) {
             return false;
         }
         values[Key{section, name}] = std::forward<T>(value);
