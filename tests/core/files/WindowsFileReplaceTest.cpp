@@ -3,103 +3,85 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace quill {
 namespace {
 
-using Presence = ReplaceCalls::Presence;
-using Swap = ReplaceCalls::Swap;
+using Files = std::map<std::string, std::string>;
+using Path = std::filesystem::path;
 
-// Files as a map; each failure the Win32 calls can report is one switch, and
-// every write takes a single byte.
+// Files in a map. Each write takes one byte; `fails` names the calls that report
+// failure: "Examine" knows nothing, "Stall" writes nothing, "OldGone" swaps out
+// the old file but leaves the new one under its temporary name.
 struct FakeCalls : ReplaceCalls {
-    std::map<std::string, std::string> files;
-    bool unknown = false, unreadable = false, writeFails = false, flushFails = false,
-         closeFails = false, moveFails = false;
-    Swap swap = Swap::Done;
+    Files files;
+    std::set<std::string> fails;
     std::string open;
 
-    Presence Examine(const std::filesystem::path& file) override {
-        return unknown ? Presence::Unknown
-                       : (files.contains(file) ? Presence::Present : Presence::Absent);
+    bool Fails(const char* call) const { return fails.contains(call); }
+    Presence Examine(const Path& file) override {
+        return Fails("Examine") ? Presence::Unknown
+                                : (files.contains(file) ? Presence::Present : Presence::Absent);
     }
-    bool CanRead(const std::filesystem::path&) override { return !unreadable; }
-    bool CreateNew(const std::filesystem::path& file) override {
+    bool CanRead(const Path&) override { return !Fails("CanRead"); }
+    bool CreateNew(const Path& file) override {
         open = file;
         return files.try_emplace(file).second;
     }
-    bool Write(const char* data, std::size_t size, std::size_t& written) override {
-        written = writeFails ? 0 : std::min<std::size_t>(size, 1);
+    bool Write(const char* data, std::size_t, std::size_t& written) override {
+        written = Fails("Stall") ? 0 : 1;
         files[open].append(data, written);
-        return !writeFails;
+        return !Fails("Write");
     }
-    bool Flush() override { return !flushFails; }
-    bool Close() override { return !closeFails; }
-    void Delete(const std::filesystem::path& file) override { files.erase(file); }
-    bool Move(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        if (moveFails || files.contains(to)) {
-            return false;
+    bool Flush() override { return !Fails("Flush"); }
+    bool Close() override { return !Fails("Close"); }
+    void Delete(const Path& file) override { files.erase(file); }
+    bool Move(const Path& from, const Path& to) override {
+        return !Fails("Move") && files.try_emplace(to, files[from]).second && files.erase(from);
+    }
+    Swap SwapInto(const Path& replacement, const Path& target) override {
+        if (Fails("Swap")) {
+            return Swap::Failed;
         }
-        files[to] = files[from];
-        return files.erase(from) == 1;
-    }
-    Swap SwapInto(const std::filesystem::path& replacement,
-                  const std::filesystem::path& target) override {
-        if (swap == Swap::Done) {
+        files.erase(target);
+        if (!Fails("OldGone")) {
             files[target] = files[replacement];
             files.erase(replacement);
-        } else if (swap == Swap::OldGone) {
-            files.erase(target);
         }
-        return swap;
+        return Fails("OldGone") ? Swap::OldGone : Swap::Done;
     }
 };
 
-using Files = std::map<std::string, std::string>;
-
 TEST(WindowsFileReplace, ReplacesOnlyWhatItCanReadAndLeavesNoStrayTemporary) {
-    const Files old{{"t", "old"}};
-    const struct {
-        const char* name;
-        Files before;
-        void (*fail)(FakeCalls&);
-        bool ok;
-        Files after;
-    } cases[] = {
-        {"replace", old, [](FakeCalls&) {}, true, {{"t", "new!"}}},
-        {"create", {}, [](FakeCalls&) {}, true, {{"t", "new!"}}},
-        {"unknown", old, [](FakeCalls& c) { c.unknown = true; }, false, old},
-        {"unreadable", old, [](FakeCalls& c) { c.unreadable = true; }, false, old},
-        {"write", old, [](FakeCalls& c) { c.writeFails = true; }, false, old},
-        {"flush", old, [](FakeCalls& c) { c.flushFails = true; }, false, old},
-        {"close", old, [](FakeCalls& c) { c.closeFails = true; }, false, old},
-        {"swap", old, [](FakeCalls& c) { c.swap = Swap::Failed; }, false, old},
-        {"appeared", {}, [](FakeCalls& c) { c.moveFails = true; }, false, {}},
-        {"finish", old, [](FakeCalls& c) { c.swap = Swap::OldGone; }, true, {{"t", "new!"}}},
-        // the temporary file then holds the only copy
-        {"stranded",
-         old,
-         [](FakeCalls& c) {
-             c.swap = Swap::OldGone;
-             c.moveFails = true;
-         },
-         false,
-         {{"tmp", "new!"}}},
+    const Files old{{"t", "old"}}, replaced{{"t", "new!"}};
+    const std::tuple<std::set<std::string>, Files, bool, Files> cases[] = {
+        {{}, old, true, replaced},
+        {{}, {}, true, replaced},
+        {{"Examine"}, old, false, old},
+        {{"CanRead"}, old, false, old},
+        {{"Write"}, old, false, old},
+        {{"Stall"}, old, false, old},
+        {{"Flush"}, old, false, old},
+        {{"Close"}, old, false, old},
+        {{"Swap"}, old, false, old},
+        {{"Move"}, {}, false, {}}, // a file appeared since the look
+        {{"OldGone"}, old, true, replaced},
+        {{"OldGone", "Move"}, old, false, {{"tmp", "new!"}}}, // the only copy is kept
     };
-    for (const auto& test : cases) {
+    for (const auto& [fails, before, ok, after] : cases) {
         FakeCalls calls;
-        calls.files = test.before;
-        test.fail(calls);
-        EXPECT_EQ(ReplaceWithNewContents(calls, "t", "tmp", "new!"), test.ok) << test.name;
-        EXPECT_EQ(calls.files, test.after) << test.name;
+        calls.files = before;
+        calls.fails = fails;
+        EXPECT_EQ(ReplaceWithNewContents(calls, "t", "tmp", "new!"), ok) << fails.size();
+        EXPECT_EQ(calls.files, after) << (fails.empty() ? "" : *fails.begin());
     }
 }
 
 TEST(WindowsFileReplace, CreatesAnEmptyFileOnlyWhereThereIsNone) {
     FakeCalls calls;
     calls.files = {{"kept", "data"}};
-    EXPECT_TRUE(CreateNewEmptyFile(calls, "new"));
-    EXPECT_TRUE(CreateNewEmptyFile(calls, "kept"));
+    EXPECT_TRUE(CreateNewEmptyFile(calls, "new") && CreateNewEmptyFile(calls, "kept"));
     EXPECT_EQ(calls.files, (Files{{"kept", "data"}, {"new", ""}}));
 }
 
