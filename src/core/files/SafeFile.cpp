@@ -129,7 +129,7 @@ bool CreateEmptyIfMissing(const std::string& path) {
         return true;
     }
 #ifdef _WIN32
-    return CreateNewEmptyFile(fs::path(path));
+    return CreateNewEmptyFile(*MakeWin32ReplaceCalls(), fs::path(path));
 #else
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -199,7 +199,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, Dura
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
     (void)durability; // a scratch file is flushed here as well
-    return ReplaceWithNewContents(target, fs::path(temporary), bytes);
+    return ReplaceWithNewContents(*MakeWin32ReplaceCalls(), target, fs::path(temporary), bytes);
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #endif
 
 namespace fs = std::filesystem;
@@ -33,7 +34,7 @@ bool WriteNewFile(ReplaceCalls& calls, const fs::path& file, const std::string& 
     std::size_t left = bytes.size();
     bool ok = true;
     while (ok && left > 0) {
-        std::size_t written = 0;
+        std::size_t written{};
         ok = calls.Write(data, left, written) && written > 0;
         data += written;
         left -= written;
@@ -165,15 +166,8 @@ private:
 
 } // namespace
 
-bool CreateNewEmptyFile(const fs::path& path) {
-    Win32ReplaceCalls calls;
-    return CreateNewEmptyFile(calls, path);
-}
-
-bool ReplaceWithNewContents(const fs::path& target, const fs::path& temporaryPath,
-                            const std::string& bytes) {
-    Win32ReplaceCalls calls;
-    return ReplaceWithNewContents(calls, target, temporaryPath, bytes);
+std::unique_ptr<ReplaceCalls> MakeWin32ReplaceCalls() {
+    return std::make_unique<Win32ReplaceCalls>();
 }
 #endif
 

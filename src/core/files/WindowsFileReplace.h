@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace quill {
@@ -43,10 +44,8 @@ bool ReplaceWithNewContents(ReplaceCalls& calls, const std::filesystem::path& ta
                             const std::filesystem::path& temporaryPath, const std::string& bytes);
 
 #ifdef _WIN32
-// The same through the Win32 API.
-bool CreateNewEmptyFile(const std::filesystem::path& path);
-bool ReplaceWithNewContents(const std::filesystem::path& target,
-                            const std::filesystem::path& temporaryPath, const std::string& bytes);
+// The calls made through the Win32 API.
+std::unique_ptr<ReplaceCalls> MakeWin32ReplaceCalls();
 #endif
 
 } // namespace quill

@@ -128,7 +128,7 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
         SCOPED_TRACE(lastCheck.value_or("none"));
         profile.values.clear();
         if (lastCheck) {
-            profile.Set("Status", "Last due check", *lastCheck);
+            profile.values[{"Status", "Last due check"}] = *lastCheck;
         }
         Tasks tasks; // each named by its time
         for (const char* at : {"16 23:58", "17 09:09", "17 09:10", "17 09:11", "16 23:59",

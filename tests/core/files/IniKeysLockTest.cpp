@@ -67,9 +67,13 @@ TEST(LockFile, OneHolderAtATimeAndWhatTheDeadLeftIsRemoved) {
         EXPECT_EQ(second.TryTake(), LockFile::Attempt::Taken);
     }
     EXPECT_EQ(folder.Listing(), "");
-    for (const char* left : {"999999999\nx\n", "abc\n", "0\n"}) {
+    // Without its flock a lock still counts while the process it names lives.
+    const std::string alive = std::to_string(::getpid()) + "\n";
+    for (const std::string& left :
+         {std::string("999999999\nx\n"), std::string("abc\n"), std::string("0\n"), alive}) {
         folder.Write("p.lock", left);
-        EXPECT_TRUE(RecoverStaleLock(path) && folder.Listing().empty()) << left;
+        EXPECT_EQ(RecoverStaleLock(path), left != alive) << left;
+        EXPECT_EQ(folder.Listing().empty(), left != alive) << left;
     }
     EXPECT_EQ(LockFile(folder.File("none/p.lock")).TryTake(), LockFile::Attempt::Failed);
 }

@@ -60,6 +60,7 @@ TEST(WindowsFileReplace, ReplacesOnlyWhatItCanReadAndLeavesNoStrayTemporary) {
         {{}, {}, true, replaced},
         {{"Examine"}, old, false, old},
         {{"CanRead"}, old, false, old},
+        {{}, {{"t", "old"}, {"tmp", "taken"}}, false, {{"t", "old"}, {"tmp", "taken"}}},
         {{"Write"}, old, false, old},
         {{"Stall"}, old, false, old},
         {{"Flush"}, old, false, old},

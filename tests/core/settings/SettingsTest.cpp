@@ -16,19 +16,19 @@ auto Fields(const FrameSettings& s) {
 }
 
 TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
-    const std::pair<std::map<std::string, test::FakeProfile::Value>, FrameSettings> cases[] = {
+    const std::pair<std::map<std::string, std::string>, FrameSettings> cases[] = {
         {{}, {true, true, 80, true}},
-        {{{"IsOpened", "true"}, {"Integrate", 0}, {"Track mouse", 0}, {"Percent", 20}},
+        {{{"IsOpened", "true"}, {"Integrate", "0"}, {"Track mouse", "0"}, {"Percent", "20"}},
          {false, false, 20, false}},
         // Any non-zero flag is on; "Track mouse" absent after the first run reads as on.
-        {{{"IsOpened", "true"}, {"Integrate", -7}, {"Percent", 256}}, {true, true, 80, false}},
+        {{{"IsOpened", "true"}, {"Integrate", "-7"}, {"Percent", "256"}}, {true, true, 80, false}},
         // "IsOpened" is case-sensitive, and a first run forces tracking on.
-        {{{"IsOpened", "True"}, {"Track mouse", 0}, {"Percent", 255}}, {true, true, 255, true}},
+        {{{"IsOpened", "True"}, {"Track mouse", "0"}, {"Percent", "255"}}, {true, true, 255, true}},
     };
     for (const auto& [stored, expected] : cases) {
         test::FakeProfile profile;
         for (const auto& [name, value] : stored) {
-            profile.Set("Status", name, value);
+            profile.values[{"Status", name}] = value;
         }
         EXPECT_EQ(Fields(ReadFrameSettings(profile)), Fields(expected)) << stored.size();
     }
