@@ -17,7 +17,7 @@ TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
                        kCopyCommand, kPasteCommand, kToolbarSeparator, kTransparenceCommand}));
     EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(first)), first);
     EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
-    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634")),
+    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634,57635x")),
               (Buttons{32836, 0, 0, 57634}));
 }
 

@@ -1,13 +1,16 @@
 #include "integration/NewLinkPickup.h"
+
 #include "files/IniKeys.h"
 #include "files/LockFile.h"
 #include "integration/HandOverFile.h"
+#include "integration/PickupRetry.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quill {
 namespace {
@@ -91,6 +94,19 @@ TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
         return tick() == PickupResult::ResetFailed && tick() == PickupResult::ResetFailed && ok;
     }));
     EXPECT_EQ(folder.Read("q.conf"), Profile("true"));
+}
+
+TEST(PickupRetry, LooksAgainSoonThenLessOftenAndStopsOnceTheLinkIsTaken) {
+    PickupRetry retry;
+    EXPECT_EQ(retry.After(PickupResult::NothingWaiting), 0);
+    std::vector<int> delays;
+    for (int i = 0; i < 12; ++i) {
+        delays.push_back(retry.After(PickupResult::ResetFailed));
+    }
+    EXPECT_EQ(delays,
+              (std::vector<int>{10, 20, 40, 80, 160, 320, 640, 1280, 2560, 3000, 3000, 3000}));
+    EXPECT_EQ(retry.After(PickupResult::Delivered), 0);
+    EXPECT_EQ(retry.After(PickupResult::ResetFailed), 10); // a new wait starts soon again
 }
 
 } // namespace
