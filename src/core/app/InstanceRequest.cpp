@@ -1,6 +1,5 @@
 #include "app/InstanceRequest.h"
 
-#include <array>
 #include <cctype>
 #include <utility>
 
@@ -8,11 +7,11 @@ namespace quill {
 
 namespace {
 
-constexpr std::array<std::pair<InstanceRequest, std::string_view>, 3> kWords{{
+constexpr std::pair<InstanceRequest, std::string_view> kWords[] = {
     {InstanceRequest::Show, "show"},
     {InstanceRequest::Hide, "hide"},
     {InstanceRequest::Toggle, "toggle"},
-}};
+};
 
 // ":0.0" and ":0" name the same display; "host:10.1" keeps its host.
 std::string_view WithoutScreen(std::string_view display) {

@@ -83,7 +83,7 @@ bool RemoveIfStale(const std::string& path) {
 // nobody ever sees it empty or unlocked. Where the file system has no hard
 // links it is created in place, as QLockFile does.
 int CreateLocked(const std::string& path) {
-    static std::atomic<unsigned> drafts{0};
+    static std::atomic<unsigned> drafts;
     const std::string draft =
         path + "." + std::to_string(::getpid()) + "-" + std::to_string(++drafts) + ".new";
     ::unlink(draft.c_str());

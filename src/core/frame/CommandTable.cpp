@@ -1,12 +1,10 @@
 #include "frame/CommandTable.h"
 
-#include <array>
-
 namespace quill {
 
 namespace {
 using enum ToolbarPlace;
-constexpr std::array<FrameCommand, 14> kCommands{{
+constexpr FrameCommand kCommands[] = {
     {kSettingsCommand, "&Settings", "Settings", Button},
     {kSaveNoteCommand, "Save", "Save", Button},
     {kCutCommand, "Cut", "Cut", ButtonAfterSeparator},
@@ -21,7 +19,7 @@ constexpr std::array<FrameCommand, 14> kCommands{{
     {kUndoCommand, "Undo", "", None},
     {kStandardToolbarCommand, "Standard Toolbar", "", None},
     {kCustomizeCommand, "&Customize...", "", None},
-}};
+};
 } // namespace
 
 std::span<const FrameCommand> CommandTable() {

@@ -7,6 +7,7 @@
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 #include <array>
 #include <filesystem>
@@ -88,6 +89,13 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
         EXPECT_EQ(std::pair(prepared.ok, prepared.failedPath), std::pair(false, root.File(failed)));
     }
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
+    // As is the first shipped file that cannot be copied in.
+    namespace fs = std::filesystem;
+    fs::permissions(root.Path() / "bare/Data", fs::perms(0555)); // read-only for all
+    EXPECT_TRUE(test::RunUnprivileged(root.Path(), [] {
+        const PreparedFolder prepared = PrepareWorkingFolder("bare", "shipped");
+        return !prepared.ok && prepared.failedPath.starts_with("bare/Data/");
+    }));
 }
 
 struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {

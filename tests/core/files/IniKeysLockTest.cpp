@@ -37,9 +37,10 @@ TEST(IniKeys, OnlyTheNamedKeysOfTheSectionChange) {
                              "k=last\r\n[Statusx]\r\nk=x";
     EXPECT_EQ(ReadIniValue(text, "Status", "k"), "last");
     EXPECT_EQ(ReadIniValue(text, "Status", "n"), std::nullopt);
-    EXPECT_EQ(WriteIniValues(text, "Status", {{"k", "v"}, {"n", "w"}}),
-              "[Other]\r\nk=other\r\n [Status] \r\nk=\"v\"\nkeep=1\r\nk=\"v\"\nn=\"w\"\n"
-              "[Statusx]\r\nk=x");
+    EXPECT_EQ(
+        WriteIniValues(text, "Status", {{"k", "v"}, {"n", "w\t\r\n\177"}}),
+        "[Other]\r\nk=other\r\n [Status] \r\nk=\"v\"\nkeep=1\r\nk=\"v\"\nn=\"w\\t\\r\\n\\x7f\"\n"
+        "[Statusx]\r\nk=x");
     const std::pair<const char*, const char*> added[] = {
         {"", "[Status]\nk=\"v\"\n"},
         {"a=1", "a=1\n\n[Status]\nk=\"v\"\n"},

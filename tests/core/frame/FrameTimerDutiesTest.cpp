@@ -72,6 +72,8 @@ TEST(MinuteAlarm, NoticesAClockSetOrAResumeButNotATimerLateUnderLoad) {
         {"clock set forward", 25'000, 3'000, true},
         {"resumed after an hour asleep", 3'603'000, 3'000, true},
     };
+    FakeTimerClock unarmed;
+    EXPECT_FALSE(MinuteAlarm(unarmed).ClockMoved()); // the clocks differ, but nothing was armed
     for (auto [what, wallPassed, steadyPassed, moved] : cases) {
         FakeTimerClock clock;
         MinuteAlarm alarm(clock);
