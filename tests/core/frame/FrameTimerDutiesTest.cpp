@@ -1,9 +1,11 @@
 #include "frame/FrameTimerDuties.h"
 
 #include "commands/DueTaskPass.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/MinuteAlarm.h"
+#include "frame/ToolbarLayout.h"
 #include "frame/WindowAlpha.h"
 #include "integration/NewLinkPickup.h"
 #include "support/FakeProfile.h"
@@ -199,6 +201,20 @@ TEST(LocateCursor, EdgesBelongToTheRectangleOnTheirLeftAndTopOnly) {
     for (auto [point, place] : cases) {
         EXPECT_EQ(LocateCursor(point, {100, 120, 100, 60}, {96, 100, 108, 84}), place) << point.x;
     }
+}
+
+using Buttons = std::vector<int>;
+
+// Stored layouts, the first one too, read back; foreign, repeated, malformed entries go.
+TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
+    const Buttons first = ParseToolbarButtons(std::nullopt);
+    EXPECT_EQ(first,
+              (Buttons{kSettingsCommand, kSaveNoteCommand, kToolbarSeparator, kCutCommand,
+                       kCopyCommand, kPasteCommand, kToolbarSeparator, kTransparenceCommand}));
+    EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(first)), first);
+    EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
+    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634,57635x")),
+              (Buttons{32836, 0, 0, 57634}));
 }
 
 } // namespace
