@@ -52,7 +52,7 @@ std::string InstanceServerName(std::string_view runtimeFolder, std::string_view 
     }
     if (!runtimeFolder.empty() && runtimeFolder.front() == '/') {
         std::string folder(runtimeFolder);
-        while (folder.size() > 1 && folder.back() == '/') {
+        while (!folder.empty() && folder.back() == '/') {
             folder.pop_back();
         }
         return folder + "/" + name;

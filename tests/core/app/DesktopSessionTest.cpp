@@ -20,6 +20,7 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     for (const auto& [runtime, user, display, name] : std::vector<std::array<const char*, 4>>{
              {"/run/user/1000/", "1000", ":0", "/run/user/1000/quillmark-1000-_0"},
              {"/run/user/1000", "1000", ":0.1", "/run/user/1000/quillmark-1000-_0"},
+             {"/", "1000", ":0", "/quillmark-1000-_0"},
              {"", "1000", "localhost:10.0", "quillmark-1000-localhost_10"},
              {"", "1000", "host.lan:0", "quillmark-1000-host_lan_0"},
              {"relative", "1001", "wayland-0", "quillmark-1001-wayland_0"},
@@ -39,6 +40,9 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
         EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
             << program;
     }
+    // The working folder, when there is one, is where the program starts.
+    EXPECT_NE(AutostartEntryText("/p", "/w").find("\nPath=/w\n"), std::string::npos);
+    EXPECT_EQ(AutostartEntryText("/p", "").find("Path="), std::string::npos);
     test::TempFolder home;
     const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
     EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));

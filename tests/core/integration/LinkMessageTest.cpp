@@ -33,6 +33,7 @@ TEST(LinkMessage, RefusesAllButOneObjectWithExactlyTheTwoStrings) {
 {"href":"a","text":"b",}
 {"href":"a" "text":"b"}
 {"href" "a","text":"b"}
+{"href"="a","text":"b"}
 {"href":
 {href:"a","text":"b"}
 {"href":"a\q","text":"b"}
@@ -78,9 +79,10 @@ TEST(JsonText, EveryTextQuotesToPrintableJsonThatReadsBackTheSame) {
 
 TEST(JsonText, DecodesEveryEscapeIntoUtf8) {
     EXPECT_EQ(Read(R"("a\/b\\c\"d\n\t\r\b\f")"), "a/b\\c\"d\n\t\r\b\f");
-    EXPECT_EQ(Read(R"("\u0041\u0080\u00e9\u07FF\u0800\u20AC\uFFFF\ud800\udc00\uDBFF\uDFFF")"),
+    EXPECT_EQ(Read(R"("\u0041\u0080\u00e9\u07FF\u0800\u20AC\uFFFF\ud800\udc00\uDBFF\uDFFF)"
+                   R"(\ud83d\ude00")"),
               "A\xC2\x80\xC3\xA9\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBF\xF0\x90\x80\x80"
-              "\xF4\x8F\xBF\xBF");
+              "\xF4\x8F\xBF\xBF\xF0\x9F\x98\x80");
 }
 
 // A lone surrogate has no UTF-8 form; a NUL would cut the text short later on.
