@@ -4,7 +4,8 @@
 #   - start to first window mapped (median of $RUNS);
 #   - idle CPU (% of one core) and wake-ups per second over $IDLE_SECONDS with
 #     the cursor away: Notes tab; both pages shown; hidden to the tray;
-#   - PSS summed over all the program's processes;
+#   - PSS summed over all the program's processes, and the web engine libraries
+#     mapped (none until a page tab shows);
 #   - writing the Links page for 10,000 links (Google Benchmark).
 # Needs a display with a window manager and a tray host, for example:
 #   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/with-desktop.sh bench/startup-and-idle.sh build
@@ -52,6 +53,9 @@ pss_mb() {
 }
 
 processes() { tree "$1" | wc -l; }
+
+# The web engine's libraries the program itself has mapped.
+engine_libraries() { { grep -i webengine /proc/"$1"/maps || true; } | awk '{print $6}' | sort -u | wc -l; }
 
 # "<CPU %> <wake-ups/s>" over $idle seconds, from the threads alive at both
 # ends (a thread that ends meanwhile would take its count with it).
@@ -136,7 +140,7 @@ pids+=("$pid")
 wait_visible "Quillmark"
 cursor_away
 sleep 3
-echo "Notes tab:    idle $(idle_figures "$pid"), PSS $(pss_mb "$pid") MB, $(processes "$pid") process(es)"
+echo "Notes tab:    idle $(idle_figures "$pid"), PSS $(pss_mb "$pid") MB, $(processes "$pid") process(es), $(engine_libraries "$pid") web engine libraries mapped"
 
 window=$(top_window Quillmark)
 xdotool windowactivate --sync "$window" 2>/dev/null || true
@@ -146,7 +150,7 @@ xdotool key --window "$window" ctrl+Tab
 sleep 5
 cursor_away
 sleep 3
-echo "both pages:   idle $(idle_figures "$pid"), PSS $(pss_mb "$pid") MB, $(processes "$pid") process(es)"
+echo "both pages:   idle $(idle_figures "$pid"), PSS $(pss_mb "$pid") MB, $(processes "$pid") process(es), $(engine_libraries "$pid") web engine libraries mapped"
 
 click_tray_icon
 cursor_away

@@ -8,9 +8,20 @@ file(RELATIVE_PATH QUILLMARK_DATA_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_FULL_DATADIR}/quillmark/Data")
 file(RELATIVE_PATH QUILLMARK_HOST_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_PREFIX}/${QUILLMARK_INSTALL_HELPERDIR}")
+# The page plug-in: in a folder of its own below the link host's, since a
+# library straight in a folder of lib/ has the Debian package run ldconfig for
+# nothing; beside the program on Windows, where a program's libraries live.
+if(WIN32)
+  set(QUILLMARK_INSTALL_PAGESDIR ${CMAKE_INSTALL_BINDIR})
+else()
+  set(QUILLMARK_INSTALL_PAGESDIR ${QUILLMARK_INSTALL_HELPERDIR}/plugins)
+endif()
+file(RELATIVE_PATH QUILLMARK_PAGES_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
+     "${CMAKE_INSTALL_PREFIX}/${QUILLMARK_INSTALL_PAGESDIR}")
 
 function(quillmark_install_files)
   install(TARGETS quillmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS quillmark-pages LIBRARY DESTINATION ${QUILLMARK_INSTALL_PAGESDIR})
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/Data/
           DESTINATION ${CMAKE_INSTALL_DATADIR}/quillmark/Data)
   install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/quillmark.desktop

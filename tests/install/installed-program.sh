@@ -14,7 +14,7 @@ wait_for() { # seconds, command: polls every 0.2 s
 
 prefix="$work/prefix"
 cmake --install "$1" --prefix "$prefix" >/dev/null
-for file in bin/quillmark lib/quillmark/quillmark-link-host share/quillmark/Data/{2.css,p.gif} \
+for file in bin/quillmark lib/quillmark/quillmark-link-host lib/quillmark/plugins/quillmark-pages.so share/quillmark/Data/{2.css,p.gif} \
     share/applications/quillmark.desktop share/metainfo/org.example.quillmark.metainfo.xml \
     share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/quillmark.png \
     share/icons/hicolor/scalable/apps/quillmark.svg share/doc/quillmark/LICENSE; do

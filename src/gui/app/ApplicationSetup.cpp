@@ -1,7 +1,5 @@
 #include "app/ApplicationSetup.h"
 
-#include "views/PageScheme.h"
-
 #include <QCoreApplication>
 
 void NameApplication() {
@@ -14,12 +12,18 @@ void PrepareBeforeApplication() {
     // The icons live in the GUI library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(quillmark);
     NameApplication();
+    // The web engine comes later, from the page plug-in; it needs this set
+    // before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The pages are drawn in software: no GL for the window system either,
+    // which keeps its libraries out of memory. Set otherwise from outside if wanted.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    }
     // Staying on top, opacity and the cursor over the caption need X11: in a
     // Wayland session with XWayland, run on X11 unless the user chose otherwise.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-    RegisterPageScheme();
 }

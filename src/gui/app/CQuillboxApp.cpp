@@ -4,6 +4,7 @@
 #include "PlatformFolders.h"
 #include "QtProfile.h"
 #include "TerminationSignals.h"
+#include "common/CaretRest.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameTray.h"
@@ -14,6 +15,13 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QTimer>
+
+namespace {
+
+// As long as common desktop text fields keep blinking after the last key.
+constexpr int kCaretRestMs = 10000;
+
+} // namespace
 
 CQuillboxApp::CQuillboxApp() = default;
 
@@ -48,6 +56,7 @@ bool CQuillboxApp::InitInstance() {
 
     m_frame->show();
     QTimer::singleShot(0, m_frame.get(), &CMainFrame::ReportUnreadableFiles);
+    new CaretRest(kCaretRestMs, this);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -21,11 +22,9 @@ FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::P
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setMovable(true);
     m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (int id : quill::DefaultToolbarButtons()) {
-        if (id != quill::kToolbarSeparator) {
-            m_commands.Action(id)->setIcon(ToolbarIcon(id));
-        }
-    }
+    SetIcons(DrawnToolbarIcon);
+    // The theme's icons come once the window is up; they have the same size.
+    QTimer::singleShot(0, this, [this] { SetIcons(ToolbarIcon); });
     m_frame.addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));
@@ -52,6 +51,14 @@ void FrameToolBar::SetButtons(const std::vector<int>& buttons) {
     m_profile.WriteString(quill::kSettingsSection, quill::kToolbarButtonsValue,
                           quill::FormatToolbarButtons(m_buttons));
     Build();
+}
+
+void FrameToolBar::SetIcons(QIcon (*icon)(int commandId)) {
+    for (int id : quill::DefaultToolbarButtons()) {
+        if (id != quill::kToolbarSeparator) {
+            m_commands.Action(id)->setIcon(icon(id));
+        }
+    }
 }
 
 void FrameToolBar::Build() {

@@ -31,6 +31,7 @@ public:
 
 private:
     void Build();
+    void SetIcons(QIcon (*icon)(int commandId));
 
     QMainWindow& m_frame;
     FrameCommands& m_commands;

@@ -80,5 +80,9 @@ const char* ThemeName(int commandId) {
 } // namespace
 
 QIcon ToolbarIcon(int commandId) {
-    return QIcon::fromTheme(QLatin1String(ThemeName(commandId)), QIcon(Drawn(commandId)));
+    return QIcon::fromTheme(QLatin1String(ThemeName(commandId)), DrawnToolbarIcon(commandId));
+}
+
+QIcon DrawnToolbarIcon(int commandId) {
+    return QIcon(Drawn(commandId));
 }

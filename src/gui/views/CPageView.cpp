@@ -4,11 +4,12 @@
 #include "files/PathNames.h"
 #include "pages/PageFile.h"
 #include "views/CQuillboxDoc.h"
-#include "views/CWebBrowser.h"
-#include "views/PageScheme.h"
+#include "views/PageEngine.h"
+#include "views/PagePlugin.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 CPageView::CPageView(CQuillboxDoc& document, const QString& host, const QString& tabName)
     : m_document(document), m_host(host), m_tabName(tabName),
@@ -39,29 +40,51 @@ bool CPageView::PublishPage() {
         m_document.ReportPageFileUnwritable();
         return false;
     }
-    const QFileInfo file(QString::fromStdString(m_pageFilePath));
-    PageSchemeHandler::Instance().SetPage(m_host, file.absolutePath(), file.fileName(),
-                                          QByteArray::fromStdString(page));
+    if (m_pEngine != nullptr) {
+        const QFileInfo file(QString::fromStdString(m_pageFilePath));
+        m_pEngine->SetPage(m_host, file.absolutePath(), file.fileName(),
+                           QByteArray::fromStdString(page));
+    }
     return true;
 }
 
 void CPageView::OnDraw() {
+    if (!m_browserCreated) {
+        // The first draw of a page tab is when the web engine is first needed.
+        m_pEngine = PagePluginEngine();
+    }
     if (!PublishPage()) {
         return;
     }
-    if (!m_browserCreated) {
-        m_browser = new CWebBrowser(this, PageSchemeHandler::Instance().Profile(), PageUrl());
-        connect(m_browser, &CWebBrowser::BeforeNavigate, this, &CPageView::OnBeforeNavigate);
+    if (!m_browserCreated && m_pEngine != nullptr) {
+        m_browser = m_pEngine->CreateBrowser(
+            this, PageUrl(), [this](const QString& text) { OnBeforeNavigate(text); });
         setFocusProxy(m_browser); // the tab's keyboard focus is the page's
         m_browser->show();
-        m_browser->Navigate(PageUrl());
+        m_pEngine->Navigate(*m_browser, PageUrl());
+    } else if (!m_browserCreated) {
+        ShowEngineProblem();
     } else if (m_browser) {
-        m_browser->Refresh();
+        m_pEngine->Refresh(*m_browser);
     }
     m_browserCreated = true;
-    if (m_browser) {
-        m_browser->Width(width());
-        m_browser->Height(height());
+    FitContent();
+}
+
+void CPageView::ShowEngineProblem() {
+    m_problem = new QLabel(PagePluginProblem(), this);
+    m_problem->setObjectName(QStringLiteral("pageProblem"));
+    m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->setWordWrap(true); // the file's path may be wider than the window
+    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_problem->show();
+}
+
+void CPageView::FitContent() {
+    for (QWidget* content : {static_cast<QWidget*>(m_browser), static_cast<QWidget*>(m_problem)}) {
+        if (content != nullptr) {
+            content->resize(size());
+        }
     }
 }
 
@@ -73,10 +96,7 @@ void CPageView::showEvent(QShowEvent* event) {
 
 void CPageView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_browser) {
-        m_browser->Width(width());
-        m_browser->Height(height());
-    }
+    FitContent();
 }
 
 void CPageView::OnBeforeNavigate(const QString& text) {
@@ -93,6 +113,6 @@ void CPageView::OnBeforeNavigate(const QString& text) {
     }
     // Confirmed or not, the page is written and shown again.
     if (PublishPage() && m_browser) {
-        m_browser->Navigate(PageUrl());
+        m_pEngine->Navigate(*m_browser, PageUrl());
     }
 }

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "views/CWebBrowser.h"
-
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <string>
 
 class CQuillboxDoc;
+class PageEngine;
+class QLabel;
 
 // What the Links and Tasks tabs share: the page is written into the page file
 // and shown in a web view made on the first draw; a clicked command anchor
 // runs the tab's command, after which the page is written and shown again.
+// The web view comes from the page plug-in; without it the tab says so in one
+// line and everything else goes on.
 class CPageView : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +24,7 @@ public:
     const std::string& PageFilePath() const { return m_pageFilePath; }
     QUrl PageUrl() const;
     // The web view, once the view has been drawn.
-    CWebBrowser* Browser() const { return m_browser; }
+    QWidget* Browser() const { return m_browser; }
 
     // Writes the page and has the web view load it (first time) or reload it.
     void OnDraw();
@@ -43,12 +45,16 @@ private:
     // page file cannot be written.
     bool PublishPage();
     void OnBeforeNavigate(const QString& text);
+    void ShowEngineProblem();
+    void FitContent();
 
     CQuillboxDoc& m_document;
     QString m_host;
     QString m_tabName;
     bool m_browserCreated = false;
-    QPointer<CWebBrowser> m_browser;
+    PageEngine* m_pEngine = nullptr;
+    QPointer<QWidget> m_browser;
+    QLabel* m_problem = nullptr;
     std::string m_pageFilePath;
     bool m_bRunningCommand = false;
 };

@@ -1,27 +1,33 @@
 #pragma once
 
 #include "support/ModalScript.h"
-#include "views/CWebBrowser.h"
 
 #include <QPoint>
 #include <QString>
 #include <QTest>
 #include <QWebEngineScript>
+#include <QWebEngineView>
 #include <optional>
 
 namespace quill::test {
 
+// browser: a page tab's web view, as the page plug-in made it.
+
+inline QWebEnginePage& PageOf(QWidget& browser) {
+    return *qobject_cast<QWebEngineView*>(&browser)->page();
+}
+
 // The page as the web view now holds it (its DOM, serialised).
-inline QString PageHtml(CWebBrowser& browser) {
+inline QString PageHtml(QWidget& browser) {
     std::optional<QString> html;
-    browser.page()->toHtml([&](const QString& result) { html = result; });
+    PageOf(browser).toHtml([&](const QString& result) { html = result; });
     WaitUntil([&] { return html.has_value(); });
     return html.value_or(QString());
 }
 
 // Where, in the view's coordinates, the centre of the first anchor with this
 // href text is drawn; a null point when there is none.
-inline QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
+inline QPoint AnchorCentre(QWidget& browser, const QString& href) {
     // The page's own scripts are off; the test's script runs in its own world.
     const QString script =
         QStringLiteral(
@@ -31,7 +37,7 @@ inline QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
             .arg(QStringLiteral("'") + QString(href).replace(QLatin1Char('\''), "\\'") +
                  QStringLiteral("'"));
     std::optional<QVariant> result;
-    browser.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+    PageOf(browser).runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                   [&](const QVariant& value) { result = value; });
     WaitUntil([&] { return result.has_value(); });
     const QVariantList point = result.value_or(QVariant()).toList();
@@ -41,7 +47,7 @@ inline QPoint AnchorCentre(CWebBrowser& browser, const QString& href) {
 
 // A real left click, pressed and released on the widget that takes the web
 // view's input.
-inline void ClickAt(CWebBrowser& browser, QPoint position) {
+inline void ClickAt(QWidget& browser, QPoint position) {
     QWidget* target = browser.focusProxy() ? browser.focusProxy() : &browser;
     QTest::mouseMove(target, position);
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, position);

@@ -1,4 +1,5 @@
 #include "app/CQuillboxApp.h"
+#include "common/CaretRest.h"
 #include "frame/CommandTable.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -137,6 +139,18 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     EXPECT_EQ(reports.size(), 1);
     EXPECT_EQ(notes->toPlainText(), "unsaved still");
     QFile::remove(folder);
+}
+
+// An idle caret stops blinking and stays shown; the next key has it blink again.
+TEST(CaretRestTest, TheCaretRestsWhenIdleAndBlinksAgainOnAKey) {
+    QPlainTextEdit edit;
+    edit.show();
+    const int flashTime = QApplication::cursorFlashTime();
+    ASSERT_GT(flashTime, 0);
+    CaretRest rest(1);
+    ASSERT_TRUE(WaitUntil([] { return QApplication::cursorFlashTime() == 0; }));
+    QTest::keyClick(&edit, Qt::Key_A);
+    EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
 }
 
 } // namespace

@@ -7,16 +7,17 @@
 #include "support/RunFolder.h"
 #include "views/CPageView.h"
 #include "views/CQuillboxDoc.h"
-#include "views/CWebBrowser.h"
-#include "views/PageScheme.h"
+#include "views/PagePlugin.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,9 +51,10 @@ struct PageViewTest : ::testing::Test {
 // the page sleeps while hidden yet shows a change made meanwhile.
 TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAndSleepsHidden) {
     Start("example.org/path|plain\r\n");
-    EXPECT_EQ(Frame().findChild<CWebBrowser*>(), nullptr); // no engine before a page tab shows
+    EXPECT_EQ(Frame().findChild<QWebEngineView*>(), nullptr); // no engine before a page tab shows
     TabView(Frame()).setCurrentIndex(1);
-    CWebBrowser& browser = *qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser();
+    auto& browser = *qobject_cast<QWebEngineView*>(
+        qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser());
     int loads = 0;
     QObject::connect(&browser, &QWebEngineView::loadFinished, [&](bool ok) { loads += ok; });
     ASSERT_TRUE(WaitUntil([&] { return loads > 0; }));
@@ -76,7 +78,7 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
     EXPECT_EQ(catcher.urls, QStringList{"http://example.org/path"});
     EXPECT_EQ(browser.url().host(), "links");
 
-    QWebEnginePage page(PageSchemeHandler::Instance().Profile());
+    QWebEnginePage page(browser.page()->profile());
     auto served = [&page](const char* address) {
         QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
         page.load(QUrl(QString::fromLatin1(address)));
@@ -100,6 +102,24 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
     Frame().show();
     EXPECT_EQ(browser.page()->lifecycleState(), State::Active);
     EXPECT_TRUE(WaitUntil([&] { return PageHtml(browser).contains(QStringLiteral("new.org")); }));
+}
+
+// The engine is a plug-in: without it each page tab says why in one line, the
+// page file is still kept up to date, and the program goes on.
+TEST_F(PageViewTest, WithoutThePagePluginEachPageTabNamesTheFileAndWhy) {
+    const QString missing = QDir::currentPath() + QStringLiteral("/quillmark-pages.so");
+    UsePagePluginFile(missing);
+    Start("example.org|kept\r\n");
+    for (int tab : {1, 2}) {
+        TabView(Frame()).setCurrentIndex(tab);
+        auto* problem =
+            TabView(Frame()).widget(tab)->findChild<QLabel*>(QStringLiteral("pageProblem"));
+        ASSERT_NE(problem, nullptr);
+        EXPECT_TRUE(problem->isVisible());
+        EXPECT_TRUE(problem->text().contains(missing)) << problem->text().toStdString();
+    }
+    EXPECT_TRUE(run.Read(QStringLiteral("Data/qmtemp.tmp")).contains("Add task"));
+    UsePagePluginFile({});
 }
 
 TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSettings) {

@@ -1,4 +1,4 @@
-#include "views/CWebBrowser.h"
+#include "webengine/CWebBrowser.h"
 
 #include <QDesktopServices>
 #include <QWebEngineNewWindowRequest>
@@ -108,12 +108,4 @@ void CWebBrowser::showEvent(QShowEvent* event) {
 void CWebBrowser::hideEvent(QHideEvent* event) {
     QWebEngineView::hideEvent(event);
     FreezeIfHidden();
-}
-
-void CWebBrowser::Width(int pixels) {
-    resize(pixels, height());
-}
-
-void CWebBrowser::Height(int pixels) {
-    resize(width(), pixels);
 }

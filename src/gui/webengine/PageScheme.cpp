@@ -1,4 +1,4 @@
-#include "views/PageScheme.h"
+#include "webengine/PageScheme.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -50,7 +50,6 @@ void ChoosePageEngineSwitches() {
     add("-gpu", "--disable-gpu");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     SetDefault("QT_QUICK_BACKEND", "software");
-    SetDefault("QT_XCB_GL_INTEGRATION", "none");
 }
 
 } // namespace

@@ -20,8 +20,6 @@ public:
 
     void Navigate(const QUrl& url);
     void Refresh();
-    void Width(int pixels);
-    void Height(int pixels);
 
 protected:
     void showEvent(QShowEvent* event) override;

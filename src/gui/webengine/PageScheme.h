@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/PageEngine.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -7,13 +9,9 @@
 
 class QWebEngineProfile;
 
-// The page views show their pages through their own URL scheme: a page's host
-// names its view ("qm://links/qmtemp.tmp"), and its images and style sheet
-// resolve beside it in the Data folder.
-inline constexpr char kPageScheme[] = "qm";
-
 // Registers the scheme and chooses the web engine's switches (one renderer for
-// both page views, software drawing). Must run before the QApplication exists.
+// both page views, software drawing). Must run before the engine starts, that
+// is before the first web profile or view is made.
 void RegisterPageScheme();
 
 // Serves each view the page it last wrote, and the Data folder's images and

@@ -1,0 +1,90 @@
+#include "views/PagePlugin.h"
+
+#include "views/PageEngine.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QPluginLoader>
+
+namespace {
+
+QString& ChosenFile() {
+    static QString file;
+    return file;
+}
+
+// Installed: in the helper folder (beside the program on Windows). From the
+// build folder, the program and the plug-in lie side by side, and the tests
+// run from a folder below.
+QString PluginFile() {
+    if (!ChosenFile().isEmpty()) {
+        return ChosenFile();
+    }
+    const QString name = QStringLiteral(QUILLMARK_PAGES_FILE);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QStringList candidates{QDir::cleanPath(programFolder +
+                                           QStringLiteral("/" QUILLMARK_PAGES_FROM_PROGRAM "/") +
+                                           name),
+                           programFolder + QLatin1Char('/') + name};
+    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
+    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
+        candidates << buildFolder + QLatin1Char('/') + name;
+    }
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate)) {
+            return candidate;
+        }
+    }
+    return candidates.front();
+}
+
+struct LoadedPlugin {
+    PageEngine* engine = nullptr;
+    QString problem;
+};
+
+LoadedPlugin Load(const QString& file) {
+    QPluginLoader loader(file);
+    if (auto* engine = qobject_cast<PageEngine*>(loader.instance())) {
+        return {engine, {}};
+    }
+    QString reason = loader.isLoaded()
+                         ? QCoreApplication::translate("Quillmark", "not a page plug-in")
+                         : loader.errorString();
+    if (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1); // it goes in brackets inside a sentence
+    }
+    const QString problem =
+        QCoreApplication::translate("Quillmark",
+                                    "The pages cannot be shown: %1 could not be loaded (%2).")
+            .arg(QDir::toNativeSeparators(file), reason);
+    qWarning().noquote() << problem;
+    return {nullptr, problem};
+}
+
+// Each file is tried once, so its problem is reported once.
+LoadedPlugin Loaded() {
+    static QHash<QString, LoadedPlugin> loaded;
+    const QString file = PluginFile();
+    if (!loaded.contains(file)) {
+        loaded.insert(file, Load(file));
+    }
+    return loaded.value(file);
+}
+
+} // namespace
+
+PageEngine* PagePluginEngine() {
+    return Loaded().engine;
+}
+
+QString PagePluginProblem() {
+    return Loaded().problem;
+}
+
+void UsePagePluginFile(const QString& file) {
+    ChosenFile() = file;
+}

@@ -1,0 +1,37 @@
+#include "webengine/PageEnginePlugin.h"
+
+#include "webengine/CWebBrowser.h"
+#include "webengine/PageScheme.h"
+
+#include <utility>
+
+PageEnginePlugin::PageEnginePlugin() {
+    // Loaded before the first web view exists, so the engine has not started
+    // yet and still takes the scheme and its switches.
+    RegisterPageScheme();
+}
+
+void PageEnginePlugin::SetPage(const QString& host, const QString& folder, const QString& pageName,
+                               const QByteArray& page) {
+    PageSchemeHandler::Instance().SetPage(host, folder, pageName, page);
+}
+
+QWidget* PageEnginePlugin::CreateBrowser(QWidget* parent, const QUrl& ownPage,
+                                         std::function<void(const QString&)> onCommand) {
+    auto* browser = new CWebBrowser(parent, PageSchemeHandler::Instance().Profile(), ownPage);
+    connect(browser, &CWebBrowser::BeforeNavigate, browser,
+            [onCommand = std::move(onCommand)](const QString& text) { onCommand(text); });
+    return browser;
+}
+
+void PageEnginePlugin::Navigate(QWidget& browser, const QUrl& url) {
+    if (auto* view = qobject_cast<CWebBrowser*>(&browser)) {
+        view->Navigate(url);
+    }
+}
+
+void PageEnginePlugin::Refresh(QWidget& browser) {
+    if (auto* view = qobject_cast<CWebBrowser*>(&browser)) {
+        view->Refresh();
+    }
+}
