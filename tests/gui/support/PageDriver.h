@@ -1,23 +1,56 @@
 #pragma once
 
+#include "support/ModalScript.h"
+
 #include <QPoint>
 #include <QString>
-
-class QWidget;
+#include <QTest>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+#include <optional>
 
 namespace quill::test {
 
 // browser: a page tab's web view, as the page plug-in made it.
 
+inline QWebEnginePage& PageOf(QWidget& browser) {
+    return *qobject_cast<QWebEngineView*>(&browser)->page();
+}
+
 // The page as the web view now holds it (its DOM, serialised).
-QString PageHtml(QWidget& browser);
+inline QString PageHtml(QWidget& browser) {
+    std::optional<QString> html;
+    PageOf(browser).toHtml([&](const QString& result) { html = result; });
+    WaitUntil([&] { return html.has_value(); });
+    return html.value_or(QString());
+}
 
 // Where, in the view's coordinates, the centre of the first anchor with this
 // href text is drawn; a null point when there is none.
-QPoint AnchorCentre(QWidget& browser, const QString& href);
+inline QPoint AnchorCentre(QWidget& browser, const QString& href) {
+    // The page's own scripts are off; the test's script runs in its own world.
+    const QString script =
+        QStringLiteral(
+            "(function(){for (const a of document.querySelectorAll('a')) {"
+            " if (a.getAttribute('href') === %1) { const r = a.getBoundingClientRect();"
+            " return [r.left + r.width / 2, r.top + r.height / 2]; } } return null; })()")
+            .arg(QStringLiteral("'") + QString(href).replace(QLatin1Char('\''), "\\'") +
+                 QStringLiteral("'"));
+    std::optional<QVariant> result;
+    PageOf(browser).runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                  [&](const QVariant& value) { result = value; });
+    WaitUntil([&] { return result.has_value(); });
+    const QVariantList point = result.value_or(QVariant()).toList();
+    return point.size() == 2 ? QPoint(qRound(point[0].toDouble()), qRound(point[1].toDouble()))
+                             : QPoint();
+}
 
 // A real left click, pressed and released on the widget that takes the web
 // view's input.
-void ClickAt(QWidget& browser, QPoint position);
+inline void ClickAt(QWidget& browser, QPoint position) {
+    QWidget* target = browser.focusProxy() ? browser.focusProxy() : &browser;
+    QTest::mouseMove(target, position);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, position);
+}
 
 } // namespace quill::test
