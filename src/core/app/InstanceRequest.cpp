@@ -1,6 +1,5 @@
 #include "app/InstanceRequest.h"
 
-#include <array>
 #include <cctype>
 #include <utility>
 
@@ -8,11 +7,11 @@ namespace quill {
 
 namespace {
 
-constexpr std::array<std::pair<InstanceRequest, std::string_view>, 3> kWords{{
+constexpr std::pair<InstanceRequest, std::string_view> kWords[] = {
     {InstanceRequest::Show, "show"},
     {InstanceRequest::Hide, "hide"},
     {InstanceRequest::Toggle, "toggle"},
-}};
+};
 
 // ":0.0" and ":0" name the same display; "host:10.1" keeps its host.
 std::string_view WithoutScreen(std::string_view display) {
@@ -53,7 +52,7 @@ std::string InstanceServerName(std::string_view runtimeFolder, std::string_view 
     }
     if (!runtimeFolder.empty() && runtimeFolder.front() == '/') {
         std::string folder(runtimeFolder);
-        while (folder.size() > 1 && folder.back() == '/') {
+        while (!folder.empty() && folder.back() == '/') {
             folder.pop_back();
         }
         return folder + "/" + name;

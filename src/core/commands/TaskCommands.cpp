@@ -23,7 +23,7 @@ std::optional<TaskCommand> RecogniseTaskCommand(std::string_view text) {
 TaskRecord MakeTask(const TaskDraft& draft) {
     TaskDateTexts texts = FormatTaskDateTime(draft.when);
     return TaskRecord{std::move(texts.date), std::move(texts.time),
-                      FlattenLineBreaks(draft.comment), false};
+                      FlattenLineBreaks(draft.comment)};
 }
 
 bool RunTaskCommand(std::string_view text, ListStore& store, TaskDialogs& dialogs,

@@ -25,8 +25,9 @@ std::optional<FileStamp> StampOfFile(const std::string& path) {
         return std::nullopt;
     }
     auto time = std::filesystem::last_write_time(path, ec);
-    return FileStamp{0, 0, static_cast<long long>(size),
-                     static_cast<long long>(time.time_since_epoch().count())};
+    // No device or file number here: size and time tell a change.
+    return FileStamp{.size = static_cast<long long>(size),
+                     .modifiedNs = static_cast<long long>(time.time_since_epoch().count())};
 #endif
 }
 

@@ -136,7 +136,7 @@ std::string Unescaped(std::string_view raw) {
         }
     }
     // QSettings marks a string that begins with "@" by doubling it.
-    if (out.rfind("@@", 0) == 0) {
+    if (out.starts_with("@@")) {
         out.erase(0, 1);
     }
     return out;

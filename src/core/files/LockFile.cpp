@@ -83,19 +83,17 @@ bool RemoveIfStale(const std::string& path) {
 // nobody ever sees it empty or unlocked. Where the file system has no hard
 // links it is created in place, as QLockFile does.
 int CreateLocked(const std::string& path) {
-    static std::atomic<unsigned> drafts{0};
+    static std::atomic<unsigned> drafts;
     const std::string draft =
         path + "." + std::to_string(::getpid()) + "-" + std::to_string(++drafts) + ".new";
     ::unlink(draft.c_str());
     int fd = ::open(draft.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    bool linked = false;
     if (fd >= 0) {
         ::flock(fd, LOCK_EX | LOCK_NB);
         const std::string contents = LockContents();
-        if (::write(fd, contents.data(), contents.size()) ==
-            static_cast<ssize_t>(contents.size())) {
-            linked = ::link(draft.c_str(), path.c_str()) == 0;
-        }
+        const bool linked = ::write(fd, contents.data(), contents.size()) ==
+                                static_cast<ssize_t>(contents.size()) &&
+                            ::link(draft.c_str(), path.c_str()) == 0;
         const int linkError = errno;
         ::unlink(draft.c_str());
         if (linked) {

@@ -129,7 +129,7 @@ bool CreateEmptyIfMissing(const std::string& path) {
         return true;
     }
 #ifdef _WIN32
-    return CreateNewEmptyFile(fs::path(path));
+    return CreateNewEmptyFile(*MakeWin32ReplaceCalls(), fs::path(path));
 #else
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -144,9 +144,10 @@ namespace {
 
 bool IsTemporaryOf(const std::string& candidate, const std::string& name) {
     constexpr std::size_t kHexDigits = 16;
+    constexpr std::string_view kSuffix = ".tmp";
     const std::string prefix = "." + name + ".";
-    if (candidate.size() != prefix.size() + kHexDigits + 4 || candidate.rfind(prefix, 0) != 0 ||
-        candidate.compare(candidate.size() - 4, 4, ".tmp") != 0) {
+    if (candidate.size() != prefix.size() + kHexDigits + kSuffix.size() ||
+        !candidate.starts_with(prefix) || !candidate.ends_with(kSuffix)) {
         return false;
     }
     for (std::size_t i = prefix.size(); i < prefix.size() + kHexDigits; ++i) {
@@ -207,7 +208,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, Dura
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
     (void)durability; // a scratch file is flushed here as well
-    return ReplaceWithNewContents(target, fs::path(temporary), bytes);
+    return ReplaceWithNewContents(*MakeWin32ReplaceCalls(), target, fs::path(temporary), bytes);
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;

@@ -2,28 +2,20 @@
 
 namespace quill {
 
-bool CHoverWatch::Start(HoverHost& frame) {
-    if (m_host != nullptr) {
-        return true;
+void CHoverWatch::Start(HoverHost& frame) {
+    if (m_host == nullptr && frame.StartHoverTimer()) {
+        m_host = &frame;
+        frame.OnHoverEnter();
     }
-    if (!frame.StartHoverTimer()) {
-        return false;
-    }
-    m_host = &frame;
-    frame.OnHoverEnter();
-    return true;
 }
 
-bool CHoverWatch::Check(HoverHost& frame) {
-    if (m_host == nullptr) {
-        return true; // a tick that was already on its way when the watch ended
-    }
-    if (!frame.CursorOverFrameItself()) {
+void CHoverWatch::Check(HoverHost& frame) {
+    // m_host is null for a tick that was already on its way when the watch ended.
+    if (m_host != nullptr && !frame.CursorOverFrameItself()) {
         frame.StopHoverTimer();
         m_host = nullptr;
         frame.OnHoverLeave();
     }
-    return true;
 }
 
 void CHoverWatch::Stop() {

@@ -20,12 +20,12 @@ public:
 // until a tick finds the cursor elsewhere.
 class CHoverWatch {
 public:
-    // Returns whether the watch runs. The host hears OnHoverEnter once, when
-    // the watch starts.
-    bool Start(HoverHost& frame);
+    // The host hears OnHoverEnter once, when the watch starts; without a
+    // timer it does not start.
+    void Start(HoverHost& frame);
     // One tick of the hover timer. Ends the watch, with OnHoverLeave, when the
-    // cursor is no longer over the frame itself. Always true.
-    bool Check(HoverHost& frame);
+    // cursor is no longer over the frame itself.
+    void Check(HoverHost& frame);
     // Ends the watch without OnHoverLeave, when the frame goes.
     void Stop();
 

@@ -1,27 +1,25 @@
 #include "frame/CommandTable.h"
 
-#include <array>
-
 namespace quill {
 
 namespace {
 using enum ToolbarPlace;
-constexpr std::array<FrameCommand, 14> kCommands{{
-    {kSettingsCommand, "&Settings", "Settings", false, Button},
-    {kSaveNoteCommand, "Save", "Save", false, Button},
-    {kCutCommand, "Cut", "Cut", false, ButtonAfterSeparator},
-    {kCopyCommand, "Copy", "Copy", false, Button},
-    {kPasteCommand, "Paste", "Paste", false, Button},
-    {kTransparenceCommand, "Transparence", "Transparence", false, ButtonAfterSeparator},
-    {kShowWindowCommand, "S&how window", "", true, None},
-    {kHideWindowCommand, "&Hide window", "", true, None},
-    {kAboutCommand, "&About Quillmark...", "", false, None},
-    {kExitCommand, "E&xit", "", false, None},
-    {kNewDocumentCommand, "New", "", false, None},
-    {kUndoCommand, "Undo", "", false, None},
-    {kStandardToolbarCommand, "Standard Toolbar", "", true, None},
-    {kCustomizeCommand, "&Customize...", "", false, None},
-}};
+constexpr FrameCommand kCommands[] = {
+    {kSettingsCommand, "&Settings", "Settings", Button},
+    {kSaveNoteCommand, "Save", "Save", Button},
+    {kCutCommand, "Cut", "Cut", ButtonAfterSeparator},
+    {kCopyCommand, "Copy", "Copy", Button},
+    {kPasteCommand, "Paste", "Paste", Button},
+    {kTransparenceCommand, "Transparence", "Transparence", ButtonAfterSeparator},
+    {kShowWindowCommand, "S&how window", "", None},
+    {kHideWindowCommand, "&Hide window", "", None},
+    {kAboutCommand, "&About Quillmark...", "", None},
+    {kExitCommand, "E&xit", "", None},
+    {kNewDocumentCommand, "New", "", None},
+    {kUndoCommand, "Undo", "", None},
+    {kStandardToolbarCommand, "Standard Toolbar", "", None},
+    {kCustomizeCommand, "&Customize...", "", None},
+};
 } // namespace
 
 std::span<const FrameCommand> CommandTable() {

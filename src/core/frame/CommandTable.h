@@ -29,7 +29,6 @@ struct FrameCommand {
     int id;
     std::string_view text;
     std::string_view toolTip; // also the command's name in the customisation dialog
-    bool checkable;
     ToolbarPlace toolbar;
 };
 

@@ -39,7 +39,7 @@ std::vector<int> ParseToolbarButtons(const std::optional<std::string>& stored) {
         const auto comma = rest.find(',');
         const std::string_view item = rest.substr(0, comma);
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-        int id = -1;
+        int id{};
         auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), id);
         if (error != std::errc() || end != item.data() + item.size()) {
             continue;

@@ -25,12 +25,12 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 }
 
 std::optional<std::uint32_t> ReadHex4(std::string_view text, std::size_t pos) {
-    if (pos + 4 > text.size()) {
+    const std::string_view digits = text.substr(pos, 4);
+    if (digits.size() != 4) {
         return std::nullopt;
     }
     std::uint32_t value = 0;
-    for (std::size_t i = pos; i < pos + 4; ++i) {
-        char c = text[i];
+    for (char c : digits) {
         value <<= 4;
         if (c >= '0' && c <= '9') {
             value |= static_cast<std::uint32_t>(c - '0');

@@ -1,5 +1,6 @@
 #include "integration/NativeMessaging.h"
 
+#include <bit>
 #include <cstring>
 
 namespace quill {
@@ -26,8 +27,7 @@ NativeFrame ReadNativeMessage(std::istream& in) {
         frame.status = FrameStatus::Truncated;
         return frame;
     }
-    std::uint32_t length = 0;
-    std::memcpy(&length, lengthBytes, sizeof length);
+    const auto length = std::bit_cast<std::uint32_t>(lengthBytes);
     if (length > kMaxNativeMessageBytes) {
         frame.status = FrameStatus::Oversized;
         return frame;

@@ -12,7 +12,6 @@ LinkRecord ParseLinkLine(std::string_view line) {
 
 std::string FormatLinkLine(const LinkRecord& link) {
     std::string line;
-    line.reserve(link.m_address.size() + link.m_comment.size() + 3);
     line.append(KeepOnOneLine(link.m_address))
         .append("|")
         .append(KeepOnOneLine(link.m_comment))

@@ -4,6 +4,8 @@
 #include "links/LinkFile.h"
 #include "tasks/TaskFile.h"
 
+#include <functional>
+
 namespace quill {
 
 void ListStore::SetFolder(const std::string& workingFolder) {
@@ -28,7 +30,7 @@ ListsLoadReport ListStore::Reload() {
 
 bool ListStore::SaveLinks() {
     m_linksAsRead.TakeInOtherEdits(m_linkFilePath, m_links, LoadLinkFile,
-                                   [](const LinkRecord& a, const LinkRecord& b) { return a == b; });
+                                   std::equal_to<LinkRecord>());
     const bool ok = SaveLinkFile(m_linkFilePath, m_links);
     if (ok) {
         m_linksAsRead.Remember(StampOfFile(m_linkFilePath), m_links);

@@ -28,10 +28,9 @@ RemindersToShow PickReminders(std::vector<TaskRecord>& tasks, const DateTime& no
     std::stable_sort(
         missed.begin(), missed.end(),
         [](const PendingReminder& a, const PendingReminder& b) { return a.due < b.due; });
-    if (missed.size() > kMostMissedReminders) {
-        result.missedNotShown = missed.size() - kMostMissedReminders;
-        missed.resize(kMostMissedReminders);
-    }
+    const std::size_t shown = std::min(missed.size(), kMostMissedReminders);
+    result.missedNotShown = missed.size() - shown;
+    missed.resize(shown);
     return result;
 }
 

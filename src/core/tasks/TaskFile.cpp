@@ -8,8 +8,7 @@ namespace quill {
 TaskRecord ParseTaskLine(std::string_view line) {
     SplitPair first = SplitAtFirst(line, '|');
     SplitPair rest = SplitAtFirst(first.after, '|');
-    return TaskRecord{std::move(first.before), std::move(rest.before), std::move(rest.after),
-                      false};
+    return TaskRecord{std::move(first.before), std::move(rest.before), std::move(rest.after)};
 }
 
 std::string FormatTaskLine(const TaskRecord& task) {

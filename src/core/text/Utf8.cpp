@@ -1,6 +1,31 @@
 #include "text/Utf8.h"
 
+#include <optional>
+
 namespace quill {
+
+namespace {
+
+// What a sequence's first byte says: its length and its share of the code point.
+struct Lead {
+    int length;
+    unsigned int bits;
+};
+
+std::optional<Lead> ReadLead(unsigned char c) {
+    if ((c & 0xE0) == 0xC0) {
+        return Lead{2, c & 0x1Fu};
+    }
+    if ((c & 0xF0) == 0xE0) {
+        return Lead{3, c & 0x0Fu};
+    }
+    if ((c & 0xF8) == 0xF0) {
+        return Lead{4, c & 0x07u};
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
@@ -11,20 +36,12 @@ bool IsValidUtf8(std::string_view bytes) {
             ++i;
             continue;
         }
-        int length = 0;
-        unsigned int codePoint = 0;
-        if ((c & 0xE0) == 0xC0) {
-            length = 2;
-            codePoint = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            length = 3;
-            codePoint = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            length = 4;
-            codePoint = c & 0x07;
-        } else {
+        const std::optional<Lead> lead = ReadLead(c);
+        if (!lead) {
             return false;
         }
+        const int length = lead->length;
+        unsigned int codePoint = lead->bits;
         if (i + static_cast<std::size_t>(length) > n) {
             return false;
         }
@@ -50,7 +67,6 @@ std::string DisplayUtf8(std::string_view bytes) {
         return std::string(bytes);
     }
     std::string text;
-    text.reserve(bytes.size() * 2);
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {

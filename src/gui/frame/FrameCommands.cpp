@@ -31,7 +31,7 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
       m_translucencyAvailable(translucencyAvailable), m_levelMenu(new QMenu(&window)) {
     using namespace quill;
     for (const FrameCommand& command : CommandTable()) {
-        Add(command.id, Text(command.text), Text(command.toolTip), command.checkable);
+        Add(command.id, Text(command.text), Text(command.toolTip), false);
     }
     for (const LevelCommand& level : LevelCommands()) {
         m_levelMenu->addAction(Add(level.id, Text(level.item), {}, true));
@@ -40,6 +40,10 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
     m_levelMenu->setObjectName(QStringLiteral("levelMenu"));
     connect(m_levelMenu, &QMenu::aboutToShow, this, &FrameCommands::UpdateCommandUI);
 
+    // The two items of the tray menu, checked by the window's state.
+    for (int id : {kShowWindowCommand, kHideWindowCommand}) {
+        Action(id)->setCheckable(true);
+    }
     Connect(kShowWindowCommand, [this] { ShowWindow(); });
     Connect(kHideWindowCommand, [this] { HideWindow(); });
     Connect(kAboutCommand, [] {

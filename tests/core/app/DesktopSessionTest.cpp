@@ -1,7 +1,13 @@
 #include "app/Autostart.h"
+
 #include "app/InstanceRequest.h"
 #include "app/WorkingFolder.h"
+#include "integration/FirstRunImport.h"
+#include "startup/ProgramStart.h"
+#include "support/FakeProfile.h"
+#include "support/StoreFolder.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 #include <array>
 #include <filesystem>
@@ -14,6 +20,7 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     for (const auto& [runtime, user, display, name] : std::vector<std::array<const char*, 4>>{
              {"/run/user/1000/", "1000", ":0", "/run/user/1000/quillmark-1000-_0"},
              {"/run/user/1000", "1000", ":0.1", "/run/user/1000/quillmark-1000-_0"},
+             {"/", "1000", ":0", "/quillmark-1000-_0"},
              {"", "1000", "localhost:10.0", "quillmark-1000-localhost_10"},
              {"", "1000", "host.lan:0", "quillmark-1000-host_lan_0"},
              {"relative", "1001", "wayland-0", "quillmark-1001-wayland_0"},
@@ -33,6 +40,9 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
         EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
             << program;
     }
+    // The working folder, when there is one, is where the program starts.
+    EXPECT_NE(AutostartEntryText("/p", "/w").find("\nPath=/w\n"), std::string::npos);
+    EXPECT_EQ(AutostartEntryText("/p", "").find("Path="), std::string::npos);
     test::TempFolder home;
     const std::string path = AutostartFilePath(home.Path().string(), "relative/ignored");
     EXPECT_EQ(path, home.File(".config/autostart/quillmark.desktop"));
@@ -74,12 +84,63 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     // No shipped files found: the folder is still made, with nothing in it.
     EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&
                 HoldsDataFolder(root.File("bare")));
-    // A folder that cannot be made is named.
+    // A folder that cannot be made, or shipped files that cannot be listed, are named.
     root.Write("blocked", "a file where the folder should be");
-    const PreparedFolder blocked = PrepareWorkingFolder(root.File("blocked"), "");
-    EXPECT_EQ(std::pair(blocked.ok, blocked.failedPath),
-              std::pair(false, root.File("blocked/Data")));
+    for (auto [folder, shippedIn, failed] :
+         {std::tuple{"blocked", "", "blocked/Data"}, {"bare", "gone", "gone"}}) {
+        const PreparedFolder prepared =
+            PrepareWorkingFolder(root.File(folder), *shippedIn ? root.File(shippedIn) : "");
+        EXPECT_EQ(std::pair(prepared.ok, prepared.failedPath), std::pair(false, root.File(failed)));
+    }
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
+    // As is the first shipped file that cannot be copied in.
+    namespace fs = std::filesystem;
+    fs::permissions(root.Path() / "bare/Data", fs::perms(0555)); // read-only for all
+    EXPECT_TRUE(test::RunUnprivileged(root.Path(), [] {
+        const PreparedFolder prepared = PrepareWorkingFolder("bare", "shipped");
+        return !prepared.ok && prepared.failedPath.starts_with("bare/Data/");
+    }));
+}
+
+struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {
+    void RunAndWait(const ProgramCommand& command, int) override { runs.push_back(command); }
+    void Apply(bool integrate, const std::string& page) override {
+        menuCalls.emplace_back(integrate, page);
+    }
+    StartReport Start(std::string windowsFolder) {
+        StartEnvironment environment{profile, *this, *this, data.folder.Path().string(),
+                                     std::move(windowsFolder)};
+        return StartProgram(environment, data.store);
+    }
+
+    test::StoreFolder data;
+    test::FakeProfile profile;
+    std::vector<ProgramCommand> runs;
+    std::vector<std::pair<bool, std::string>> menuCalls;
+};
+
+TEST_F(ProgramStartTest, ImportsOnTheFirstRunOnlyLoadsTheListsAndAppliesTheMenuEntry) {
+    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    data.store.SetFolder("/nowhere");
+    StartReport first = Start("C:\\Windows");
+    EXPECT_TRUE(first.settings.firstRun);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].program, "C:\\Windows\\regedit.exe"); // by its full path
+    EXPECT_EQ(FirstRunImportCommand("/win/")->program, "/win/regedit.exe");
+    EXPECT_EQ(runs[0].arguments, (std::vector<std::string>{"/s", "state.reg"}));
+    EXPECT_EQ(first.extensionPage,
+              "res://" + (data.folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
+    EXPECT_EQ(std::tuple(first.lists.links, first.lists.tasks, data.store.Links().size()),
+              std::tuple(LoadOutcome::Loaded, LoadOutcome::CreatedNew, 2u));
+
+    first.settings.integrate = false;
+    StoreFrameSettings(first.settings, profile);
+    Start("C:\\Windows");
+    Start(""); // no registry editor here: nothing to run
+    EXPECT_EQ(runs.size(), 1u);
+    EXPECT_EQ(menuCalls, (std::vector<std::pair<bool, std::string>>{{true, first.extensionPage},
+                                                                    {false, first.extensionPage},
+                                                                    {false, first.extensionPage}}));
 }
 
 } // namespace

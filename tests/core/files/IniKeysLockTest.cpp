@@ -37,9 +37,10 @@ TEST(IniKeys, OnlyTheNamedKeysOfTheSectionChange) {
                              "k=last\r\n[Statusx]\r\nk=x";
     EXPECT_EQ(ReadIniValue(text, "Status", "k"), "last");
     EXPECT_EQ(ReadIniValue(text, "Status", "n"), std::nullopt);
-    EXPECT_EQ(WriteIniValues(text, "Status", {{"k", "v"}, {"n", "w"}}),
-              "[Other]\r\nk=other\r\n [Status] \r\nk=\"v\"\nkeep=1\r\nk=\"v\"\nn=\"w\"\n"
-              "[Statusx]\r\nk=x");
+    EXPECT_EQ(
+        WriteIniValues(text, "Status", {{"k", "v"}, {"n", "w\t\r\n\177"}}),
+        "[Other]\r\nk=other\r\n [Status] \r\nk=\"v\"\nkeep=1\r\nk=\"v\"\nn=\"w\\t\\r\\n\\x7f\"\n"
+        "[Statusx]\r\nk=x");
     const std::pair<const char*, const char*> added[] = {
         {"", "[Status]\nk=\"v\"\n"},
         {"a=1", "a=1\n\n[Status]\nk=\"v\"\n"},
@@ -67,9 +68,13 @@ TEST(LockFile, OneHolderAtATimeAndWhatTheDeadLeftIsRemoved) {
         EXPECT_EQ(second.TryTake(), LockFile::Attempt::Taken);
     }
     EXPECT_EQ(folder.Listing(), "");
-    for (const char* left : {"999999999\nx\n", "abc\n", "0\n"}) {
+    // Without its flock a lock still counts while the process it names lives.
+    const std::string alive = std::to_string(::getpid()) + "\n";
+    for (const std::string& left :
+         {std::string("999999999\nx\n"), std::string("abc\n"), std::string("0\n"), alive}) {
         folder.Write("p.lock", left);
-        EXPECT_TRUE(RecoverStaleLock(path) && folder.Listing().empty()) << left;
+        EXPECT_EQ(RecoverStaleLock(path), left != alive) << left;
+        EXPECT_EQ(folder.Listing().empty(), left != alive) << left;
     }
     EXPECT_EQ(LockFile(folder.File("none/p.lock")).TryTake(), LockFile::Attempt::Failed);
 }

@@ -1,9 +1,11 @@
 #include "frame/FrameTimerDuties.h"
 
 #include "commands/DueTaskPass.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameWindowProbe.h"
 #include "frame/MinuteAlarm.h"
+#include "frame/ToolbarLayout.h"
 #include "frame/WindowAlpha.h"
 #include "integration/NewLinkPickup.h"
 #include "support/FakeProfile.h"
@@ -67,11 +69,13 @@ TEST(MinuteAlarm, ArmsForJustPastTheNextMinuteStartFromWhereverTheWallClockStand
 TEST(MinuteAlarm, NoticesAClockSetOrAResumeButNotATimerLateUnderLoad) {
     const std::tuple<const char*, std::int64_t, std::int64_t, bool> cases[] = {
         {"late under load", 43'000, 43'000, false},
-        {"drift within the tolerance", 41'500, 40'000, false},
+        {"drift up to the tolerance", 42'000, 40'000, false},
         {"clock set back an hour", 40'005 - 3'600'000, 40'005, true},
         {"clock set forward", 25'000, 3'000, true},
         {"resumed after an hour asleep", 3'603'000, 3'000, true},
     };
+    FakeTimerClock unarmed;
+    EXPECT_FALSE(MinuteAlarm(unarmed).ClockMoved()); // the clocks differ, but nothing was armed
     for (auto [what, wallPassed, steadyPassed, moved] : cases) {
         FakeTimerClock clock;
         MinuteAlarm alarm(clock);
@@ -184,7 +188,7 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     EXPECT_FALSE(Shown(false));
     Shown(true);
     EXPECT_FALSE(Track(false));
-    EXPECT_TRUE(Track(true));
+    EXPECT_TRUE(Track(true) && Track(true)); // a second look leaves the poll running
     duties.StopTimers();
     EXPECT_FALSE(duties.CursorPolled());
 }
@@ -197,6 +201,20 @@ TEST(LocateCursor, EdgesBelongToTheRectangleOnTheirLeftAndTopOnly) {
     for (auto [point, place] : cases) {
         EXPECT_EQ(LocateCursor(point, {100, 120, 100, 60}, {96, 100, 108, 84}), place) << point.x;
     }
+}
+
+using Buttons = std::vector<int>;
+
+// Stored layouts, the first one too, read back; foreign, repeated, malformed entries go.
+TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
+    const Buttons first = ParseToolbarButtons(std::nullopt);
+    EXPECT_EQ(first,
+              (Buttons{kSettingsCommand, kSaveNoteCommand, kToolbarSeparator, kCutCommand,
+                       kCopyCommand, kPasteCommand, kToolbarSeparator, kTransparenceCommand}));
+    EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(first)), first);
+    EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
+    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634,57635x")),
+              (Buttons{32836, 0, 0, 57634}));
 }
 
 } // namespace

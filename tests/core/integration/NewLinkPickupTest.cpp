@@ -1,13 +1,16 @@
 #include "integration/NewLinkPickup.h"
+
 #include "files/IniKeys.h"
 #include "files/LockFile.h"
 #include "integration/HandOverFile.h"
+#include "integration/PickupRetry.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quill {
 namespace {
@@ -57,7 +60,10 @@ TEST(NewLinkPickup, LiveLockIsWaitedOutOnLaterTicksAndADeadOneIsRecoveredAtOnce)
         LockFile other(folder.File("q.conf.lock"));
         ASSERT_EQ(other.TryTake(), LockFile::Attempt::Taken);
         EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::Busy);
+        folder.Write("q.conf", Profile("false")); // nothing waits: the lock is not needed
+        EXPECT_EQ(PollNewLink(slot, [](auto, auto) { FAIL(); }), PickupResult::NothingWaiting);
     }
+    folder.Write("q.conf", Profile("true"));
     EXPECT_EQ(PollNewLink(slot, [](auto, auto) {}), PickupResult::Delivered);
 
     // Just made by a QLockFile that has not locked it yet: still live.
@@ -88,6 +94,19 @@ TEST(NewLinkPickup, ProfileThatCannotBeWrittenDeliversNothingAndKeepsTheLink) {
         return tick() == PickupResult::ResetFailed && tick() == PickupResult::ResetFailed && ok;
     }));
     EXPECT_EQ(folder.Read("q.conf"), Profile("true"));
+}
+
+TEST(PickupRetry, LooksAgainSoonThenLessOftenAndStopsOnceTheLinkIsTaken) {
+    PickupRetry retry;
+    EXPECT_EQ(retry.After(PickupResult::NothingWaiting), 0);
+    std::vector<int> delays;
+    for (int i = 0; i < 12; ++i) {
+        delays.push_back(retry.After(PickupResult::ResetFailed));
+    }
+    EXPECT_EQ(delays,
+              (std::vector<int>{10, 20, 40, 80, 160, 320, 640, 1280, 2560, 3000, 3000, 3000}));
+    EXPECT_EQ(retry.After(PickupResult::Delivered), 0);
+    EXPECT_EQ(retry.After(PickupResult::ResetFailed), 10); // a new wait starts soon again
 }
 
 } // namespace

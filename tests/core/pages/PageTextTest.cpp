@@ -1,7 +1,19 @@
 #include "pages/HtmlEscape.h"
+
+#include "commands/LinkCommands.h"
+#include "commands/TaskCommands.h"
+#include "files/SafeFile.h"
+#include "links/LinkFile.h"
 #include "pages/LinksPage.h"
+#include "pages/PageCommand.h"
+#include "pages/PageFile.h"
+#include "pages/TasksPage.h"
+#include "support/TempFolder.h"
+#include "tasks/TaskFile.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace quill {
 namespace {
@@ -9,8 +21,8 @@ namespace {
 // Markup and its escaping in whole pages are checked against the golden pages;
 // these are the edges of what counts as a character reference.
 TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
-    EXPECT_EQ(HtmlEscaped("&amp; &Auml; &h2; &#0; &#8364; &#x20AC; &#X20ac; &&amp;"),
-              "&amp; &Auml; &h2; &#0; &#8364; &#x20AC; &#X20ac; &amp;&amp;");
+    EXPECT_EQ(HtmlEscaped("&amp; &Auml; &h2; &#0; &#8364; &#x20AF; &#X20af; &&amp;"),
+              "&amp; &Auml; &h2; &#0; &#8364; &#x20AF; &#X20af; &amp;&amp;");
     EXPECT_EQ(HtmlEscaped("& &; &2a; &a-b; &amp &#; &#x; &#xG; &#12a; &#x1g; &#a; a&"),
               "&amp; &amp;; &amp;2a; &amp;a-b; &amp;amp &amp;#; &amp;#x; &amp;#xG; &amp;#12a; "
               "&amp;#x1g; &amp;#a; a&amp;");
@@ -47,6 +59,98 @@ TEST(ShownAddress, CutsAfter28CharactersNeverInsideOne) {
         const ShownAddressText shown = ShownAddress(address);
         EXPECT_EQ(std::pair(shown.text, shown.shortened), std::pair(text, shortened)) << address;
     }
+}
+
+TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    const std::tuple<const char*, const char*, std::int64_t> cases[] = {
+        {"Edit link|3", "Edit link", 3},
+        {"Edit link|2.9", "Edit link", 2},
+        {"Edit link|x", "Edit link", 0},
+        {"Edit link", "Edit link", 0},
+        {"|+", "", 0},
+        {"Edit link|-1", "Edit link", -1},
+        {"Edit link|+4", "Edit link", 4},
+        {"Edit|1|2", "Edit", 1},
+        {"| \t\r\n\v\f12abc", "", 12},
+        {"|9223372036854775807", "", kMax},
+        {"|9223372036854775808", "", kMax},
+        {"|-99999999999999999999", "", -kMax}};
+    for (const auto& [text, verb, index] : cases) {
+        PageCommandText command = SplitPageCommand(text);
+        EXPECT_EQ(std::pair(command.verb, command.index), std::pair(std::string(verb), index));
+    }
+}
+
+// Indexed words match the verb; "Add link" and "Add task" the whole text.
+TEST(PageCommand, EachPageKnowsOnlyItsOwnWords) {
+    using L = LinkCommandKind;
+    using T = TaskCommandKind;
+    const std::tuple<const char*, std::optional<L>, std::optional<T>, std::int64_t> cases[] = {
+        {"Add link task|3", L::AddLinkTask, {}, 3},
+        {"Delete link|2", L::DeleteLink, {}, 2},
+        {"Edit link|12", L::EditLink, {}, 12},
+        {"Add link", L::AddLink, {}, 0},
+        {"Delete task|4", {}, T::DeleteTask, 4},
+        {"Edit task|1", {}, T::EditTask, 1},
+        {"Add task", {}, T::AddTask, 0},
+        {"Add link|3", {}, {}, 0},
+        {"add link", {}, {}, 0},
+        {"Edit link |1", {}, {}, 0},
+        {"", {}, {}, 0}};
+    for (const auto& [text, link, task, index] : cases) {
+        auto asLink = RecogniseLinkCommand(text);
+        auto asTask = RecogniseTaskCommand(text);
+        EXPECT_EQ(asLink ? std::optional(asLink->kind) : std::nullopt, link) << text;
+        EXPECT_EQ(asTask ? std::optional(asTask->kind) : std::nullopt, task) << text;
+        EXPECT_EQ(asLink ? asLink->index : asTask ? asTask->index : 0, index) << text;
+    }
+}
+
+// The smallest and largest code point of each length, either side of the
+// surrogates, and the forms just beyond them.
+TEST(Utf8, TellsWellFormedFromMalformedAtEveryLengthsEdges) {
+    for (const char* valid : {"", "plain \x7F", "\xC2\x80\xDF\xBF", "\xE0\xA0\x80\xED\x9F\xBF",
+                              "\xEE\x80\x80\xEF\xBF\xBF", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"}) {
+        EXPECT_TRUE(IsValidUtf8(valid)) << valid;
+    }
+    for (const char* malformed :
+         {"caf\xE9", "\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
+          "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC3", "\xE2\x82",
+          "\xC3\x28", "\xF0\x9F\x98\x28"}) {
+        EXPECT_FALSE(IsValidUtf8(malformed)) << malformed;
+    }
+}
+
+TEST(Utf8, DisplayKeepsUtf8AndReadsOtherBytesAsLatin1) {
+    EXPECT_EQ(DisplayUtf8("\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(DisplayUtf8("caf\xE9 \x80\xFF"), "caf\xC3\xA9 \xC2\x80\xC3\xBF");
+}
+
+// Each record file in the test data gives its page byte for byte: empty lists,
+// four records (the colour slots cycle), addresses cut after 28 characters,
+// never inside one, web schemes in any case, and texts holding markup, quotes,
+// character references and multi-byte characters.
+TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
+    const std::string data = QUILLMARK_TEST_DATA_DIR "/";
+    test::TempFolder folder;
+    for (const char* name : {"links_empty", "links_four", "links_addresses", "links_markup",
+                             "tasks_empty", "tasks_four", "tasks_markup"}) {
+        std::string page;
+        if (name[0] == 'l') {
+            std::vector<LinkRecord> links;
+            ASSERT_EQ(LoadLinkFile(data + name + ".qbx", links), LoadOutcome::Loaded) << name;
+            page = WriteLinksPage(links);
+        } else {
+            std::vector<TaskRecord> tasks;
+            ASSERT_EQ(LoadTaskFile(data + name + ".qbx", tasks), LoadOutcome::Loaded) << name;
+            page = WriteTasksPage(tasks);
+        }
+        ASSERT_TRUE(WritePageFile(folder.File("qmtemp.tmp"), page));
+
+        EXPECT_EQ(folder.Read("qmtemp.tmp"), ReadWholeFile(data + name + ".html").bytes) << name;
+    }
+    EXPECT_FALSE(WritePageFile(folder.File("none/qmtemp.tmp"), WriteLinksPage({})));
 }
 
 } // namespace

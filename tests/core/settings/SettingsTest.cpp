@@ -1,6 +1,7 @@
 #include "settings/SettingsChoice.h"
 
 #include "commands/DeleteAll.h"
+#include "settings/Transparency.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 
@@ -16,19 +17,19 @@ auto Fields(const FrameSettings& s) {
 }
 
 TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
-    const std::pair<std::map<std::string, test::FakeProfile::Value>, FrameSettings> cases[] = {
+    const std::pair<std::map<std::string, std::string>, FrameSettings> cases[] = {
         {{}, {true, true, 80, true}},
-        {{{"IsOpened", "true"}, {"Integrate", 0}, {"Track mouse", 0}, {"Percent", 20}},
+        {{{"IsOpened", "true"}, {"Integrate", "0"}, {"Track mouse", "0"}, {"Percent", "20"}},
          {false, false, 20, false}},
         // Any non-zero flag is on; "Track mouse" absent after the first run reads as on.
-        {{{"IsOpened", "true"}, {"Integrate", -7}, {"Percent", 256}}, {true, true, 80, false}},
+        {{{"IsOpened", "true"}, {"Integrate", "-7"}, {"Percent", "256"}}, {true, true, 80, false}},
         // "IsOpened" is case-sensitive, and a first run forces tracking on.
-        {{{"IsOpened", "True"}, {"Track mouse", 0}, {"Percent", 255}}, {true, true, 255, true}},
+        {{{"IsOpened", "True"}, {"Track mouse", "0"}, {"Percent", "255"}}, {true, true, 255, true}},
     };
     for (const auto& [stored, expected] : cases) {
         test::FakeProfile profile;
         for (const auto& [name, value] : stored) {
-            profile.Set("Status", name, value);
+            profile.values[{"Status", name}] = value;
         }
         EXPECT_EQ(Fields(ReadFrameSettings(profile)), Fields(expected)) << stored.size();
     }
@@ -40,8 +41,10 @@ TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
         // Earlier versions wrote and read the switches as the integers 1 and 0.
         EXPECT_EQ(profile.ReadInt("Status", "Integrate"), on ? 1 : 0);
         EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), on ? 0 : 1);
-        profile.failWrites = true;
-        EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile));
+        for (const char* name : {"Percent", "IsOpened", "Integrate", "Track mouse"}) {
+            profile.failing = name;
+            EXPECT_FALSE(StoreFrameSettings(FrameSettings{}, profile)) << name;
+        }
     }
 }
 
@@ -103,6 +106,22 @@ TEST(DeleteAll, YesEmptiesOneListAndItsFileNoChangesNothing) {
     EXPECT_EQ(data.Links() + "/" + data.Tasks(), "/01.02.2030|10:00|t\r\n");
     EXPECT_TRUE(DeleteAllTasks(data.store, answer));
     EXPECT_TRUE(data.store.Links().empty() && data.store.Tasks().empty() && data.Tasks().empty());
+}
+
+// Alpha of the five levels, the unset level and codes where only the low byte
+// of the product counts; stored codes outside 1 to 255 read as 80 so the
+// window never vanishes.
+TEST(LevelCodes, GiveTheirAlphaAndOnlyValidOnesSurviveBeingStored) {
+    const std::pair<int, int> codeAlpha[] = {{1, 255}, {20, 176}, {40, 88},  {60, 144},
+                                             {80, 44}, {0, 44},   {33, 188}, {2, 156},
+                                             {256, 0}, {-1, 100}}; // -1: two's complement
+    for (auto [code, alpha] : codeAlpha) {
+        EXPECT_EQ(AlphaForLevel(code), alpha) << code;
+    }
+    const std::pair<int, int> storedRead[] = {{1, 1}, {255, 255}, {0, 80}, {256, 80}, {-1, 80}};
+    for (auto [stored, read] : storedRead) {
+        EXPECT_EQ(SanitizeStoredLevel(stored), read) << stored;
+    }
 }
 
 } // namespace

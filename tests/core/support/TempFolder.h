@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -10,18 +15,52 @@ namespace quill::test {
 // in it when the object goes.
 class TempFolder {
 public:
-    TempFolder();
-    ~TempFolder();
+    TempFolder() {
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "quillmark-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot make a temporary folder");
+        }
+        m_path = pattern;
+        // Open to everyone, as folders usually are, so that permission tests can
+        // take away exactly what they mean to.
+        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        // Give back write permission first, in case a test took it away.
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(m_path, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
     std::string File(std::string_view name) const { return (m_path / name).string(); }
 
-    void Write(std::string_view name, std::string_view bytes) const;
-    std::string Read(std::string_view name) const;
-    // Names of everything in the folder, sorted.
-    std::string Listing() const;
+    void Write(std::string_view name, std::string_view bytes) const {
+        std::ofstream(m_path / name, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::string Read(std::string_view name) const {
+        std::ifstream in(m_path / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // Names of everything in the folder, sorted, one a line.
+    std::string Listing() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
+            names.insert(entry.path().filename().string() + "\n");
+        }
+        std::string joined;
+        for (const auto& name : names) {
+            joined += name;
+        }
+        return joined;
+    }
 
 private:
     std::filesystem::path m_path;

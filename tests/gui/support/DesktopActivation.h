@@ -1,7 +1,12 @@
 #pragma once
 
+#include "support/ModalScript.h"
+
+#include <QGuiApplication>
 #include <QPoint>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace quill::test {
@@ -10,20 +15,71 @@ namespace quill::test {
 // program's window, as a user clicking between windows would (X11 only).
 class DesktopActivation {
 public:
-    ~DesktopActivation();
+    ~DesktopActivation() {
+        m_other.kill();
+        m_other.waitForFinished(2000);
+    }
 
-    static bool Available();
+    static bool Available() {
+        return QGuiApplication::platformName() == QLatin1String("xcb") &&
+               !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() &&
+               !QStandardPaths::findExecutable(QStringLiteral("xmessage")).isEmpty();
+    }
     // Activates another program's window; the program under test goes inactive.
-    bool ActivateOther();
+    bool ActivateOther() {
+        if (m_other.state() == QProcess::NotRunning) {
+            m_other.start(QStringLiteral("xmessage"),
+                          QStringLiteral("-name quillmark-test-other another_program").split(' '));
+            if (!m_other.waitForStarted(5000)) {
+                return false;
+            }
+        }
+        // The window needs a moment to be mapped before it can be found.
+        return WaitUntil(
+            [] { return Xdotool("search --classname quillmark-test-other windowactivate --sync"); },
+            5000);
+    }
     // Activates the given window of the program under test.
-    static bool Activate(QWidget& window);
+    static bool Activate(QWidget& window) {
+        return Xdotool(QStringLiteral("windowactivate --sync %1").arg(window.winId()));
+    }
     // Real keystrokes and clicks, to whatever window the desktop gives them.
-    static bool Type(const QString& text);
-    static bool Click(QPoint screenPosition, int times = 1);
+    static bool Type(const QString& text) {
+        return Xdotool(QStringLiteral("type --delay 20"), text);
+    }
+    static bool Click(QPoint at, int times = 1) {
+        return Xdotool(QStringLiteral("mousemove %1 %2 click --repeat %3 --delay 80 1")
+                           .arg(at.x())
+                           .arg(at.y())
+                           .arg(times));
+    }
     // Where the window really is; Qt's own idea may lag behind the window manager's.
-    static QRect ScreenGeometry(const QWidget& window);
+    static QRect ScreenGeometry(const QWidget& window) {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-id"), QString::number(window.winId())});
+        info.waitForFinished(5000);
+        const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+        auto value = [&](const char* label) {
+            return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
+                .match(text)
+                .captured(1)
+                .toInt();
+        };
+        return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
+                value("Height")};
+    }
 
 private:
+    // Words apart by single spaces; a last word may hold spaces of its own.
+    static bool Xdotool(const QString& arguments, const QString& last = {}) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"),
+                   arguments.split(QLatin1Char(' ')) +
+                       (last.isEmpty() ? QStringList() : QStringList{last}));
+        return tool.waitForFinished(5000) && tool.exitCode() == 0;
+    }
+
     QProcess m_other;
 };
 

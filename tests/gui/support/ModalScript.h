@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace quill::test {
 
@@ -31,7 +37,27 @@ private:
         const QWidget* notThis;
         Action action;
     };
-    void Check();
+    void Check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (m_starting || m_steps.empty() || modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        const Step& next = m_steps.front();
+        if (modal == next.notThis ||
+            (!next.objectName.isEmpty() && modal->objectName() != next.objectName)) {
+            return;
+        }
+        // Acted on just after this tick: an action that opens a further dialog
+        // blocks, and Qt fires no timer again while its handler runs.
+        m_starting = true;
+        QTimer::singleShot(0, this, [this, target = QPointer(modal), step = next.action] {
+            m_starting = false;
+            if (target) {
+                step(*target);
+            }
+        });
+        m_steps.pop_front();
+    }
 
     QTimer m_timer;
     std::deque<Step> m_steps;
@@ -39,10 +65,26 @@ private:
 };
 
 // Clicks the child button with the given object name (or, failing that, text).
-void ClickButton(QWidget& parent, const QString& nameOrText);
+inline void ClickButton(QWidget& parent, const QString& nameOrText) {
+    for (QAbstractButton* button : parent.findChildren<QAbstractButton*>()) {
+        if (button->objectName() == nameOrText || button->text() == nameOrText) {
+            return button->click();
+        }
+    }
+    ADD_FAILURE() << "no button " << nameOrText.toStdString() << " in "
+                  << parent.objectName().toStdString();
+}
 
 // Runs the event loop until done() holds or timeoutMs has passed; done() at the end.
 // The one way the tests wait.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000);
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
+}
 
 } // namespace quill::test
