@@ -180,10 +180,19 @@ bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
     if (!fs::is_regular_file(fs::status(path, ec))) {
         return false;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    // Cut to length only after writing: on ext4 a file emptied and written
+    // again is pushed to disk when closed, as a replaced one is when renamed,
+    // which costs more than the write itself for a large page.
+    {
+        std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            return false;
+        }
+    }
+    fs::resize_file(path, bytes.size(), ec);
+    return !ec;
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {

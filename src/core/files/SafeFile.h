@@ -36,8 +36,9 @@ enum class Durability { Synced, Scratch };
 bool ReplaceFileContents(const std::string& path, const std::string& bytes,
                          Durability durability = Durability::Synced);
 
-// Overwrites an existing regular file where it is, for a scratch file whose
-// folder does not allow a new file beside it. False when there is no such
+// Overwrites an existing regular file where it is, for a scratch file: quicker
+// than a replace, and possible where the folder allows no new file beside it.
+// A write cut short leaves a mix of old and new. False when there is no such
 // file or it cannot be written.
 bool OverwriteInPlace(const std::string& path, const std::string& bytes);
 

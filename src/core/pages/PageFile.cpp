@@ -5,10 +5,10 @@
 namespace quill {
 
 bool WritePageFile(const std::string& path, const std::string& page) {
-    // The page is rewritten on every change and is worth nothing after a crash:
-    // no flush to disk, and a folder that allows no new file beside it still
-    // lets an existing page be overwritten where it is.
-    return ReplaceFileContents(path, page, Durability::Scratch) || OverwriteInPlace(path, page);
+    // The page is rewritten on every change and is worth nothing after a crash
+    // (the views show it from memory): written where it is, with no flush to
+    // disk; made in one step when it is not there yet.
+    return OverwriteInPlace(path, page) || ReplaceFileContents(path, page, Durability::Scratch);
 }
 
 } // namespace quill

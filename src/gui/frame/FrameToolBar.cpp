@@ -1,5 +1,6 @@
 #include "frame/FrameToolBar.h"
 
+#include "common/AfterFirstPaint.h"
 #include "frame/CToolbarCustomizeDlg.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
@@ -23,8 +24,8 @@ FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::P
     m_toolBar->setMovable(true);
     m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
     SetIcons(DrawnToolbarIcon);
-    // The theme's icons come once the window is up; they have the same size.
-    QTimer::singleShot(0, this, [this] { SetIcons(ToolbarIcon); });
+    // The theme's icons come once the window is drawn; they have the same size.
+    new AfterFirstPaint(frame, *this, [this] { SetIcons(ToolbarIcon); });
     m_frame.addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));

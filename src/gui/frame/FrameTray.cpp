@@ -1,5 +1,6 @@
 #include "frame/FrameTray.h"
 
+#include "common/AfterFirstPaint.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommands.h"
 #include "frame/StartAtLoginItem.h"
@@ -34,8 +35,8 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands)
     m_icon->setToolTip(tr("Quillmark"));
     connect(m_icon, &QSystemTrayIcon::activated, this, &FrameTray::OnTrayNotify);
     // Qt puts the icon back by itself when the notification area comes back.
-    // Docking it takes a few round trips to the X server: after the window is up.
-    QTimer::singleShot(0, m_icon, &QSystemTrayIcon::show);
+    // Docking it takes a few round trips to the X server: after the window is drawn.
+    new AfterFirstPaint(frame, *m_icon, [icon = m_icon] { icon->show(); });
 
     // Asking for the notification area is a round trip to the X server: now and
     // then is enough, and only while the window is hidden, as a shown window

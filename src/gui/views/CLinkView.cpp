@@ -7,8 +7,8 @@
 #include "tasks/QtTaskDialogs.h"
 #include "views/CQuillboxDoc.h"
 
-CLinkView::CLinkView(CQuillboxDoc& document)
-    : CPageView(document, QStringLiteral("links"), tr("Links")) {
+CLinkView::CLinkView(CQuillboxDoc& document, PagePlugin& pages)
+    : CPageView(document, pages, QStringLiteral("links"), tr("Links")) {
     setObjectName(QStringLiteral("linkView"));
 }
 

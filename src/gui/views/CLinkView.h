@@ -6,7 +6,7 @@
 class CLinkView : public CPageView {
     Q_OBJECT
 public:
-    explicit CLinkView(CQuillboxDoc& document);
+    CLinkView(CQuillboxDoc& document, PagePlugin& pages);
 
 protected:
     std::string WritePage() const override;

@@ -11,8 +11,9 @@
 #include <QFileInfo>
 #include <QLabel>
 
-CPageView::CPageView(CQuillboxDoc& document, const QString& host, const QString& tabName)
-    : m_document(document), m_host(host), m_tabName(tabName),
+CPageView::CPageView(CQuillboxDoc& document, PagePlugin& pages, const QString& host,
+                     const QString& tabName)
+    : m_document(document), m_pages(pages), m_host(host), m_tabName(tabName),
       m_pageFilePath(
           quill::ResolveInFolder(QDir::currentPath().toStdString(), quill::kPageFileName)) {
     connect(&m_document, &CQuillboxDoc::ViewsUpdateRequested, this, [this] {
@@ -51,7 +52,7 @@ bool CPageView::PublishPage() {
 void CPageView::OnDraw() {
     if (!m_browserCreated) {
         // The first draw of a page tab is when the web engine is first needed.
-        m_pEngine = PagePluginEngine();
+        m_pEngine = m_pages.Engine();
     }
     if (!PublishPage()) {
         return;
@@ -72,7 +73,7 @@ void CPageView::OnDraw() {
 }
 
 void CPageView::ShowEngineProblem() {
-    m_problem = new QLabel(PagePluginProblem(), this);
+    m_problem = new QLabel(m_pages.Problem(), this);
     m_problem->setObjectName(QStringLiteral("pageProblem"));
     m_problem->setAlignment(Qt::AlignCenter);
     m_problem->setWordWrap(true); // the file's path may be wider than the window

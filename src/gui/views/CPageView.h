@@ -7,6 +7,7 @@
 
 class CQuillboxDoc;
 class PageEngine;
+class PagePlugin;
 class QLabel;
 
 // What the Links and Tasks tabs share: the page is written into the page file
@@ -17,9 +18,10 @@ class QLabel;
 class CPageView : public QWidget {
     Q_OBJECT
 public:
-    // host names the view in its page address; tabName is what the document
-    // is called while this tab is active.
-    CPageView(CQuillboxDoc& document, const QString& host, const QString& tabName);
+    // pages gives the web engine on the first draw; host names the view in its
+    // page address; tabName is what the document is called while this tab is active.
+    CPageView(CQuillboxDoc& document, PagePlugin& pages, const QString& host,
+              const QString& tabName);
 
     const std::string& PageFilePath() const { return m_pageFilePath; }
     QUrl PageUrl() const;
@@ -49,6 +51,7 @@ private:
     void FitContent();
 
     CQuillboxDoc& m_document;
+    PagePlugin& m_pages;
     QString m_host;
     QString m_tabName;
     bool m_browserCreated = false;

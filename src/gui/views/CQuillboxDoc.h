@@ -2,6 +2,7 @@
 
 #include "lists/AllViews.h"
 #include "lists/ListStore.h"
+#include "views/PagePlugin.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,8 @@ public:
 
     quill::ListStore& Store() { return m_store; }
     const quill::ListStore& Store() const { return m_store; }
+    // Where the page views take their web engine from, for the whole run.
+    PagePlugin& Pages() { return m_pages; }
 
     // Re-initialises the document in place (Ctrl+N): the lists stay, the views redraw.
     bool OnNewDocument();
@@ -41,6 +44,7 @@ private:
     void ReportSaveFailure(const std::string& path) override;
 
     quill::ListStore m_store{*this};
+    PagePlugin m_pages;
     QString m_title;
     bool m_pageFileUnwritable = false;
 };

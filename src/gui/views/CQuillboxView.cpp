@@ -14,8 +14,8 @@ CQuillboxView::CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QW
     setObjectName(QStringLiteral("tabView"));
     setDocumentMode(true);
     addTab(m_notes, tr("Notes"));
-    addTab(new CLinkView(document), tr("Links"));
-    addTab(new CTaskView(document), tr("Tasks"));
+    addTab(new CLinkView(document, document.Pages()), tr("Links"));
+    addTab(new CTaskView(document, document.Pages()), tr("Tasks"));
     connect(this, &QTabWidget::currentChanged, this, &CQuillboxView::OnTabChanged);
     OnTabChanged(currentIndex());
 }

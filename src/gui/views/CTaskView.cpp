@@ -6,8 +6,8 @@
 #include "tasks/QtTaskDialogs.h"
 #include "views/CQuillboxDoc.h"
 
-CTaskView::CTaskView(CQuillboxDoc& document)
-    : CPageView(document, QStringLiteral("tasks"), tr("Tasks")) {
+CTaskView::CTaskView(CQuillboxDoc& document, PagePlugin& pages)
+    : CPageView(document, pages, QStringLiteral("tasks"), tr("Tasks")) {
     setObjectName(QStringLiteral("taskView"));
 }
 

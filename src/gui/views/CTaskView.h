@@ -6,7 +6,7 @@
 class CTaskView : public CPageView {
     Q_OBJECT
 public:
-    explicit CTaskView(CQuillboxDoc& document);
+    CTaskView(CQuillboxDoc& document, PagePlugin& pages);
 
 protected:
     std::string WritePage() const override;

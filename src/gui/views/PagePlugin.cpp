@@ -6,23 +6,14 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QPluginLoader>
 
 namespace {
 
-QString& ChosenFile() {
-    static QString file;
-    return file;
-}
-
 // Installed: in the helper folder (beside the program on Windows). From the
 // build folder, the program and the plug-in lie side by side, and the tests
 // run from a folder below.
-QString PluginFile() {
-    if (!ChosenFile().isEmpty()) {
-        return ChosenFile();
-    }
+QString FileBesideProgram() {
     const QString name = QStringLiteral(QUILLMARK_PAGES_FILE);
     const QString programFolder = QCoreApplication::applicationDirPath();
     QStringList candidates{QDir::cleanPath(programFolder +
@@ -41,15 +32,20 @@ QString PluginFile() {
     return candidates.front();
 }
 
-struct LoadedPlugin {
-    PageEngine* engine = nullptr;
-    QString problem;
-};
+} // namespace
 
-LoadedPlugin Load(const QString& file) {
+QString PagePlugin::File() const {
+    return m_chosenFile.isEmpty() ? FileBesideProgram() : m_chosenFile;
+}
+
+const PagePlugin::Result& PagePlugin::Loaded() {
+    const QString file = File();
+    if (auto tried = m_tried.constFind(file); tried != m_tried.constEnd()) {
+        return *tried;
+    }
     QPluginLoader loader(file);
     if (auto* engine = qobject_cast<PageEngine*>(loader.instance())) {
-        return {engine, {}};
+        return *m_tried.insert(file, {engine, {}});
     }
     QString reason = loader.isLoaded()
                          ? QCoreApplication::translate("Quillmark", "not a page plug-in")
@@ -62,29 +58,5 @@ LoadedPlugin Load(const QString& file) {
                                     "The pages cannot be shown: %1 could not be loaded (%2).")
             .arg(QDir::toNativeSeparators(file), reason);
     qWarning().noquote() << problem;
-    return {nullptr, problem};
-}
-
-// Each file is tried once, so its problem is reported once.
-LoadedPlugin Loaded() {
-    static QHash<QString, LoadedPlugin> loaded;
-    const QString file = PluginFile();
-    if (!loaded.contains(file)) {
-        loaded.insert(file, Load(file));
-    }
-    return loaded.value(file);
-}
-
-} // namespace
-
-PageEngine* PagePluginEngine() {
-    return Loaded().engine;
-}
-
-QString PagePluginProblem() {
-    return Loaded().problem;
-}
-
-void UsePagePluginFile(const QString& file) {
-    ChosenFile() = file;
+    return *m_tried.insert(file, {nullptr, problem});
 }

@@ -1,15 +1,32 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class PageEngine;
 
 // The page plug-in (the web engine and everything built on it), loaded on the
-// first call. Null when it cannot be loaded: the pages then stay empty and
-// PagePluginProblem() says why, naming the file; the log says so once.
-PageEngine* PagePluginEngine();
-QString PagePluginProblem();
+// first call that needs it. Null when it cannot be loaded: the pages then stay
+// empty and Problem() says why, naming the file; the log says so once.
+class PagePlugin {
+public:
+    PageEngine* Engine() { return Loaded().engine; }
+    QString Problem() { return Loaded().problem; }
 
-// Page views drawn from now on take the plug-in from this file instead of
-// the one beside the program; an empty name goes back to that one.
-void UsePagePluginFile(const QString& file);
+    // Page views drawn from now on take the plug-in from this file instead of
+    // the one beside the program; an empty name goes back to that one.
+    void UseFile(const QString& file) { m_chosenFile = file; }
+
+private:
+    struct Result {
+        PageEngine* engine = nullptr;
+        QString problem;
+    };
+
+    QString File() const;
+    const Result& Loaded();
+
+    QString m_chosenFile;
+    // Each file is tried once, so its problem is reported once.
+    QHash<QString, Result> m_tried;
+};

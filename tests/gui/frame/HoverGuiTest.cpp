@@ -3,11 +3,13 @@
 #include "app/CQuillboxApp.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameTimers.h"
+#include "support/DesktopActivation.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -25,9 +27,12 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.GetMainFrame();
-    // The window manager has framed the window once Qt knows the caption's height.
-    ASSERT_TRUE(WaitUntil(
-        [&] { return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top(); }));
+    // The window manager has framed and placed the window once Qt knows the
+    // caption's height and agrees with the X server on where the window is.
+    ASSERT_TRUE(WaitUntil([&] {
+        return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top() &&
+               DesktopActivation::ScreenGeometry(frame) == frame.geometry();
+    }));
     const quill::FrameTimerDuties& duties = FramePart<FrameTimers>(frame).Duties();
     const QRect outer = frame.frameGeometry();
     const QRect client = frame.geometry();
@@ -42,11 +47,17 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
                                                     {caption, true, true},
                                                     {away, false, false}};
     for (const auto& [to, onCaption, polled] : moves) {
+        QElapsedTimer moved; // how soon the caption is noticed goes to the log
+        moved.start();
         QCursor::setPos(to);
         EXPECT_TRUE(WaitUntil([&] {
             return duties.OverNonClient() == onCaption && duties.CursorPolled() == polled;
         })) << to.x()
-            << "," << to.y();
+            << "," << to.y() << ": on the caption " << duties.OverNonClient() << ", polled "
+            << duties.CursorPolled();
+        if (onCaption) {
+            qInfo() << "cursor on the caption noticed after" << moved.elapsed() << "ms";
+        }
     }
 
     frame.hide();

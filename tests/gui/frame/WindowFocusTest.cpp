@@ -15,8 +15,6 @@
 #include "views/CQuillboxDoc.h"
 
 #include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,23 +24,6 @@
 namespace {
 
 using namespace quill::test;
-
-// Where the window really is; Qt's own idea may lag behind the window manager's.
-QRect ScreenGeometry(const QWidget& window) {
-    QProcess info;
-    info.start(QStringLiteral("xwininfo"),
-               {QStringLiteral("-id"), QString::number(window.winId())});
-    info.waitForFinished(5000);
-    const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
-    auto value = [&](const char* label) {
-        return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
-            .match(text)
-            .captured(1)
-            .toInt();
-    };
-    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
-            value("Height")};
-}
 
 class WindowFocusTest : public ::testing::Test {
 protected:
@@ -107,12 +88,14 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
         // program's own request for the focus; a switch lost to it is made again.
         ASSERT_TRUE(WaitUntil([&] {
             return desktop.ActivateOther() && WaitUntil([&] { return Alpha() == 44; }, 1000);
-        }));
+        })) << "alpha "
+            << Alpha() << ", active " << frame->isActiveWindow();
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
         EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
         run.Write(QStringLiteral("Data/qmlinks.qbx"), QByteArray(round.outside) + "|edited\r\n");
         ASSERT_TRUE(desktop.Activate(*frame));
-        EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && pageShows(round.outside); }));
+        EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && pageShows(round.outside); }))
+            << "alpha " << Alpha() << ", page shown " << pageShows(round.outside);
         EXPECT_EQ(reloads.count(), 1);
         if (round.dialog == nullptr) {
             break;
@@ -137,14 +120,16 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
 }
 
 TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChangesNothing) {
-    const QRect iconRect = FramePart<FrameTray>(*frame).Icon()->geometry();
-    if (!QSystemTrayIcon::isSystemTrayAvailable() || iconRect.isEmpty()) {
+    const QSystemTrayIcon& trayIcon = *FramePart<FrameTray>(*frame).Icon();
+    // The icon docks once the window is drawn.
+    if (!QSystemTrayIcon::isSystemTrayAvailable() ||
+        !WaitUntil([&] { return !trayIcon.geometry().isEmpty(); }, 5000)) {
         GTEST_SKIP() << "needs a notification area";
     }
-    const QPoint icon = iconRect.center();
+    const QPoint icon = trayIcon.geometry().center();
     const QRect placed(310, 240, 400, 360);
     frame->setGeometry(placed);
-    ASSERT_TRUE(WaitUntil([&] { return ScreenGeometry(*frame) == placed; }));
+    ASSERT_TRUE(WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }));
 
     QSignalSpy clicks(FramePart<FrameTray>(*frame).Icon(), &QSystemTrayIcon::activated);
     ASSERT_TRUE(DesktopActivation::Click(icon, 2));
@@ -157,7 +142,8 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     ASSERT_TRUE(WaitUntil([&] { return !frame->isVisible(); }));
     ASSERT_TRUE(DesktopActivation::Click(icon));
     EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
-    EXPECT_TRUE(WaitUntil([&] { return ScreenGeometry(*frame) == placed; }, 3000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }, 3000));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,9 +27,11 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     int shown = 0;
+    QElapsedTimer sinceAnswer; // a figure for the log, not a condition
     ModalScript script;
     script.Then("addLinkDialog", [&](QWidget& dialog) {
         ++shown;
+        qInfo() << "Add link dialog" << sinceAnswer.elapsed() << "ms after the host's answer";
         ClickButton(dialog, "okButton");
     });
 
@@ -39,6 +42,7 @@ TEST(LinkHandoverGui, ExtensionMessageOpensAddNewLinkAndOkAppendsOneLine) {
         QJsonDocument::fromJson(golden.readAll()).toJson(QJsonDocument::Compact);
     const auto length = static_cast<std::uint32_t>(json.size());
     QProcess host;
+    QObject::connect(&host, &QProcess::readyReadStandardOutput, [&] { sinceAnswer.start(); });
     host.start(QStringLiteral(QUILLMARK_LINK_HOST), {});
     host.write(QByteArray(reinterpret_cast<const char*>(&length), sizeof length) + json);
     host.closeWriteChannel();

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPoint>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -51,6 +52,22 @@ public:
                            .arg(at.x())
                            .arg(at.y())
                            .arg(times));
+    }
+    // Where the window really is; Qt's own idea may lag behind the window manager's.
+    static QRect ScreenGeometry(const QWidget& window) {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-id"), QString::number(window.winId())});
+        info.waitForFinished(5000);
+        const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+        auto value = [&](const char* label) {
+            return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
+                .match(text)
+                .captured(1)
+                .toInt();
+        };
+        return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
+                value("Height")};
     }
 
 private:

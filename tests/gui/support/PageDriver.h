@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+#include <memory>
 #include <optional>
 
 namespace quill::test {
@@ -17,12 +18,20 @@ inline QWebEnginePage& PageOf(QWidget& browser) {
     return *qobject_cast<QWebEngineView*>(&browser)->page();
 }
 
+// The engine's answer, held jointly with its callback: an answer that comes
+// after the wait gave up must not land in a call that has returned. A request
+// the engine drops (its page replaced meanwhile) fails after a few seconds, so
+// that a caller's own wait can ask again.
+template <typename Value, typename Ask> Value AnswerOf(Ask ask) {
+    auto answer = std::make_shared<std::optional<Value>>();
+    ask([answer](const Value& value) { *answer = value; });
+    WaitUntil([&] { return answer->has_value(); }, 5000);
+    return answer->value_or(Value());
+}
+
 // The page as the web view now holds it (its DOM, serialised).
 inline QString PageHtml(QWidget& browser) {
-    std::optional<QString> html;
-    PageOf(browser).toHtml([&](const QString& result) { html = result; });
-    WaitUntil([&] { return html.has_value(); });
-    return html.value_or(QString());
+    return AnswerOf<QString>([&](auto done) { PageOf(browser).toHtml(done); });
 }
 
 // Where, in the view's coordinates, the centre of the first anchor with this
@@ -36,11 +45,10 @@ inline QPoint AnchorCentre(QWidget& browser, const QString& href) {
             " return [r.left + r.width / 2, r.top + r.height / 2]; } } return null; })()")
             .arg(QStringLiteral("'") + QString(href).replace(QLatin1Char('\''), "\\'") +
                  QStringLiteral("'"));
-    std::optional<QVariant> result;
-    PageOf(browser).runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& value) { result = value; });
-    WaitUntil([&] { return result.has_value(); });
-    const QVariantList point = result.value_or(QVariant()).toList();
+    const QVariantList point =
+        AnswerOf<QVariant>([&](auto done) {
+            PageOf(browser).runJavaScript(script, QWebEngineScript::ApplicationWorld, done);
+        }).toList();
     return point.size() == 2 ? QPoint(qRound(point[0].toDouble()), qRound(point[1].toDouble()))
                              : QPoint();
 }

@@ -7,7 +7,6 @@
 #include "support/RunFolder.h"
 #include "views/CPageView.h"
 #include "views/CQuillboxDoc.h"
-#include "views/PagePlugin.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,8 +107,8 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
 // page file is still kept up to date, and the program goes on.
 TEST_F(PageViewTest, WithoutThePagePluginEachPageTabNamesTheFileAndWhy) {
     const QString missing = QDir::currentPath() + QStringLiteral("/quillmark-pages.so");
-    UsePagePluginFile(missing);
     Start("example.org|kept\r\n");
+    app->GetDocument()->Pages().UseFile(missing);
     for (int tab : {1, 2}) {
         TabView(Frame()).setCurrentIndex(tab);
         auto* problem =
@@ -119,7 +118,6 @@ TEST_F(PageViewTest, WithoutThePagePluginEachPageTabNamesTheFileAndWhy) {
         EXPECT_TRUE(problem->text().contains(missing)) << problem->text().toStdString();
     }
     EXPECT_TRUE(run.Read(QStringLiteral("Data/qmtemp.tmp")).contains("Add task"));
-    UsePagePluginFile({});
 }
 
 TEST_F(PageViewTest, UnwritablePageFileEndsTheProgramWithMinusOneAfterStoringSettings) {
