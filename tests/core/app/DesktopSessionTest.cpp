@@ -30,6 +30,15 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     }
 }
 
+TEST(InstanceRequest, EachRequestTravelsAsItsOwnWordAndNoOtherWordIsARequest) {
+    for (auto request : {InstanceRequest::Show, InstanceRequest::Hide, InstanceRequest::Toggle}) {
+        EXPECT_EQ(ParseInstanceRequest(InstanceRequestWord(request)), request);
+    }
+    for (const char* word : {"", "Show", "show ", "--show"}) {
+        EXPECT_EQ(ParseInstanceRequest(word), std::nullopt) << word;
+    }
+}
+
 TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
     for (const auto& [program, exec] : std::vector<std::pair<std::string, std::string>>{
              {"/usr/bin/quillmark", "Exec=/usr/bin/quillmark"},
