@@ -3,6 +3,7 @@
 #include "webengine/CWebBrowser.h"
 #include "webengine/PageScheme.h"
 
+#include <QWebEngineProfile>
 #include <utility>
 
 PageEnginePlugin::PageEnginePlugin() {
@@ -11,14 +12,23 @@ PageEnginePlugin::PageEnginePlugin() {
     RegisterPageScheme();
 }
 
+PageSchemeHandler& PageEnginePlugin::Handler() {
+    // The default profile keeps nothing on disk and is torn down with the
+    // application; the handler goes with it.
+    if (m_handler == nullptr) {
+        m_handler = new PageSchemeHandler(QWebEngineProfile::defaultProfile());
+    }
+    return *m_handler;
+}
+
 void PageEnginePlugin::SetPage(const QString& host, const QString& folder, const QString& pageName,
                                const QByteArray& page) {
-    PageSchemeHandler::Instance().SetPage(host, folder, pageName, page);
+    Handler().SetPage(host, folder, pageName, page);
 }
 
 QWidget* PageEnginePlugin::CreateBrowser(QWidget* parent, const QUrl& ownPage,
                                          std::function<void(const QString&)> onCommand) {
-    auto* browser = new CWebBrowser(parent, PageSchemeHandler::Instance().Profile(), ownPage);
+    auto* browser = new CWebBrowser(parent, Handler().Profile(), ownPage);
     connect(browser, &CWebBrowser::BeforeNavigate, browser,
             [onCommand = std::move(onCommand)](const QString& text) { onCommand(text); });
     return browser;

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class PageSchemeHandler;
+
 // The page plug-in's one object: the program loads it the first time a page
 // tab shows, and with it the web engine.
 class PageEnginePlugin : public QObject, public PageEngine {
@@ -19,4 +21,9 @@ public:
                            std::function<void(const QString&)> onCommand) override;
     void Navigate(QWidget& browser, const QUrl& url) override;
     void Refresh(QWidget& browser) override;
+
+private:
+    PageSchemeHandler& Handler();
+
+    PageSchemeHandler* m_handler = nullptr; // owned by the web profile
 };

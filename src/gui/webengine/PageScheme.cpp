@@ -63,13 +63,6 @@ void RegisterPageScheme() {
     ChoosePageEngineSwitches();
 }
 
-PageSchemeHandler& PageSchemeHandler::Instance() {
-    // The default profile keeps nothing on disk and is torn down with the
-    // application; the handler goes with it.
-    static PageSchemeHandler* handler = new PageSchemeHandler(QWebEngineProfile::defaultProfile());
-    return *handler;
-}
-
 PageSchemeHandler::PageSchemeHandler(QWebEngineProfile* profile)
     : QWebEngineUrlSchemeHandler(profile), m_profile(profile) {
     m_profile->installUrlSchemeHandler(kPageScheme, this);

@@ -16,11 +16,11 @@ void RegisterPageScheme();
 
 // Serves each view the page it last wrote, and the Data folder's images and
 // style sheet; nothing else. One instance on the one shared web profile,
-// created when a page view first needs the web engine.
+// which owns it.
 class PageSchemeHandler : public QWebEngineUrlSchemeHandler {
     Q_OBJECT
 public:
-    static PageSchemeHandler& Instance();
+    explicit PageSchemeHandler(QWebEngineProfile* profile);
     QWebEngineProfile* Profile() const { return m_profile; }
 
     // Makes page the text served for qm://host/pageName; files beside it come
@@ -31,8 +31,6 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override;
 
 private:
-    explicit PageSchemeHandler(QWebEngineProfile* profile);
-
     struct ServedPage {
         QString folder;
         QString name;
