@@ -9,8 +9,8 @@
 
 class QWebEngineProfile;
 
-// Registers the scheme and chooses the web engine's switches (one renderer for
-// both page views, software drawing). Must run before the engine starts, that
+// Registers the scheme and chooses the web engine's switches (pages drawn in
+// this process, in software). Must run before the engine starts, that
 // is before the first web profile or view is made.
 void RegisterPageScheme();
 
