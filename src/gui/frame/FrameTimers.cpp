@@ -26,7 +26,10 @@ FrameTimers::~FrameTimers() {
 }
 
 void FrameTimers::Start() {
-    m_duties.StartTimers();
+    if (!m_duties.StartTimers()) {
+        // Without them no reminder would come: say so where it can be seen.
+        qWarning("Quillmark: the reminder and link timers could not be started");
+    }
     QMetaObject::invokeMethod(
         this, [this] { m_duePass.CatchUp(); }, Qt::QueuedConnection);
 }

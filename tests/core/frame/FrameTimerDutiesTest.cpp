@@ -28,7 +28,7 @@ struct FakeWindow : WindowAlpha, FrameWindowProbe, PollDuty, ReminderDialog, All
         return quill::LocateCursor(cursor, {100, 120, 100, 60}, {100, 100, 100, 80});
     }
     bool StartTimer(int id, int periodMs) override {
-        return !failTimers && (running.insert(id), periods.push_back(periodMs), true);
+        return refused.count(id) == 0 && (running.insert(id), periods.push_back(periodMs), true);
     }
     void StopTimer(int id) override { running.erase(id); }
     void Repaint() override { ++repaints; }
@@ -44,7 +44,7 @@ struct FakeWindow : WindowAlpha, FrameWindowProbe, PollDuty, ReminderDialog, All
     std::set<int> running;
     std::vector<int> periods;
     int cursorReads = 0, repaints = 0, pickups = 0, shown = 0;
-    bool failTimers = false;
+    std::set<int> refused; // timers that cannot be started
 };
 
 struct FakeTimerClock : TimerClock {
@@ -118,9 +118,10 @@ TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryTheLevelOnEveryTickOutsideAndTheC
     EXPECT_EQ(Alphas({{150, 150}, {151, 150}, {160, 170}}), Alpha{255});
     EXPECT_EQ(Alphas({{300, 300}, {300, 301}}), (Alpha{44, 44}));
 
-    window.failTimers = true; // no hover timer: the caption counts as outside, tried again later
+    // No hover timer: the caption counts as outside, tried again later.
+    window.refused = {kHoverTimerId};
     EXPECT_EQ(Alphas({{150, 105}}), Alpha{44});
-    window.failTimers = false;
+    window.refused.clear();
     EXPECT_EQ(Alphas({{150, 105}, {151, 105}, {152, 105}}), Alpha{255}); // and rests there
 
     EXPECT_EQ(Alphas({{150, 150}}), Alpha{255}); // straight into the client area ends the watch
@@ -164,6 +165,12 @@ TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndTheTaskTimerWakesAtEachMi
     EXPECT_TRUE(window.alphas.empty() && window.cursorReads == 0); // nor the stray hover tick
     duties.StopTimers();
     EXPECT_TRUE(window.running.empty());
+
+    for (int id : {kTaskTimerId, kSlowTimerId}) { // either one missing is reported
+        window.refused = {id};
+        EXPECT_FALSE(duties.StartTimers()) << id;
+        duties.StopTimers();
+    }
 }
 
 TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) {
