@@ -28,8 +28,15 @@ void HostManifestFiles::Apply(bool integrate, const std::string& /*extensionPage
             if (!folder.browserFolder.empty() && !fs::is_directory(folder.browserFolder, ignored)) {
                 continue;
             }
+            const std::string text = HostManifestText(folder.family, m_hostPath);
+            const FileContents present = ReadWholeFile(file.string());
+            // Checked at every start: an unchanged manifest costs no write and
+            // no flush to disk before the window shows.
+            if (present.status == ReadStatus::Ok && present.bytes == text) {
+                continue;
+            }
             fs::create_directories(folder.folder, ignored);
-            ReplaceFileContents(file.string(), HostManifestText(folder.family, m_hostPath));
+            ReplaceFileContents(file.string(), text);
         } else {
             fs::remove(file, ignored);
         }

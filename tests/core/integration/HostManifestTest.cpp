@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 
@@ -69,7 +70,12 @@ TEST(HostManifestFiles, OnWritesAManifestPerBrowserThereOffRemovesExactlyThem) {
     fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
     home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
     entry.Apply(true, "res://ignored");
-    entry.Apply(true, "res://ignored"); // again: same files, no temporary leftovers
+    const std::string unchanged = entry.ManifestPaths()[1];
+    const auto marked = fs::last_write_time(unchanged) - std::chrono::hours(1);
+    fs::last_write_time(unchanged, marked);
+    home.Write(".config/chromium/NativeMessagingHosts/quillmark.link_host.json", "{stale}");
+    entry.Apply(true, "res://ignored"); // again: a stale one rewritten, the same ones left alone
+    EXPECT_EQ(fs::last_write_time(unchanged), marked);
     for (const auto& folder : folders) {
         std::string file = folder.folder + "/quillmark.link_host.json";
         EXPECT_EQ(home.Read(fs::relative(file, home.Path()).string()),
