@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
-  libxcb1-dev
+  libxcb1-dev libfontconfig-dev
   xvfb xauth openbox trayer xcompmgr xdotool x11-utils dbus-daemon
   g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core

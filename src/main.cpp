@@ -7,6 +7,7 @@
 #include "common/UserMessages.h"
 #include "frame/CMainFrame.h"
 #include "platform/DesktopSession.h"
+#include "platform/FontsAhead.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,7 +27,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    FontsAhead fonts;
     QApplication application(argc, argv);
+    fonts.Wait();
 
     SingleInstance instance;
     switch (instance.Start(command.request)) {
