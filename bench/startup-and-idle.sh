@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up, idle and memory figures of the program beside a bare Qt Widgets
 # window with an empty 10 ms timer, all measured in the same run:
-#   - start to first window mapped (median of $RUNS, the two started in turn);
+#   - start to first window mapped (median of $RUNS, all started in turn),
+#     beside the bare window and the bare window showing one word;
 #   - idle CPU (% of one core) and wake-ups per second over $IDLE_SECONDS with
 #     the cursor away: Notes tab; both pages shown; hidden to the tray;
 #   - PSS summed over all the program's processes, and the web engine libraries
@@ -99,6 +100,12 @@ median_of() {
         printf "%d ms median (", a[int((NR + 1) / 2)]; for (i = 1; i <= NR; ++i) printf "%s%d", (i > 1 ? " " : ""), a[i]; printf ")"}'
 }
 
+# The median of a list of numbers.
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+# "<a / b>" to two places.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+
 # Clicks the program's icon in the tray host.
 click_tray_icon() {
     local x y
@@ -113,15 +120,21 @@ cd "$work"
 quillmark=("$build/quillmark")
 bare=("$build/bench/quillmark_bare_window")
 
-# The two start in turn, so that the machine's changing load falls on both.
+# They start in turn, so that the machine's changing load falls on all.
 bare_times=()
+label_times=()
 quillmark_times=()
 for i in $(seq "$runs"); do
     bare_times+=("$(time_to_map "Bare window" "${bare[@]}")")
+    label_times+=("$(time_to_map "Bare window" "${bare[@]}" --label)")
     quillmark_times+=("$(time_to_map "Quillmark" "${quillmark[@]}")")
 done
+bare_median=$(median "${bare_times[@]}")
+label_median=$(median "${label_times[@]}")
+quillmark_median=$(median "${quillmark_times[@]}")
 echo "bare window:  first window shown $(median_of "${bare_times[@]}")"
-echo "Quillmark:    first window shown $(median_of "${quillmark_times[@]}")"
+echo "one word:     first window shown $(median_of "${label_times[@]}"), $(ratio "$label_median" "$bare_median")x the bare window's"
+echo "Quillmark:    first window shown $(median_of "${quillmark_times[@]}"), $(ratio "$quillmark_median" "$bare_median")x the bare window's, $(ratio "$quillmark_median" "$label_median")x the one word's"
 
 "${bare[@]}" >/dev/null 2>&1 &
 pids+=($!)

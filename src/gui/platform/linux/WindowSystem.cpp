@@ -4,6 +4,9 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -18,11 +21,22 @@ xcb_connection_t* Connection() {
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+// Asks for every atom before reading any answer: one round trip to the server
+// rather than one per name, while the program is starting.
+template <std::size_t N>
+std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection, const char* const (&names)[N]) {
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (std::size_t i = 0; i < N; ++i) {
+        cookies[i] =
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+    }
+    std::array<xcb_atom_t, N> atoms{};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
+        atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    return atoms;
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
@@ -30,43 +44,35 @@ xcb_window_t RootWindow(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(setup).data->root;
 }
 
-// A compositing manager owns _NET_WM_CM_S<screen>.
-bool CompositorRunning(xcb_connection_t* connection) {
-    auto cookie = xcb_get_selection_owner(connection, Atom(connection, "_NET_WM_CM_S0"));
-    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> reply(
-        xcb_get_selection_owner_reply(connection, cookie, nullptr), &std::free);
-    return reply && reply->owner != XCB_WINDOW_NONE;
-}
-
-// The window manager lists _NET_WM_WINDOW_OPACITY among what it supports.
-bool ManagerSupportsOpacity(xcb_connection_t* connection) {
-    const xcb_atom_t supported = Atom(connection, "_NET_SUPPORTED");
-    const xcb_atom_t opacity = Atom(connection, "_NET_WM_WINDOW_OPACITY");
-    auto cookie =
-        xcb_get_property(connection, 0, RootWindow(connection), supported, XCB_ATOM_ATOM, 0, 4096);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
-    if (!reply || reply->format != 32) {
+bool ListsAtom(const xcb_get_property_reply_t* reply, xcb_atom_t wanted) {
+    if (reply == nullptr || reply->format != 32) {
         return false;
     }
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    for (int i = 0; i < count; ++i) {
-        if (atoms[i] == opacity) {
-            return true;
-        }
-    }
-    return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / 4;
+    return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
 } // namespace
 
+// Either a compositing manager owns _NET_WM_CM_S<screen>, or the window manager
+// lists _NET_WM_WINDOW_OPACITY among what it supports. Both questions go out
+// together.
 bool WindowOpacityHonoured() {
     xcb_connection_t* connection = Connection();
     if (connection == nullptr) {
         return false; // offscreen, Wayland without X, ...
     }
-    return CompositorRunning(connection) || ManagerSupportsOpacity(connection);
+    const auto [compositor, supported, opacity] =
+        Atoms(connection, {"_NET_WM_CM_S0", "_NET_SUPPORTED", "_NET_WM_WINDOW_OPACITY"});
+    auto ownerCookie = xcb_get_selection_owner(connection, compositor);
+    auto supportedCookie =
+        xcb_get_property(connection, 0, RootWindow(connection), supported, XCB_ATOM_ATOM, 0, 4096);
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(connection, ownerCookie, nullptr), &std::free);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> supportedList(
+        xcb_get_property_reply(connection, supportedCookie, nullptr), &std::free);
+    return (owner && owner->owner != XCB_WINDOW_NONE) || ListsAtom(supportedList.get(), opacity);
 }
 
 void KeepOffTaskbar(QWidget* window) {
@@ -74,12 +80,12 @@ void KeepOffTaskbar(QWidget* window) {
     if (connection == nullptr || window == nullptr) {
         return;
     }
+    const auto [state, skipTaskbar, skipPager] = Atoms(
+        connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     // Qt merges its own states into what the unmapped window already carries.
-    const xcb_atom_t states[] = {Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                 Atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t states[] = {skipTaskbar, skipPager};
     const auto id = static_cast<xcb_window_t>(window->winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, Atom(connection, "_NET_WM_STATE"),
-                        XCB_ATOM_ATOM, 32, 2, states);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 
