@@ -94,14 +94,11 @@ wait_visible() {
 # server reports it; a poller here would take the CPU from the program.
 time_to_map() { "$bench/map-time.py" "$@"; }
 
-# "<median> (<all>)" of a list of milliseconds.
-median_of() {
-    printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {
-        printf "%d ms median (", a[int((NR + 1) / 2)]; for (i = 1; i <= NR; ++i) printf "%s%d", (i > 1 ? " " : ""), a[i]; printf ")"}'
-}
-
 # The median of a list of numbers.
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+# "<median> ms median (<all, in order>)" of a list of milliseconds.
+median_of() { echo "$(median "$@") ms median ($(printf '%s\n' "$@" | sort -n | paste -sd' '))"; }
 
 # "<a / b>" to two places.
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }

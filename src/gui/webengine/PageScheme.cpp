@@ -6,6 +6,8 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
+#include <initializer_list>
+
 namespace {
 
 // The files a page may name beside itself, by their type.
@@ -40,17 +42,23 @@ void SetDefault(const char* name, const QByteArray& value) {
 // scheme with scripts off, so the engine runs them in this process: a
 // separate renderer and its launcher would each map the engine's code again,
 // about 20 MB more in all. Each switch can still be set otherwise from
-// outside; any process switch given there chooses the process model instead.
+// outside; a process-model switch given there (a renderer limit, say) wins
+// over running in this process.
 void ChoosePageEngineSwitches() {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    auto add = [&flags](const QByteArray& name, const QByteArray& flag) {
-        if (!flags.contains(name)) {
-            flags += flags.isEmpty() ? "" : " ";
-            flags += flag;
+    auto add = [&flags](std::initializer_list<const char*> chosenBy, const QByteArray& flag) {
+        for (const char* name : chosenBy) {
+            if (flags.contains(name)) {
+                return;
+            }
         }
+        flags += flags.isEmpty() ? "" : " ";
+        flags += flag;
     };
-    add("-process", "--single-process");
-    add("-gpu", "--disable-gpu");
+    add({"--single-process", "--renderer-process-limit", "--process-per-site", "--process-per-tab",
+         "--site-per-process"},
+        "--single-process");
+    add({"-gpu"}, "--disable-gpu");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     SetDefault("QT_QUICK_BACKEND", "software");
 }
