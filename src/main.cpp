@@ -21,18 +21,28 @@ int main(int argc, char* argv[]) {
     }
     ChooseLoggingDefaults(command.verbose);
     PrepareBeforeApplication();
-    if (!DesktopSessionAvailable()) {
-        std::fputs("quillmark: needs a desktop session, but no display could be reached "
-                   "(DISPLAY or WAYLAND_DISPLAY)\n",
-                   stderr);
+    const quill::WindowSystemChoice windowSystem = WindowSystemChoiceHere(command.platform);
+    if (!windowSystem.failure.empty()) {
+        std::fprintf(stderr, "%s\n", windowSystem.failure.c_str());
         return 1;
     }
+    if (!windowSystem.platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(windowSystem.platform));
+        DropPlatformArgument(argc, argv);
+    }
+    if (!windowSystem.notice.empty()) {
+        std::fprintf(stderr, "%s\n", windowSystem.notice.c_str());
+    }
+    // Read before Qt starts: Qt takes the startup id for a window of its own.
+    const quill::InstanceMessage launch{command.request,
+                                        qgetenv("DESKTOP_STARTUP_ID").toStdString(),
+                                        qgetenv("XDG_ACTIVATION_TOKEN").toStdString()};
     FontsAhead fonts;
     QApplication application(argc, argv);
     fonts.Wait();
 
     SingleInstance instance;
-    switch (instance.Start(command.request)) {
+    switch (instance.Start(launch)) {
     case SingleInstance::Outcome::HandedOver:
         return 0;
     case SingleInstance::Outcome::NoAnswer:
@@ -51,7 +61,7 @@ int main(int argc, char* argv[]) {
                      &CQuillboxApp::OnInstanceRequest);
     instance.Listen();
     if (command.request != quill::InstanceRequest::Show) {
-        quillbox.OnInstanceRequest(command.request);
+        quillbox.OnInstanceRequest({command.request});
     }
     if (!folderProblem.isEmpty()) {
         QTimer::singleShot(0, &quillbox, [&quillbox, folderProblem] {

@@ -1,11 +1,41 @@
 #include "app/WorkingFolder.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace quill {
+
+namespace {
+
+// The style sheets earlier versions shipped, by the FNV-1a hash of their
+// bytes. A file equal to one of them was never edited: the shipped one, which
+// knows dark desktops, may take its place.
+constexpr std::uint64_t kEarlierStyleSheets[] = {0xd5c6e8379eac1889, 0x43c2384d072073d0};
+
+bool IsEarlierStyleSheet(const fs::path& file) {
+    std::error_code error;
+    if (file.filename() != "2.css" || fs::file_size(file, error) > 4096 || error) {
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (std::istreambuf_iterator<char> it(in), end; it != end; ++it) {
+        hash = (hash ^ static_cast<unsigned char>(*it)) * 0x100000001b3;
+    }
+    for (std::uint64_t earlier : kEarlierStyleSheets) {
+        if (hash == earlier) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 std::string UserWorkingFolder(std::string_view home, std::string_view xdgDataHome) {
     // A relative XDG_DATA_HOME is invalid and must be ignored.
@@ -47,7 +77,13 @@ PreparedFolder PrepareWorkingFolder(const std::string& folder, const std::string
             continue;
         }
         const fs::path target = data / it->path().filename();
-        if (fs::exists(fs::symlink_status(target, error))) {
+        const fs::file_status present = fs::symlink_status(target, error);
+        if (fs::exists(present)) {
+            // An unedited earlier style sheet is brought up to date; where it
+            // cannot be replaced, it still serves.
+            if (fs::is_regular_file(present) && IsEarlierStyleSheet(target)) {
+                fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing, error);
+            }
             continue;
         }
         if (!fs::copy_file(it->path(), target, error)) {

@@ -25,7 +25,8 @@ struct PreparedFolder {
 
 // Makes folder/Data and copies into it each shipped page file that is missing
 // there. Files already in place (the user's lists, edited style sheets) are
-// never overwritten. An empty shippedData copies nothing.
+// never overwritten; only a style sheet exactly as an earlier version shipped
+// it is brought up to date. An empty shippedData copies nothing.
 PreparedFolder PrepareWorkingFolder(const std::string& folder, const std::string& shippedData);
 
 } // namespace quill

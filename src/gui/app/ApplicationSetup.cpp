@@ -20,10 +20,4 @@ void PrepareBeforeApplication() {
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     }
-    // Staying on top, opacity and the cursor over the caption need X11: in a
-    // Wayland session with XWayland, run on X11 unless the user chose otherwise.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
 }

@@ -1,6 +1,7 @@
 #include "app/CQuillboxApp.h"
 
 #include "BrowserIntegration.h"
+#include "LauncherActivation.h"
 #include "PlatformFolders.h"
 #include "QtProfile.h"
 #include "TerminationSignals.h"
@@ -70,11 +71,12 @@ void CQuillboxApp::EndOnUnwritablePageFile() {
     QCoreApplication::exit(-1);
 }
 
-void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
+void CQuillboxApp::OnInstanceRequest(const quill::InstanceMessage& launch) {
     if (!m_frame) {
         return;
     }
-    switch (request) {
+    BeginLauncherActivation(m_frame.get(), launch);
+    switch (launch.request) {
     case quill::InstanceRequest::Toggle:
         m_frame->findChild<FrameTray*>()->Toggle(); // as a left click on the tray icon
         break;
@@ -88,6 +90,7 @@ void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
         m_frame->activateWindow();
         break;
     }
+    FinishLauncherActivation(m_frame.get(), launch);
 }
 
 int CQuillboxApp::ExitInstance(int exitCode) {

@@ -28,8 +28,9 @@ public:
     // Ends the run: the frame goes (and stores its settings); returns the exit code.
     int ExitInstance(int exitCode);
 
-    // A later start's request: show (and activate), hide or toggle the window.
-    void OnInstanceRequest(quill::InstanceRequest request);
+    // A later start's request: show (and activate), hide or toggle the window,
+    // answering the launch that made it.
+    void OnInstanceRequest(const quill::InstanceMessage& launch);
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CQuillboxDoc* GetDocument() const { return m_document.get(); }

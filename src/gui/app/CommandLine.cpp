@@ -78,5 +78,19 @@ CommandLineChoice ParseCommandLine(int argc, char* argv[]) {
         choice.request = quill::InstanceRequest::Toggle;
     }
     choice.verbose = parser.isSet(verbose);
+    choice.platform = parser.value(QStringLiteral("platform"));
     return choice;
+}
+
+void DropPlatformArgument(int& argc, char* argv[]) {
+    int kept = 0;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (i > 0 && (argument == "-platform" || argument == "--platform") && i + 1 < argc) {
+            ++i; // and its value
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
 }

@@ -2,6 +2,7 @@
 
 #include "app/InstanceRequest.h"
 
+#include <QString>
 #include <optional>
 
 // What the command line asks for. Parsed before any window system is
@@ -13,6 +14,12 @@ struct CommandLineChoice {
     // Sent to a running instance, or applied to this one once it runs.
     quill::InstanceRequest request = quill::InstanceRequest::Show;
     bool verbose = false;
+    // Qt's -platform value, empty without one.
+    QString platform;
 };
 
 CommandLineChoice ParseCommandLine(int argc, char* argv[]);
+
+// Takes Qt's -platform option out of the arguments, once the platform has been
+// chosen: the choice goes to Qt through QT_QPA_PLATFORM.
+void DropPlatformArgument(int& argc, char* argv[]);

@@ -40,7 +40,7 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-SingleInstance::Outcome SingleInstance::Start(quill::InstanceRequest request, int waitMs) {
+SingleInstance::Outcome SingleInstance::Start(const quill::InstanceMessage& request, int waitMs) {
     QDeadlineTimer deadline(waitMs);
     for (;;) {
         if (m_lock.tryLock(0)) {
@@ -63,14 +63,25 @@ SingleInstance::Outcome SingleInstance::Start(quill::InstanceRequest request, in
     }
 }
 
-bool SingleInstance::SendRequest(quill::InstanceRequest request) {
+bool SingleInstance::SendRequest(const quill::InstanceMessage& request) {
+    QByteArray answer;
+    if (!SendLine(quill::FormatInstanceMessage(request), answer)) {
+        return false;
+    }
+    // A running earlier version knows only the bare word.
+    if (answer == "unknown") {
+        SendLine(std::string(quill::InstanceRequestWord(request.request)), answer);
+    }
+    return answer == "ok";
+}
+
+bool SingleInstance::SendLine(const std::string& line, QByteArray& answer) {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(1000)) {
         return false;
     }
-    const std::string_view word = quill::InstanceRequestWord(request);
-    socket.write(QByteArray(word.data(), static_cast<qsizetype>(word.size())) + '\n');
+    socket.write(QByteArray::fromStdString(line) + '\n');
     if (!socket.waitForBytesWritten(1000)) {
         return false;
     }
@@ -80,7 +91,8 @@ bool SingleInstance::SendRequest(quill::InstanceRequest request) {
             return false;
         }
     }
-    return socket.readLine().trimmed() == "ok";
+    answer = socket.readLine().trimmed();
+    return true;
 }
 
 bool SingleInstance::Listen() {
@@ -103,8 +115,9 @@ void SingleInstance::Serve() {
             if (!socket->canReadLine()) {
                 return;
             }
-            const QByteArray word = socket->readLine(64).trimmed();
-            const auto request = quill::ParseInstanceRequest(word.toStdString());
+            const QByteArray line =
+                socket->readLine(qint64(quill::kInstanceMessageLimit)).trimmed();
+            const auto request = quill::ParseInstanceMessage(line.toStdString());
             socket->write(request ? "ok\n" : "unknown\n");
             socket->disconnectFromServer();
             if (request) {

@@ -27,7 +27,7 @@ public:
 
     // Becomes the first instance, or hands request to the one that runs. A
     // running instance that is still starting is waited for up to waitMs.
-    Outcome Start(quill::InstanceRequest request, int waitMs = 10000);
+    Outcome Start(const quill::InstanceMessage& request, int waitMs = 10000);
 
     // The first instance starts taking requests (emitted as Requested).
     bool Listen();
@@ -35,10 +35,11 @@ public:
     const QString& ServerName() const { return m_serverName; }
 
 signals:
-    void Requested(quill::InstanceRequest request);
+    void Requested(const quill::InstanceMessage& request);
 
 private:
-    bool SendRequest(quill::InstanceRequest request);
+    bool SendRequest(const quill::InstanceMessage& request);
+    bool SendLine(const std::string& line, QByteArray& answer);
     void Serve();
 
     QString m_serverName;

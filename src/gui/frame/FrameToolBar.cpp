@@ -10,6 +10,7 @@
 #include "settings/ProfileValues.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -26,6 +27,7 @@ FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::P
     SetIcons(DrawnToolbarIcon);
     // The theme's icons come once the window is drawn; they have the same size.
     new AfterFirstPaint(frame, *this, [this] { SetIcons(ToolbarIcon); });
+    m_toolBar->installEventFilter(this);
     m_frame.addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));
@@ -45,6 +47,13 @@ FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::P
     m_buttons = quill::ParseToolbarButtons(
         m_profile.ReadString(quill::kSettingsSection, quill::kToolbarButtonsValue));
     Build();
+}
+
+bool FrameToolBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_toolBar && event->type() == QEvent::PaletteChange) {
+        SetIcons(ToolbarIcon);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void FrameToolBar::SetButtons(const std::vector<int>& buttons) {

@@ -29,6 +29,10 @@ public:
     // "&Customize...": the customisation dialog, modeless.
     void OnCustomize();
 
+protected:
+    // A new palette (the desktop turned dark or light) redraws the pictures.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Build();
     void SetIcons(QIcon (*icon)(int commandId));

@@ -2,18 +2,29 @@
 
 #include "frame/CommandTable.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 namespace {
 
+// Dark blue on a light toolbar, light blue on a dark one: visible on both.
+QColor Ink(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128 ? QColor(150, 180, 235)
+                                                             : QColor(40, 60, 110);
+}
+
 QPixmap Drawn(int commandId) {
+    const QPalette palette = QGuiApplication::palette();
+    const QColor ink = Ink(palette);
+    const QColor paper = palette.color(QPalette::Base);
     QPixmap pixmap(32, 30);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 60, 110), 2.5));
+    p.setPen(QPen(ink, 2.5));
     switch (commandId) {
     case quill::kSettingsCommand:
         p.drawEllipse(QPointF(16, 15), 8, 8);
@@ -28,7 +39,7 @@ QPixmap Drawn(int commandId) {
         break;
     case quill::kSaveNoteCommand:
         p.drawRect(QRectF(5, 4, 22, 22));
-        p.fillRect(QRectF(10, 4, 12, 8), QColor(40, 60, 110));
+        p.fillRect(QRectF(10, 4, 12, 8), ink);
         p.drawRect(QRectF(9, 16, 14, 10));
         break;
     case quill::kCutCommand:
@@ -39,19 +50,19 @@ QPixmap Drawn(int commandId) {
         break;
     case quill::kCopyCommand:
         p.drawRect(QRectF(4, 3, 15, 18));
-        p.fillRect(QRectF(13, 9, 15, 18), Qt::white);
+        p.fillRect(QRectF(13, 9, 15, 18), paper);
         p.drawRect(QRectF(13, 9, 15, 18));
         break;
     case quill::kPasteCommand:
         p.drawRect(QRectF(5, 5, 20, 22));
-        p.fillRect(QRectF(11, 2, 8, 6), QColor(40, 60, 110));
-        p.fillRect(QRectF(14, 13, 14, 15), Qt::white);
+        p.fillRect(QRectF(11, 2, 8, 6), ink);
+        p.fillRect(QRectF(14, 13, 14, 15), paper);
         p.drawRect(QRectF(14, 13, 14, 15));
         break;
     case quill::kTransparenceCommand:
-        p.setBrush(QColor(40, 60, 110));
+        p.setBrush(ink);
         p.drawRect(QRectF(4, 4, 14, 14));
-        p.setBrush(QColor(40, 60, 110, 90));
+        p.setBrush(QColor(ink.red(), ink.green(), ink.blue(), 90));
         p.drawRect(QRectF(13, 12, 15, 15));
         break;
     default:

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/WindowSystemChoice.h"
+
 #include <QString>
 
-// Whether a window system can be reached at all, checked before Qt starts
-// (Qt would end the program with its own abort message). Platforms that need
-// no display (offscreen, for tests) always count as available.
-bool DesktopSessionAvailable();
+// The window system Qt is to use, decided before Qt starts (Qt would end the
+// program with its own abort message where none works). platformArgument is
+// the command line's -platform value, if any.
+quill::WindowSystemChoice WindowSystemChoiceHere(const QString& platformArgument);
 
 // The user and the display this process runs for, as they go into the name of
 // the running instance's channel.

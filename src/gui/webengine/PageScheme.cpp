@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -43,7 +45,7 @@ void SetDefault(const char* name, const QByteArray& value) {
 // separate renderer and its launcher would each map the engine's code again,
 // about 20 MB more in all. Each switch can still be set otherwise from
 // outside; a process-model switch given there (a renderer limit, say) wins
-// over running in this process.
+// over running in this process. Called once the application exists.
 void ChoosePageEngineSwitches() {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     auto add = [&flags](std::initializer_list<const char*> chosenBy, const QByteArray& flag) {
@@ -59,6 +61,11 @@ void ChoosePageEngineSwitches() {
          "--site-per-process"},
         "--single-process");
     add({"-gpu"}, "--disable-gpu");
+    // The pages follow a dark desktop through their style sheet's
+    // prefers-color-scheme, which the engine takes from this switch only.
+    if (QGuiApplication::palette().color(QPalette::Window).lightness() < 128) {
+        add({"--force-dark-mode"}, "--force-dark-mode");
+    }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     SetDefault("QT_QUICK_BACKEND", "software");
 }

@@ -1,6 +1,8 @@
 #include "app/Autostart.h"
 
 #include "app/InstanceRequest.h"
+#include "app/StartupNotification.h"
+#include "app/WindowSystemChoice.h"
 #include "app/WorkingFolder.h"
 #include "integration/FirstRunImport.h"
 #include "startup/ProgramStart.h"
@@ -30,13 +32,68 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
     }
 }
 
-TEST(InstanceRequest, EachRequestTravelsAsItsOwnWordAndNoOtherWordIsARequest) {
-    for (auto request : {InstanceRequest::Show, InstanceRequest::Hide, InstanceRequest::Toggle}) {
-        EXPECT_EQ(ParseInstanceRequest(InstanceRequestWord(request)), request);
+// The launcher's tokens travel with the request, whatever bytes they hold; a
+// bare word from an earlier version still reads.
+TEST(InstanceRequest, TravelsAsOneLineWithTheLaunchersTokens) {
+    for (const InstanceMessage& message :
+         {InstanceMessage{InstanceRequest::Hide}, InstanceMessage{InstanceRequest::Toggle, "x"},
+          InstanceMessage{InstanceRequest::Show, "xfce4-panel-12-host_TIME987", "a b%c\n\x01"},
+          InstanceMessage{InstanceRequest::Show, "", "token"}}) {
+        const std::string line = FormatInstanceMessage(message);
+        EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        EXPECT_EQ(ParseInstanceMessage(line), message) << line;
     }
-    for (const char* word : {"", "Show", "show ", "--show"}) {
-        EXPECT_EQ(ParseInstanceRequest(word), std::nullopt) << word;
+    EXPECT_EQ(FormatInstanceMessage({InstanceRequest::Show, std::string(5000, 'x')}), "show");
+    EXPECT_EQ(ParseInstanceMessage("toggle"), InstanceMessage{InstanceRequest::Toggle});
+    EXPECT_EQ(ParseInstanceMessage("show later-field=1 startup-id=a%20b"),
+              (InstanceMessage{InstanceRequest::Show, "a b"}));
+    for (const char* line : {"", "Show", "--show", "show startup-id=%2", "show startup-id=%zz"}) {
+        EXPECT_EQ(ParseInstanceMessage(line), std::nullopt) << line;
     }
+}
+
+TEST(StartupNotification, TimeComesFromTheIdAndTheRemoveMessageQuotesWhatNeedsIt) {
+    EXPECT_EQ(StartupIdTime("xfce4-panel-1234-host-quillmark_TIME2865001"), 2865001u);
+    for (const char* id : {"", "plain-id", "a_TIME", "a_TIME12x", "a_TIME99999999999"}) {
+        EXPECT_EQ(StartupIdTime(id), std::nullopt) << id;
+    }
+    EXPECT_EQ(StartupRemoveMessage("id_TIME5"), "remove: ID=id_TIME5");
+    EXPECT_EQ(StartupRemoveMessage(R"(a b"c\d)"), R"(remove: ID="a b\"c\\d")");
+}
+
+// Wayland sessions run on XWayland unless the user asks otherwise; what cannot
+// work is refused in one line before Qt starts.
+TEST(WindowSystem, WaylandSessionsRunOnX11UnlessTheUserAskedOtherwise) {
+    const WindowSystemFacts gnome{.waylandSession = true, .waylandDisplay = true, .x11 = true};
+    EXPECT_EQ(ChooseWindowSystem(gnome).platform, "xcb");
+    EXPECT_EQ(ChooseWindowSystem({.x11 = true}).platform, "");
+    WindowSystemFacts asked = gnome;
+    asked.requested = "wayland";
+    asked.requestedFrom = "QT_QPA_PLATFORM";
+    EXPECT_EQ(ChooseWindowSystem(asked).failure,
+              "quillmark: QT_QPA_PLATFORM asks for wayland, but Qt's Wayland plug-in is not "
+              "installed (package qt6-wayland)");
+    asked.requested = "wayland;xcb";
+    EXPECT_EQ(ChooseWindowSystem(asked).platform, "xcb");
+    asked.waylandPlugin = true;
+    const WindowSystemChoice wayland = ChooseWindowSystem(asked);
+    EXPECT_EQ(wayland.platform, "wayland");
+    EXPECT_NE(wayland.notice.find("stay on top"), std::string::npos);
+    asked.requested = "wayland";
+    asked.waylandDisplay = false;
+    EXPECT_NE(ChooseWindowSystem(asked).failure.find("no Wayland display"), std::string::npos);
+    asked.requested = "xcb";
+    asked.x11 = false;
+    EXPECT_NE(ChooseWindowSystem(asked).failure.find("no X11 display"), std::string::npos);
+    asked.requested = "offscreen";
+    EXPECT_EQ(ChooseWindowSystem(asked).platform, "offscreen");
+
+    // Wayland without X11: Wayland with its limits said, or a plain refusal.
+    WindowSystemFacts noX11{.waylandSession = true, .waylandDisplay = true, .waylandPlugin = true};
+    EXPECT_EQ(ChooseWindowSystem(noX11).platform, "wayland");
+    noX11.waylandPlugin = false;
+    EXPECT_NE(ChooseWindowSystem(noX11).failure.find("no X11 (XWayland)"), std::string::npos);
+    EXPECT_NE(ChooseWindowSystem({}).failure.find("no display"), std::string::npos);
 }
 
 TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
@@ -89,6 +146,13 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
          {std::pair{"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
         EXPECT_EQ(root.Read(std::string("user/Quillmark/Data/") + file), text);
     }
+
+    // A style sheet as an earlier version shipped it was never edited: updated.
+    std::filesystem::copy_file(QUILLMARK_TEST_DATA_DIR "/earlier-style-sheet.css",
+                               root.Path() / "user/Quillmark/Data/2.css",
+                               std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
+    EXPECT_EQ(root.Read("user/Quillmark/Data/2.css"), "shipped style");
 
     // No shipped files found: the folder is still made, with nothing in it.
     EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&

@@ -1,5 +1,12 @@
 #include "DesktopSession.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -16,24 +23,64 @@ bool CanReachX11() {
     return reached;
 }
 
-bool HasWayland() {
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+// The compositor's socket: WAYLAND_DISPLAY names it in the runtime folder, or
+// gives its full path.
+bool CanReachWayland() {
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (name.isEmpty()) {
+        return false;
+    }
+    const QString path = QDir::isAbsolutePath(name)
+                             ? name
+                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + name;
+    const QByteArray file = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (file.size() >= qsizetype(sizeof(address.sun_path))) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, file.constData(), std::size_t(file.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool reached = socket >= 0 && ::connect(socket, reinterpret_cast<sockaddr*>(&address),
+                                                  sizeof address) == 0;
+    if (socket >= 0) {
+        ::close(socket);
+    }
+    return reached;
+}
+
+// Debian ships Qt's Wayland plug-in apart from Qt (qt6-wayland).
+bool HasWaylandPlugin() {
+    QStringList folders = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")
+                              .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& path : QCoreApplication::libraryPaths()) {
+        folders << path + QStringLiteral("/platforms");
+    }
+    for (const QString& folder : folders) {
+        if (!QDir(folder).entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
-bool DesktopSessionAvailable() {
-    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (platform.isEmpty()) {
-        return CanReachX11() || HasWayland();
-    }
-    if (platform.startsWith(QLatin1String("xcb"))) {
-        return CanReachX11();
-    }
-    if (platform.startsWith(QLatin1String("wayland"))) {
-        return HasWayland();
-    }
-    return true; // offscreen, vnc and the like bring their own
+quill::WindowSystemChoice WindowSystemChoiceHere(const QString& platformArgument) {
+    quill::WindowSystemFacts facts;
+    const bool fromArgument = !platformArgument.isEmpty();
+    facts.requested =
+        (fromArgument ? platformArgument : qEnvironmentVariable("QT_QPA_PLATFORM")).toStdString();
+    facts.requestedFrom = fromArgument ? "-platform" : "QT_QPA_PLATFORM";
+    facts.waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    facts.waylandDisplay = CanReachWayland();
+    // Looked for only where Wayland could be used: it lists folders.
+    facts.waylandPlugin =
+        (facts.waylandSession || facts.requested.find("wayland") != std::string::npos) &&
+        HasWaylandPlugin();
+    facts.x11 = CanReachX11();
+    return quill::ChooseWindowSystem(facts);
 }
 
 QString SessionUserId() {

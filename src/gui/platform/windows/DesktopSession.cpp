@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-bool DesktopSessionAvailable() {
-    return true;
+quill::WindowSystemChoice WindowSystemChoiceHere(const QString&) {
+    return {}; // Windows has one window system, always there
 }
 
 QString SessionUserId() {
