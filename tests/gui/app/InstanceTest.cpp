@@ -61,7 +61,7 @@ TEST(CommandLine, OptionsAreAnsweredAndWrongOnesRefused) {
              {{}, waylandAsked, 1, "quillmark: QT_QPA_PLATFORM asks for wayland, but "}}) {
         const auto [exitCode, out] = RunProgram(arguments, settings);
         EXPECT_EQ(exitCode, code) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(out.startsWith(output)) << out.constData();
+        EXPECT_TRUE(out.contains(output)) << out.constData();
         if (code == 1) {
             EXPECT_EQ(out.count('\n'), 1) << out.constData();
         }
