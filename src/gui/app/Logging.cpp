@@ -48,7 +48,10 @@ void ChooseLoggingDefaults(bool verbose) {
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     }
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        // On Wayland the program has said once what the window cannot do
+        // there; Qt would repeat it at each attempt.
+        QLoggingCategory::setFilterRules(
+            QStringLiteral("qt.webenginecontext.info=false\nqt.qpa.wayland.warning=false"));
         g_nextHandler = qInstallMessageHandler(DropStartupChatter);
     }
 }
