@@ -22,7 +22,7 @@
 namespace {
 
 struct Answer {
-    double ms = -1; // -1: no answer within the time allowed
+    double ms = -1;   // -1: no answer within the time allowed
     double cpuMs = 0; // the whole process's, the engine's threads included
     int total = 0;
 };
@@ -43,7 +43,8 @@ Answer Ask(PageEngine& engine, QWidget& browser, const QString& text, PageEngine
     clock.start();
     const double cpuStart = ProcessCpuMs();
     engine.Find(browser, text, false, step, [&](int, int total) {
-        answer = {static_cast<double>(clock.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpuStart, total};
+        answer = {static_cast<double>(clock.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpuStart,
+                  total};
         loop.quit();
     });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
     window.show();
     engine->Navigate(*browser, url);
     // A search asked for while the page loads answers once it is in.
-    const Answer first = Ask(*engine, *browser, QStringLiteral("more"), PageEngine::FindStep::Afresh, 300000);
+    const Answer first =
+        Ask(*engine, *browser, QStringLiteral("more"), PageEngine::FindStep::Afresh, 300000);
     std::printf("The Links page of 10,000 links (%lld bytes) loaded and searched in %.0f ms\n",
                 static_cast<long long>(page.size()), first.ms);
     if (first.total == 0) {

@@ -33,8 +33,10 @@ FindBar::FindBar(CQuillboxView& tabs, QWidget* parent)
     : QWidget(parent), m_tabs(tabs), m_text(new QLineEdit(this)), m_count(new QLabel(this)),
       m_matchCase(new QCheckBox(tr("Match &case"), this)) {
     setObjectName(QStringLiteral("findBar"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // one row, whatever the window
     m_text->setObjectName(QStringLiteral("findText"));
     m_text->setPlaceholderText(tr("Find"));
+    m_text->setAccessibleName(tr("Find"));
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(80);
     m_text->installEventFilter(this);

@@ -45,13 +45,13 @@ struct FindBarTest : ::testing::Test {
     QLineEdit* Field() { return Frame().findChild<QLineEdit*>(QStringLiteral("findText")); }
     QString Count() { return Frame().findChild<QLabel*>(QStringLiteral("findCount"))->text(); }
     bool CountIs(const QString& count) {
-        return WaitUntil([&] { return Count() == count; }, 5000);
+        return WaitUntil([&] { return Count() == count; });
     }
     bool Counts(int active, int total) {
         return CountIs(QStringLiteral("%1 of %2").arg(active).arg(total));
     }
     bool CountEndsWith(const QString& total) {
-        return WaitUntil([&] { return Count().endsWith(total); }, 5000);
+        return WaitUntil([&] { return Count().endsWith(total); });
     }
     // Opens the bar with Ctrl+F, types text and walks the matches with the
     // keys, round both ends, then switches the case on and off.
