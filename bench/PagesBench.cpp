@@ -1,3 +1,4 @@
+#include "SampleLinks.h"
 #include "pages/LinksPage.h"
 #include "pages/PageFile.h"
 #include "pages/TasksPage.h"
@@ -6,18 +7,6 @@
 #include <filesystem>
 
 namespace {
-
-// Links as users keep them: mixed schemes, long addresses, some markup to escape.
-std::vector<quill::LinkRecord> SampleLinks(int count) {
-    std::vector<quill::LinkRecord> links;
-    for (int i = 0; i < count; ++i) {
-        links.push_back(
-            {(i % 2 ? "https://www.example.org/articles/" : "example.com/search?q=a&b=") +
-                 std::to_string(i),
-             "Comment number " + std::to_string(i) + " with <b>markup</b> & more"});
-    }
-    return links;
-}
 
 void WriteLinksPageBench(benchmark::State& state) {
     const auto links = SampleLinks(static_cast<int>(state.range(0)));

@@ -19,6 +19,7 @@ constexpr FrameCommand kCommands[] = {
     {kUndoCommand, "Undo", "", None},
     {kStandardToolbarCommand, "Standard Toolbar", "", None},
     {kCustomizeCommand, "&Customize...", "", None},
+    {kFindCommand, "&Find...", "Find", Offered},
 };
 } // namespace
 

@@ -17,13 +17,15 @@ inline constexpr int kNewDocumentCommand = 57600;
 inline constexpr int kCopyCommand = 57634;
 inline constexpr int kCutCommand = 57635;
 inline constexpr int kPasteCommand = 57637;
+inline constexpr int kFindCommand = 57636;
 inline constexpr int kUndoCommand = 57643;
 inline constexpr int kAboutCommand = 57664;
 inline constexpr int kExitCommand = 57665;
 inline constexpr int kStandardToolbarCommand = 59392;
 
-// Where a command sits on the program's own toolbar layout.
-enum class ToolbarPlace { None, Button, ButtonAfterSeparator };
+// Where a command sits on the program's own toolbar layout. An offered
+// command is no button at first, but the customisation dialog offers it.
+enum class ToolbarPlace { None, Button, ButtonAfterSeparator, Offered };
 
 struct FrameCommand {
     int id;

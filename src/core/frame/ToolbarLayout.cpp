@@ -22,11 +22,22 @@ std::vector<int> DefaultToolbarButtons() {
         if (command.toolbar == ToolbarPlace::ButtonAfterSeparator) {
             buttons.push_back(kToolbarSeparator);
         }
-        if (command.toolbar != ToolbarPlace::None) {
+        if (command.toolbar != ToolbarPlace::None && command.toolbar != ToolbarPlace::Offered) {
             buttons.push_back(command.id);
         }
     }
     return buttons;
+}
+
+std::vector<int> ToolbarCommands() {
+    std::vector<int> commands = DefaultToolbarButtons();
+    std::erase(commands, kToolbarSeparator);
+    for (const FrameCommand& command : CommandTable()) {
+        if (command.toolbar == ToolbarPlace::Offered) {
+            commands.push_back(command.id);
+        }
+    }
+    return commands;
 }
 
 std::vector<int> ParseToolbarButtons(const std::optional<std::string>& stored) {

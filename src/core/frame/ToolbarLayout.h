@@ -15,6 +15,8 @@ inline constexpr std::string_view kToolbarButtonsValue = "Standard toolbar butto
 // The buttons of the "Standard" toolbar as the command table places them; 0
 // stands for a separator.
 std::vector<int> DefaultToolbarButtons();
+// Every command that can be a button: the default ones, then those offered.
+std::vector<int> ToolbarCommands();
 
 // Reads a stored layout: command ids separated by ",". Nothing stored gives the
 // default. Ids that are no toolbar command and repeated commands are dropped.

@@ -48,9 +48,8 @@ void CToolbarCustomizeDlg::Fill(const std::vector<int>& buttons) {
     for (int id : buttons) {
         AddItem(id, true);
     }
-    for (int id : quill::DefaultToolbarButtons()) {
-        if (id != quill::kToolbarSeparator &&
-            std::find(buttons.begin(), buttons.end(), id) == buttons.end()) {
+    for (int id : quill::ToolbarCommands()) {
+        if (std::find(buttons.begin(), buttons.end(), id) == buttons.end()) {
             AddItem(id, false);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "frame/CAboutDlg.h"
 #include "frame/CommandTable.h"
+#include "frame/FrameFind.h"
 #include "settings/FrameSettings.h"
 #include "settings/Transparency.h"
 #include "views/CQuillboxDoc.h"
@@ -56,6 +57,7 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
     Connect(kCopyCommand, [] { ForwardToFocus("copy"); });
     Connect(kPasteCommand, [] { ForwardToFocus("paste"); });
     Connect(kUndoCommand, [] { ForwardToFocus("undo"); });
+    new FrameFind(m_window, *Action(kFindCommand));
     AddShortcuts();
     UpdateCommandUI();
 }
@@ -74,6 +76,7 @@ void FrameCommands::AddShortcuts() {
          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
         {kUndoCommand,
          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {kFindCommand, {QKeySequence(Qt::CTRL | Qt::Key_F)}},
     };
     for (const auto& [id, sequences] : keys) {
         Action(id)->setShortcuts(sequences);

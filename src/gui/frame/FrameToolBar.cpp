@@ -64,10 +64,8 @@ void FrameToolBar::SetButtons(const std::vector<int>& buttons) {
 }
 
 void FrameToolBar::SetIcons(QIcon (*icon)(int commandId)) {
-    for (int id : quill::DefaultToolbarButtons()) {
-        if (id != quill::kToolbarSeparator) {
-            m_commands.Action(id)->setIcon(icon(id));
-        }
+    for (int id : quill::ToolbarCommands()) {
+        m_commands.Action(id)->setIcon(icon(id));
     }
 }
 

@@ -65,6 +65,10 @@ QPixmap Drawn(int commandId) {
         p.setBrush(QColor(ink.red(), ink.green(), ink.blue(), 90));
         p.drawRect(QRectF(13, 12, 15, 15));
         break;
+    case quill::kFindCommand:
+        p.drawEllipse(QPointF(13, 12), 7, 7);
+        p.drawLine(QPointF(18, 17), QPointF(27, 26));
+        break;
     default:
         break;
     }
@@ -83,6 +87,8 @@ const char* ThemeName(int commandId) {
         return "edit-paste";
     case quill::kSettingsCommand:
         return "preferences-system";
+    case quill::kFindCommand:
+        return "edit-find";
     default:
         return "";
     }

@@ -117,3 +117,12 @@ void CPageView::OnBeforeNavigate(const QString& text) {
         m_pEngine->Navigate(*m_browser, PageUrl());
     }
 }
+
+bool CPageView::Find(const QString& text, bool matchCase, PageEngine::FindStep step,
+                     std::function<void(int active, int total)> onFound) {
+    if (!m_browser) {
+        return false;
+    }
+    m_pEngine->Find(*m_browser, text, matchCase, step, std::move(onFound));
+    return true;
+}

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "views/PageEngine.h"
+
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <string>
 
 class CQuillboxDoc;
-class PageEngine;
 class PagePlugin;
 class QLabel;
 
@@ -30,6 +31,11 @@ public:
 
     // Writes the page and has the web view load it (first time) or reload it.
     void OnDraw();
+
+    // Finds in the page as shown (PageEngine::Find); false while the tab has
+    // no web view, and then nothing answers.
+    bool Find(const QString& text, bool matchCase, PageEngine::FindStep step,
+              std::function<void(int active, int total)> onFound);
 
 protected:
     // The tab's page for the lists as they are now.

@@ -33,7 +33,21 @@ public:
     // browser: a view made by CreateBrowser.
     virtual void Navigate(QWidget& browser, const QUrl& url) = 0;
     virtual void Refresh(QWidget& browser) = 0;
+
+    // Finding in a page as shown. Afresh starts from the current match (the
+    // text or the case changed, or the search came over from another tab);
+    // Next and Previous step on, wrapping round.
+    enum class FindStep { Afresh, Next, Previous };
+    // Highlights every match of text in browser's page and scrolls to the
+    // current one; onFound gets the current match (from 1, 0 for none) and the
+    // count when the engine answers, from the event loop. The view keeps the
+    // search while its page loads again and answers onFound anew then. Empty
+    // text ends the search, leaving the current match selected.
+    virtual void Find(QWidget& browser, const QString& text, bool matchCase, FindStep step,
+                      std::function<void(int active, int total)> onFound) = 0;
 };
 
-#define QuillmarkPageEngine_iid "org.example.Quillmark.PageEngine/1"
+// The number goes up whenever the interface changes, so that an older plug-in
+// is refused rather than called wrongly.
+#define QuillmarkPageEngine_iid "org.example.Quillmark.PageEngine/2"
 Q_DECLARE_INTERFACE(PageEngine, QuillmarkPageEngine_iid)

@@ -1,6 +1,8 @@
 #include "webengine/CWebBrowser.h"
 
 #include <QDesktopServices>
+#include <QPointer>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -60,8 +62,13 @@ CWebBrowser::CWebBrowser(QWidget* parent, QWebEngineProfile* profile, const QUrl
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(page, &QWebEnginePage::visibleChanged, this, &CWebBrowser::FreezeIfHidden);
-    connect(this, &QWebEngineView::loadFinished, this, [this] {
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_loading = false;
+        // A page loaded anew has lost its highlights. A refused click on a
+        // command anchor also reports a failed load; that page still has them.
+        if (std::exchange(m_findAfterLoad, false) || ok) {
+            RunFind(PageEngine::FindStep::Afresh);
+        }
         FreezeIfHidden();
     });
 }
@@ -108,4 +115,40 @@ void CWebBrowser::showEvent(QShowEvent* event) {
 void CWebBrowser::hideEvent(QHideEvent* event) {
     QWebEngineView::hideEvent(event);
     FreezeIfHidden();
+}
+
+void CWebBrowser::Find(const FindQuery& query, PageEngine::FindStep step,
+                       std::function<void(int active, int total)> onFound) {
+    m_find = query;
+    m_onFound = std::move(onFound);
+    if (m_loading) {
+        m_findAfterLoad = true;
+        return;
+    }
+    RunFind(step);
+}
+
+void CWebBrowser::RunFind(PageEngine::FindStep step) {
+    const int serial = ++m_findSerial;
+    if (m_find.text.isEmpty()) {
+        page()->findText(QString()); // ends the search, the current match stays selected
+        return;
+    }
+    QWebEnginePage::FindFlags flags;
+    if (m_find.matchCase) {
+        flags |= QWebEnginePage::FindCaseSensitively;
+    }
+    if (step == PageEngine::FindStep::Previous) {
+        flags |= QWebEnginePage::FindBackward;
+    }
+    if (step == PageEngine::FindStep::Afresh) {
+        // The engine takes the text it searched last as a step to the next match.
+        page()->findText(QString());
+    }
+    page()->findText(m_find.text, flags,
+                     [self = QPointer(this), serial](const QWebEngineFindTextResult& result) {
+                         if (self && serial == self->m_findSerial && self->m_onFound) {
+                             self->m_onFound(result.activeMatch(), result.numberOfMatches());
+                         }
+                     });
 }

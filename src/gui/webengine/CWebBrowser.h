@@ -1,7 +1,10 @@
 #pragma once
 
+#include "views/PageEngine.h"
+
 #include <QUrl>
 #include <QWebEngineView>
+#include <functional>
 
 class QWebEngineProfile;
 
@@ -21,6 +24,16 @@ public:
     void Navigate(const QUrl& url);
     void Refresh();
 
+    struct FindQuery {
+        QString text;
+        bool matchCase = false;
+    };
+    // Finds in the page as shown; see PageEngine::Find. A search asked for
+    // while the page loads runs once it is in, and a page loaded again is
+    // searched again.
+    void Find(const FindQuery& query, PageEngine::FindStep step,
+              std::function<void(int active, int total)> onFound);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -36,6 +49,14 @@ private:
     // Frozen once nothing shows it and no load is on the way.
     void FreezeIfHidden();
 
+    void RunFind(PageEngine::FindStep step);
+
     bool m_loading = false;
     bool m_stale = false;
+    FindQuery m_find;
+    std::function<void(int active, int total)> m_onFound;
+    bool m_findAfterLoad = false;
+    // Only the latest request's answer counts; the engine answers an
+    // abandoned one with an empty result.
+    int m_findSerial = 0;
 };

@@ -45,3 +45,10 @@ void PageEnginePlugin::Refresh(QWidget& browser) {
         view->Refresh();
     }
 }
+
+void PageEnginePlugin::Find(QWidget& browser, const QString& text, bool matchCase, FindStep step,
+                            std::function<void(int active, int total)> onFound) {
+    if (auto* view = qobject_cast<CWebBrowser*>(&browser)) {
+        view->Find({text, matchCase}, step, std::move(onFound));
+    }
+}

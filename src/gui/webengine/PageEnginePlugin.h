@@ -21,6 +21,8 @@ public:
                            std::function<void(const QString&)> onCommand) override;
     void Navigate(QWidget& browser, const QUrl& url) override;
     void Refresh(QWidget& browser) override;
+    void Find(QWidget& browser, const QString& text, bool matchCase, FindStep step,
+              std::function<void(int active, int total)> onFound) override;
 
 private:
     PageSchemeHandler& Handler();

@@ -222,6 +222,9 @@ TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
     EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
     EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634,57635x")),
               (Buttons{32836, 0, 0, 57634}));
+    // Find is no button at first, but one the user may add.
+    EXPECT_EQ(ParseToolbarButtons(std::string("57636")), Buttons{kFindCommand});
+    EXPECT_EQ(ToolbarCommands().back(), kFindCommand);
 }
 
 } // namespace

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "find/FindMatch.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class CPageView;
+class CQuillboxView;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The find bar under the tabs: a text field, "Previous" and "Next", the
+// match count and "Match case". It searches the tab in front as the text
+// changes and follows the tabs: the tab that comes to the front is searched
+// for the same text. Searching a page only asks the engine, so typing never
+// waits for it; the count follows when it answers.
+class FindBar : public QWidget {
+    Q_OBJECT
+public:
+    FindBar(CQuillboxView& tabs, QWidget* parent);
+
+    // Shows the bar with its text selected in the field, and searches: from
+    // the current match, or (step) on to the next or previous one.
+    void Open(quill::FindStep step = quill::FindStep::Refine);
+    // Hides the bar; the tab takes the focus with its current match selected.
+    void Close();
+    // Opens the bar first when it is closed.
+    void FindNext() { Step(quill::FindStep::Next); }
+    void FindPrevious() { Step(quill::FindStep::Previous); }
+
+signals:
+    // The bar wants to be shown or hidden (it sits in the frame's dock).
+    void ShownChanged(bool shown);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Step(quill::FindStep step);
+    void Find(quill::FindStep step);
+    void ShowCount(quill::FindCount count);
+    // The page that was searched last stops highlighting when another tab comes up.
+    void EndPageFind();
+    void OnTabChanged();
+
+    CQuillboxView& m_tabs;
+    QLineEdit* m_text;
+    QLabel* m_count;
+    QCheckBox* m_matchCase;
+    bool m_open = false;
+    QPointer<CPageView> m_searchedPage;
+    // Only the latest request's answer is shown.
+    int m_request = 0;
+};
