@@ -11,8 +11,11 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <tuple>
 
 namespace {
@@ -65,6 +68,66 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     EXPECT_FALSE(duties.CursorPolled());
     frame.show(); // under the cursor: no enter comes for it
     EXPECT_TRUE(WaitUntil([&] { return duties.CursorPolled(); }));
+    app.ExitInstance(0);
+}
+
+// Moves the cursor as a hand does: a step every stepMs, the program running in between.
+void Glide(QPoint from, QPoint to, int stepPx, int stepMs) {
+    const QPoint way = to - from;
+    const int steps = std::max(1, std::max(std::abs(way.x()), std::abs(way.y())) / stepPx);
+    for (int i = 1; i <= steps; ++i) {
+        QCursor::setPos(from + way * i / steps);
+        QElapsedTimer step;
+        step.start();
+        while (step.elapsed() < stepMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            QThread::usleep(500);
+        }
+    }
+}
+
+TEST(HoverGui, TheWindowTurnsTranslucentWhenTheCursorLeavesAtAnySpeedAndWay) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs X11 with a window manager";
+    }
+    RunFolder run;
+    CQuillboxApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.GetMainFrame();
+    const QRect placed(400, 300, 360, 420);
+    frame.setGeometry(placed);
+    ASSERT_TRUE(WaitUntil([&] {
+        return frame.frameGeometry().top() < frame.geometry().top() &&
+               DesktopActivation::ScreenGeometry(frame) == placed;
+    }));
+    auto alpha = [&] { return qRound(frame.windowOpacity() * 255); };
+    const QRect outer = frame.frameGeometry();
+    const QPoint inside = placed.center();
+    const QPoint caption(inside.x(), (outer.top() + placed.top()) / 2);
+
+    // From the client area or the caption, out by steps of some pixels every
+    // few milliseconds, or in one jump.
+    const struct {
+        QPoint from, to;
+        int stepPx, stepMs;
+    } leaves[] = {
+        {inside, {outer.right() + 80, inside.y()}, 8, 8},
+        {inside, {inside.x(), outer.bottom() + 40}, 2, 16},
+        {inside, {outer.left() - 60, inside.y()}, 24, 4},
+        {inside, {60, 60}, 1000, 0},
+        {caption, {caption.x(), outer.top() - 60}, 8, 8},
+        {caption, {outer.right() + 60, caption.y()}, 2, 16},
+        {caption, {1200, 1000}, 1000, 0},
+    };
+    for (const auto& leave : leaves) {
+        SCOPED_TRACE(testing::Message() << leave.from.x() << "," << leave.from.y() << " to "
+                                        << leave.to.x() << "," << leave.to.y() << " by "
+                                        << leave.stepPx << " px every " << leave.stepMs << " ms");
+        QCursor::setPos(leave.from);
+        ASSERT_TRUE(WaitUntil([&] { return alpha() == 255; }, 5000)) << alpha();
+        Glide(leave.from, leave.to, leave.stepPx, leave.stepMs);
+        EXPECT_TRUE(WaitUntil([&] { return alpha() == 44; }, 3000)) << alpha();
+    }
     app.ExitInstance(0);
 }
 
