@@ -127,15 +127,24 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
         GTEST_SKIP() << "needs a notification area";
     }
     const QPoint icon = trayIcon.geometry().center();
-    const QRect placed(310, 240, 400, 360);
-    frame->setGeometry(placed);
-    ASSERT_TRUE(WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }));
-
     QSignalSpy clicks(FramePart<FrameTray>(*frame).Icon(), &QSystemTrayIcon::activated);
     ASSERT_TRUE(DesktopActivation::Click(icon, 2));
     ASSERT_TRUE(WaitUntil(
         [&] { return clicks.contains({QVariant::fromValue(QSystemTrayIcon::DoubleClick)}); }));
     EXPECT_TRUE(frame->isVisible());
+
+    // Moved by the user, not the program: a window manager that places
+    // windows anew on each map must still put it back there.
+    ASSERT_TRUE(WaitUntil([&] {
+        return frame->frameGeometry().top() < frame->geometry().top() &&
+               DesktopActivation::ScreenGeometry(*frame) == frame->geometry();
+    }));
+    const QPoint caption(frame->geometry().center().x(),
+                         (frame->frameGeometry().top() + frame->geometry().top()) / 2);
+    const QRect placed = frame->geometry().translated(300, 100);
+    ASSERT_TRUE(DesktopActivation::Drag(caption, caption + QPoint(300, 100)));
+    ASSERT_TRUE(WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }))
+        << "the drag did not move the window";
 
     // Hidden and at once shown again, as quick as a user can.
     ASSERT_TRUE(DesktopActivation::Click(icon));

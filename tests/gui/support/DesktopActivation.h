@@ -53,6 +53,18 @@ public:
                            .arg(at.y())
                            .arg(times));
     }
+    // Drags with the first button held, as a hand moves a window by its caption.
+    static bool Drag(QPoint from, QPoint to) {
+        const QPoint half = (from + to) / 2;
+        return Xdotool(QStringLiteral("mousemove %1 %2 mousedown 1 sleep 0.2 mousemove %3 %4 "
+                                      "sleep 0.2 mousemove %5 %6 sleep 0.2 mouseup 1")
+                           .arg(from.x())
+                           .arg(from.y())
+                           .arg(half.x())
+                           .arg(half.y())
+                           .arg(to.x())
+                           .arg(to.y()));
+    }
     // Where the window really is; Qt's own idea may lag behind the window manager's.
     static QRect ScreenGeometry(const QWidget& window) {
         QProcess info;
