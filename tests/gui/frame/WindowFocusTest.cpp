@@ -14,16 +14,34 @@
 #include "views/CPageView.h"
 #include "views/CQuillboxDoc.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <functional>
 
 namespace {
 
 using namespace quill::test;
+
+// Counts the X server's notices that the window was mapped.
+struct MapNotices : QAbstractNativeEventFilter {
+    explicit MapNotices(WId window) : id(static_cast<xcb_window_t>(window)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~MapNotices() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        count += (event->response_type & ~0x80) == XCB_MAP_NOTIFY &&
+                 reinterpret_cast<xcb_map_notify_event_t*>(event)->window == id;
+        return false;
+    }
+    xcb_window_t id;
+    int count = 0;
+};
 
 class WindowFocusTest : public ::testing::Test {
 protected:
@@ -153,6 +171,16 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
     EXPECT_TRUE(
         WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }, 3000));
+
+    // Hidden, then mapped by the window manager all the same (as one that got
+    // the map request of a start in the tray late): withdrawn again.
+    ASSERT_TRUE(DesktopActivation::Click(icon));
+    ASSERT_TRUE(WaitUntil([&] { return !frame->isVisible(); }));
+    MapNotices maps(frame->winId());
+    ASSERT_TRUE(DesktopActivation::MapFromOutside(*frame));
+    EXPECT_TRUE(WaitUntil([&] { return maps.count > 0 && !DesktopActivation::Viewable(*frame); }))
+        << "mapped " << maps.count << " times";
+    EXPECT_FALSE(frame->isVisible());
 }
 
 } // namespace
