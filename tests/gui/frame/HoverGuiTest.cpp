@@ -94,6 +94,7 @@ TEST(HoverGui, TheWindowTurnsTranslucentWhenTheCursorLeavesAtAnySpeedAndWay) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.GetMainFrame();
+    const QPoint start = QCursor::pos(); // given back to the tests that follow
     const QRect placed(400, 300, 360, 420);
     frame.setGeometry(placed);
     ASSERT_TRUE(WaitUntil([&] {
@@ -117,7 +118,7 @@ TEST(HoverGui, TheWindowTurnsTranslucentWhenTheCursorLeavesAtAnySpeedAndWay) {
         {inside, {60, 60}, 1000, 0},
         {caption, {caption.x(), outer.top() - 60}, 8, 8},
         {caption, {outer.right() + 60, caption.y()}, 2, 16},
-        {caption, {1200, 1000}, 1000, 0},
+        {caption, {1200, 60}, 1000, 0},
     };
     for (const auto& leave : leaves) {
         SCOPED_TRACE(testing::Message() << leave.from.x() << "," << leave.from.y() << " to "
@@ -128,6 +129,7 @@ TEST(HoverGui, TheWindowTurnsTranslucentWhenTheCursorLeavesAtAnySpeedAndWay) {
         Glide(leave.from, leave.to, leave.stepPx, leave.stepMs);
         EXPECT_TRUE(WaitUntil([&] { return alpha() == 44; }, 3000)) << alpha();
     }
+    QCursor::setPos(start);
     app.ExitInstance(0);
 }
 
