@@ -57,6 +57,7 @@ void FrameTimerDuties::OnTimer(int id) {
         RunDuePass();
     } else if (id == kPollTimerId) {
         PollTick();
+        UpdatePolling();
     } else if (id == kHoverTimerId) {
         m_hoverWatch.Check(*this);
     } else if (id == kSlowTimerId) {
@@ -80,6 +81,7 @@ void FrameTimerDuties::RunDuePass() {
 
 void FrameTimerDuties::OnWindowShown(bool shown) {
     m_shown = shown;
+    m_levelSeenAway = true;
     if (shown) {
         // Shown under the cursor: no enter comes for a cursor already there.
         m_cursorOnWindow = m_probe.LocateCursor() != CursorPlace::Outside;
@@ -91,7 +93,9 @@ void FrameTimerDuties::OnCursorOnWindow(bool on) {
     m_enterLeaveReported = true;
     m_cursorOnWindow = on;
     if (!on && m_settings.trackMouse) {
-        // Off the caption first, then the level's alpha: no tick comes later.
+        // Off the caption first, then the level's alpha. The window system may
+        // report the leave before it places the cursor outside: the poll then
+        // goes on until a tick finds it there.
         if (m_hoverWatch.IsRunning()) {
             m_hoverWatch.Check(*this);
         }
@@ -109,7 +113,7 @@ void FrameTimerDuties::Refresh() {
 
 void FrameTimerDuties::UpdatePolling() {
     const bool wanted = m_timersRunning && m_shown && m_settings.trackMouse &&
-                        (m_cursorOnWindow || !m_enterLeaveReported);
+                        (m_cursorOnWindow || !m_enterLeaveReported || !m_levelSeenAway);
     if (wanted && !m_polling) {
         m_polling = m_probe.StartTimer(kPollTimerId, kPollTimerPeriodMs);
     } else if (!wanted && m_polling) {
@@ -129,6 +133,7 @@ void FrameTimerDuties::PollTick() {
         m_hoverWatch.Start(*this);
     }
     TrackClientArea(place == CursorPlace::Client);
+    m_levelSeenAway = place == CursorPlace::Outside && !m_bOverNonClient;
 }
 
 bool FrameTimerDuties::StartHoverTimer() {

@@ -42,7 +42,8 @@ public:
     void OnWindowShown(bool shown);
     // The window system saw the cursor come onto the window, caption and
     // borders included (true), or leave it. Once it has said so, the cursor
-    // poll runs only in between; until then it runs while the window shows.
+    // poll runs from an enter until a tick finds the cursor away; until then
+    // it runs while the window shows.
     void OnCursorOnWindow(bool on);
     // Something else set the window's look or the settings (activation, a
     // level, "Track mouse"): the cursor is looked at once and the poll follows.
@@ -85,6 +86,9 @@ private:
     bool m_shown = false;
     bool m_enterLeaveReported = false;
     bool m_cursorOnWindow = false;
+    // The last poll tick found the cursor away from the window and gave it the
+    // level's alpha: only then may the poll stop after a leave.
+    bool m_levelSeenAway = true;
     bool m_bCursorInside = false;
     bool m_bOverNonClient = false;
 };

@@ -86,6 +86,7 @@ bool CMainFrame::OnCreate() {
 
     new FrameActivation(*this, [this](bool active) { OnActivateApp(active); });
     new FrameShowing(*this);
+    StayHiddenWhileHidden(*this);
     return true;
 }
 

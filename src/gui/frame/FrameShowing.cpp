@@ -4,28 +4,101 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QTabWidget>
 #include <QWindow>
+
+namespace {
+quill::ScreenRect ToScreenRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+QRect ToQRect(const quill::ScreenRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+quill::FrameMargins MarginsOf(const QWidget& window) {
+    const QRect client = window.geometry();
+    const QRect outer = window.frameGeometry();
+    return {client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom()};
+}
+} // namespace
 
 FrameShowing::FrameShowing(QMainWindow& frame) : QObject(&frame), m_frame(frame) {
     m_frame.installEventFilter(this);
 }
 
 bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &m_frame || event->spontaneous()) {
+    if (watched != &m_frame) {
         return false;
     }
-    if (event->type() == QEvent::Hide) {
-        m_geometry = m_frame.geometry();
-    } else if (event->type() == QEvent::Show) {
-        // The show event comes before the window is mapped: a position set now
-        // is one the window manager keeps.
-        if (m_geometry.isValid()) {
-            m_frame.setGeometry(m_geometry);
+    switch (event->type()) {
+    case QEvent::Hide:
+        if (!event->spontaneous()) {
+            m_geometry = m_frame.geometry();
+            if (m_frame.frameGeometry() != m_geometry) {
+                m_margins = MarginsOf(m_frame);
+            }
         }
-        BringToFront();
+        break;
+    case QEvent::Show:
+        if (!event->spontaneous()) {
+            // Sent before the window is mapped.
+            PlaceBeforeMap();
+            m_framePending = true;
+            BringToFront();
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_framePending && event->spontaneous() &&
+            m_frame.frameGeometry() != m_frame.geometry()) {
+            m_framePending = false;
+            KeepFrameInside();
+        }
+        break;
+    default:
+        break;
     }
     return false;
+}
+
+QRect FrameShowing::Available() const {
+    const QRect at = m_geometry.isValid() ? m_geometry : m_frame.geometry();
+    QScreen* screen = QGuiApplication::screenAt(at.center());
+    if (screen == nullptr) {
+        screen = m_frame.screen();
+    }
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+void FrameShowing::PlaceBeforeMap() {
+    const QRect wanted = m_geometry.isValid() ? m_geometry : m_frame.geometry();
+    const QRect kept =
+        ToQRect(quill::KeepInside(ToScreenRect(wanted), m_margins, ToScreenRect(Available())));
+    if (!m_geometry.isValid()) {
+        // The first show: the window manager chooses the place.
+        if (kept.size() != wanted.size()) {
+            m_frame.resize(kept.size());
+        }
+        return;
+    }
+    m_frame.setGeometry(kept);
+    // The widget may take its old place as no change at all; the window is
+    // told anew, so that the window manager hears of a position the program
+    // chose (one it keeps) rather than placing the window afresh.
+    if (QWindow* window = m_frame.windowHandle()) {
+        window->setGeometry(kept);
+    }
+}
+
+void FrameShowing::KeepFrameInside() {
+    const QRect client = m_frame.geometry();
+    m_margins = MarginsOf(m_frame);
+    const QRect kept =
+        ToQRect(quill::KeepInside(ToScreenRect(client), m_margins, ToScreenRect(Available())));
+    if (kept != client) {
+        m_frame.setGeometry(kept);
+    }
 }
 
 void FrameShowing::BringToFront() {

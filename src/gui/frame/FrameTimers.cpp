@@ -35,13 +35,11 @@ void FrameTimers::Start() {
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
-    // The cursor over the window's own area needs no trip to the window system.
     if (!m_frame.isVisible()) {
         return quill::CursorPlace::Outside;
     }
-    if (m_frame.underMouse()) {
-        return quill::CursorPlace::Client;
-    }
+    // Asked of the window system each time: Qt's own idea of the cursor being
+    // on the window lags behind a leave it has not handled yet.
     const QPoint cursor = QCursor::pos();
     const QRect client = m_frame.geometry();
     const QRect frame = m_frame.frameGeometry();

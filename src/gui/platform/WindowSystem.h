@@ -12,6 +12,11 @@ bool WindowOpacityHonoured();
 // the window manager reads the state only when the window is mapped.
 void KeepOffTaskbar(QWidget* window);
 
+// Withdraws the window again whenever the window manager maps it while the
+// program counts it hidden: a window hidden before the window manager got to
+// its map request (as at a start in the tray) would otherwise show, empty.
+void StayHiddenWhileHidden(QWidget& window);
+
 // Sends what Qt has queued for the window system now, so an opacity change is
 // seen without waiting for the next event.
 void FlushWindowSystem();

@@ -7,6 +7,7 @@
 #include "frame/MinuteAlarm.h"
 #include "frame/ToolbarLayout.h"
 #include "frame/WindowAlpha.h"
+#include "frame/WindowPlacement.h"
 #include "integration/NewLinkPickup.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
@@ -187,7 +188,23 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     window.cursor = {10, 10};
     duties.OnCursorOnWindow(false);
     EXPECT_FALSE(Watching());
-    EXPECT_EQ(window.alphas, Alpha{44});
+    EXPECT_EQ(std::exchange(window.alphas, {}), Alpha{44});
+
+    // The leave is reported while the cursor is still found on the window (or
+    // on the caption): polled on until a tick finds it away, which sets the level.
+    for (ScreenPoint stillOn : {ScreenPoint{150, 150}, ScreenPoint{150, 105}}) {
+        window.cursor = stillOn;
+        duties.OnCursorOnWindow(true);
+        duties.OnCursorOnWindow(false);
+        Alphas({stillOn});
+        window.cursor = {10, 10};
+        for (int tick = 0; tick < 5 && duties.CursorPolled(); ++tick) {
+            duties.OnTimer(kPollTimerId);
+            duties.OnTimer(kHoverTimerId); // the caption's watch ends before the level comes
+        }
+        EXPECT_EQ(window.alphas, Alpha{44});
+        EXPECT_FALSE(duties.CursorPolled() || Watching());
+    }
 
     window.cursor = {150, 150};
     EXPECT_FALSE(Shown(false));
@@ -207,6 +224,25 @@ TEST(LocateCursor, EdgesBelongToTheRectangleOnTheirLeftAndTopOnly) {
         {{204, 150}, CursorPlace::Outside},   {{95, 150}, CursorPlace::Outside}};
     for (auto [point, place] : cases) {
         EXPECT_EQ(LocateCursor(point, {100, 120, 100, 60}, {96, 100, 108, 84}), place) << point.x;
+    }
+}
+
+// Moved in as far as it must, made smaller only when larger than the free area.
+TEST(KeepInside, MovesTheFramedWindowIntoTheFreeAreaAndShrinksItOnlyWhenItMust) {
+    const ScreenRect area{0, 0, 640, 376}; // a 1280 x 800 screen at scale 2, less a panel
+    const FrameMargins frame{2, 20, 2, 2};
+    const std::pair<ScreenRect, ScreenRect> cases[] = {
+        {{100, 60, 360, 200}, {100, 60, 360, 200}},   // inside: left alone
+        {{500, 300, 360, 200}, {278, 174, 360, 200}}, // off the right and bottom
+        {{-50, 0, 360, 200}, {2, 20, 360, 200}},      // caption above the screen
+        {{10, 40, 360, 420}, {10, 20, 360, 354}},     // too tall for the screen
+        {{0, 0, 900, 900}, {2, 20, 636, 354}},
+    };
+    for (auto [client, kept] : cases) {
+        const ScreenRect got = KeepInside(client, frame, area);
+        EXPECT_EQ(std::tie(got.left, got.top, got.width, got.height),
+                  std::tie(kept.left, kept.top, kept.width, kept.height))
+            << client.left << "," << client.top;
     }
 }
 

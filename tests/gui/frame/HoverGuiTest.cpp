@@ -11,15 +11,33 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <algorithm>
 
 namespace {
 
 using namespace quill::test;
 
-TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
+// Moves the cursor as a hand does: a step every stepMs, the program running in between.
+void Glide(QPoint from, QPoint to, int stepPx, int stepMs) {
+    const QPoint way = to - from;
+    const int steps = std::max(1, way.manhattanLength() / stepPx);
+    for (int i = 1; i <= steps; ++i) {
+        QCursor::setPos(from + way * i / steps);
+        QElapsedTimer step;
+        step.start();
+        while (step.elapsed() < stepMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            QThread::usleep(500);
+        }
+    }
+}
+
+// With "Track mouse" on: opaque on the caption and the client area,
+// translucent once the cursor has left at any speed, polled only meanwhile.
+TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsThePoll) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         GTEST_SKIP() << "needs X11 with a window manager";
     }
@@ -27,44 +45,50 @@ TEST(HoverGui, CaptionAndClientAreaAreFollowedOnlyWhileTheCursorIsOnTheWindow) {
     CQuillboxApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.GetMainFrame();
-    // The window manager has framed and placed the window once Qt knows the
-    // caption's height and agrees with the X server on where the window is.
+    const QPoint start = QCursor::pos(); // given back to the tests that follow
+    const QRect placed(400, 300, 360, 420);
+    frame.setGeometry(placed);
+    // Framed and placed once Qt knows the caption's height and agrees with the X server.
     ASSERT_TRUE(WaitUntil([&] {
-        return frame.isVisible() && frame.frameGeometry().top() < frame.geometry().top() &&
-               DesktopActivation::ScreenGeometry(frame) == frame.geometry();
+        return frame.frameGeometry().top() < frame.geometry().top() &&
+               DesktopActivation::ScreenGeometry(frame) == placed;
     }));
     const quill::FrameTimerDuties& duties = FramePart<FrameTimers>(frame).Duties();
+    auto alpha = [&] { return qRound(frame.windowOpacity() * 255); };
     const QRect outer = frame.frameGeometry();
-    const QRect client = frame.geometry();
-    const QPoint away = outer.bottomRight() + QPoint(100, 100);
-    const QPoint caption(client.center().x(), (outer.top() + client.top()) / 2);
+    const QPoint inside = placed.center();
+    const QPoint caption(inside.x(), (outer.top() + placed.top()) / 2);
 
-    // Where the cursor goes, and whether it is then on the caption and polled;
-    // the last move is straight off the caption.
-    const std::tuple<QPoint, bool, bool> moves[] = {{away, false, false},
-                                                    {caption, true, true},
-                                                    {client.center(), false, true},
-                                                    {caption, true, true},
-                                                    {away, false, false}};
-    for (const auto& [to, onCaption, polled] : moves) {
-        QElapsedTimer moved; // how soon the caption is noticed goes to the log
-        moved.start();
-        QCursor::setPos(to);
+    // Out by steps of some pixels every few milliseconds, or in one jump.
+    const struct {
+        QPoint from, to;
+        int stepPx, stepMs;
+    } leaves[] = {
+        {inside, {outer.right() + 80, inside.y()}, 8, 8},
+        {inside, {inside.x(), outer.bottom() + 40}, 2, 16},
+        {inside, {60, 60}, 1000, 0},
+        {caption, {caption.x(), outer.top() - 60}, 8, 8},
+        {caption, {1200, 60}, 1000, 0},
+    };
+    for (const auto& leave : leaves) {
+        SCOPED_TRACE(testing::Message() << leave.from.y() << " to " << leave.to.x() << ","
+                                        << leave.to.y() << " by " << leave.stepPx << " px");
+        QCursor::setPos(leave.from);
         EXPECT_TRUE(WaitUntil([&] {
-            return duties.OverNonClient() == onCaption && duties.CursorPolled() == polled;
-        })) << to.x()
-            << "," << to.y() << ": on the caption " << duties.OverNonClient() << ", polled "
-            << duties.CursorPolled();
-        if (onCaption) {
-            qInfo() << "cursor on the caption noticed after" << moved.elapsed() << "ms";
-        }
+            return alpha() == 255 && duties.CursorPolled() &&
+                   duties.OverNonClient() == (leave.from == caption);
+        }));
+        Glide(leave.from, leave.to, leave.stepPx, leave.stepMs);
+        EXPECT_TRUE(WaitUntil([&] { return alpha() == 44 && !duties.CursorPolled(); }, 3000))
+            << alpha();
     }
 
     frame.hide();
-    QCursor::setPos(client.center());
+    QCursor::setPos(inside);
     EXPECT_FALSE(duties.CursorPolled());
     frame.show(); // under the cursor: no enter comes for it
-    EXPECT_TRUE(WaitUntil([&] { return duties.CursorPolled(); }));
+    EXPECT_TRUE(WaitUntil([&] { return duties.CursorPolled() && alpha() == 255; }));
+    QCursor::setPos(start);
     app.ExitInstance(0);
 }
 

@@ -14,16 +14,34 @@
 #include "views/CPageView.h"
 #include "views/CQuillboxDoc.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <functional>
 
 namespace {
 
 using namespace quill::test;
+
+// Counts the X server's notices that the window was mapped.
+struct MapNotices : QAbstractNativeEventFilter {
+    explicit MapNotices(WId window) : id(static_cast<xcb_window_t>(window)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~MapNotices() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        count += (event->response_type & ~0x80) == XCB_MAP_NOTIFY &&
+                 reinterpret_cast<xcb_map_notify_event_t*>(event)->window == id;
+        return false;
+    }
+    xcb_window_t id;
+    int count = 0;
+};
 
 class WindowFocusTest : public ::testing::Test {
 protected:
@@ -127,15 +145,24 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
         GTEST_SKIP() << "needs a notification area";
     }
     const QPoint icon = trayIcon.geometry().center();
-    const QRect placed(310, 240, 400, 360);
-    frame->setGeometry(placed);
-    ASSERT_TRUE(WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }));
-
     QSignalSpy clicks(FramePart<FrameTray>(*frame).Icon(), &QSystemTrayIcon::activated);
     ASSERT_TRUE(DesktopActivation::Click(icon, 2));
     ASSERT_TRUE(WaitUntil(
         [&] { return clicks.contains({QVariant::fromValue(QSystemTrayIcon::DoubleClick)}); }));
     EXPECT_TRUE(frame->isVisible());
+
+    // Moved by the user, not the program: a window manager that places
+    // windows anew on each map must still put it back there.
+    ASSERT_TRUE(WaitUntil([&] {
+        return frame->frameGeometry().top() < frame->geometry().top() &&
+               DesktopActivation::ScreenGeometry(*frame) == frame->geometry();
+    }));
+    const QPoint caption(frame->geometry().center().x(),
+                         (frame->frameGeometry().top() + frame->geometry().top()) / 2);
+    const QRect placed = frame->geometry().translated(300, 100);
+    ASSERT_TRUE(DesktopActivation::Drag(caption, caption + QPoint(300, 100)));
+    ASSERT_TRUE(WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }))
+        << "the drag did not move the window";
 
     // Hidden and at once shown again, as quick as a user can.
     ASSERT_TRUE(DesktopActivation::Click(icon));
@@ -144,6 +171,16 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
     EXPECT_TRUE(
         WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }, 3000));
+
+    // Hidden, then mapped by the window manager all the same (as one that got
+    // the map request of a start in the tray late): withdrawn again.
+    ASSERT_TRUE(DesktopActivation::Click(icon));
+    ASSERT_TRUE(WaitUntil([&] { return !frame->isVisible(); }));
+    MapNotices maps(frame->winId());
+    ASSERT_TRUE(DesktopActivation::MapFromOutside(*frame));
+    EXPECT_TRUE(WaitUntil([&] { return maps.count > 0 && !DesktopActivation::Viewable(*frame); }))
+        << "mapped " << maps.count << " times";
+    EXPECT_FALSE(frame->isVisible());
 }
 
 } // namespace

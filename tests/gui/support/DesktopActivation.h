@@ -53,13 +53,28 @@ public:
                            .arg(at.y())
                            .arg(times));
     }
+    // Drags with the first button held, as a hand moves a window by its caption.
+    static bool Drag(QPoint from, QPoint to) {
+        const QPoint half = (from + to) / 2;
+        return Xdotool(QStringLiteral("mousemove %1 %2 mousedown 1 sleep 0.2 mousemove %3 %4 "
+                                      "sleep 0.2 mousemove %5 %6 sleep 0.2 mouseup 1")
+                           .arg(from.x())
+                           .arg(from.y())
+                           .arg(half.x())
+                           .arg(half.y())
+                           .arg(to.x())
+                           .arg(to.y()));
+    }
+    // Maps the window as a window manager would, behind the program's back.
+    static bool MapFromOutside(const QWidget& window) {
+        return Xdotool(QStringLiteral("windowmap %1").arg(window.winId()));
+    }
+    static bool Viewable(const QWidget& window) {
+        return XwinInfo(window).contains(QLatin1String("IsViewable"));
+    }
     // Where the window really is; Qt's own idea may lag behind the window manager's.
     static QRect ScreenGeometry(const QWidget& window) {
-        QProcess info;
-        info.start(QStringLiteral("xwininfo"),
-                   {QStringLiteral("-id"), QString::number(window.winId())});
-        info.waitForFinished(5000);
-        const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+        const QString text = XwinInfo(window);
         auto value = [&](const char* label) {
             return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
                 .match(text)
@@ -71,6 +86,13 @@ public:
     }
 
 private:
+    static QString XwinInfo(const QWidget& window) {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-id"), QString::number(window.winId())});
+        info.waitForFinished(5000);
+        return QString::fromLocal8Bit(info.readAllStandardOutput());
+    }
     // Words apart by single spaces; a last word may hold spaces of its own.
     static bool Xdotool(const QString& arguments, const QString& last = {}) {
         QProcess tool;

@@ -1,5 +1,7 @@
 #include "WindowSystem.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 #include <xcb/xcb.h>
@@ -87,6 +89,53 @@ void KeepOffTaskbar(QWidget* window) {
     const auto id = static_cast<xcb_window_t>(window->winId());
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
+}
+
+namespace {
+// Lives as long as the window it watches (a child of it).
+class HiddenWindowGuard : public QObject, public QAbstractNativeEventFilter {
+public:
+    HiddenWindowGuard(QWidget& window, xcb_connection_t* connection)
+        : QObject(&window), m_window(window), m_connection(connection) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~HiddenWindowGuard() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & ~0x80) != XCB_MAP_NOTIFY ||
+            m_window.isVisible() || !m_window.testAttribute(Qt::WA_WState_Created)) {
+            return false;
+        }
+        const auto id = static_cast<xcb_window_t>(m_window.winId());
+        if (reinterpret_cast<xcb_map_notify_event_t*>(event)->window != id) {
+            return false;
+        }
+        // Withdrawn as a hide does it: the unmap, and the synthetic unmap
+        // notice to the root window that tells the window manager (ICCCM 4.1.4).
+        xcb_unmap_window(m_connection, id);
+        xcb_unmap_notify_event_t notice{};
+        notice.response_type = XCB_UNMAP_NOTIFY;
+        const xcb_window_t root = RootWindow(m_connection);
+        notice.event = root;
+        notice.window = id;
+        xcb_send_event(m_connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&notice));
+        xcb_flush(m_connection);
+        return false; // Qt still learns that the window was mapped, then unmapped
+    }
+
+private:
+    QWidget& m_window;
+    xcb_connection_t* m_connection;
+};
+} // namespace
+
+void StayHiddenWhileHidden(QWidget& window) {
+    if (xcb_connection_t* connection = Connection()) {
+        new HiddenWindowGuard(window, connection);
+    }
 }
 
 void FlushWindowSystem() {

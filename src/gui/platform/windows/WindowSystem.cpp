@@ -8,4 +8,6 @@ bool WindowOpacityHonoured() {
 
 void KeepOffTaskbar(QWidget*) {}
 
+void StayHiddenWhileHidden(QWidget&) {}
+
 void FlushWindowSystem() {}
