@@ -1,31 +1,36 @@
 #pragma once
 
+#include "integration/LinkInbox.h"
 #include "links/LinkRecord.h"
 #include "lists/ListStore.h"
-
-#include <string>
-#include <string_view>
 
 namespace quill {
 
 // The "Add new link" dialog as a hand-over uses it: shown modally with the
-// link filled in; true on OK, with the link as the user left it.
+// link filled in. Interrupted: the program ended while it was open, which
+// is no answer of the user's.
 class AddLinkPrompt {
 public:
+    enum class Answer { Ok, Cancel, Interrupted };
     virtual ~AddLinkPrompt() = default;
-    virtual bool Ask(LinkRecord& link) = 0;
+    virtual Answer Ask(LinkRecord& link) = 0;
 };
 
-// The address inside handed-over anchor markup: the text after the first
-// `href="` up to the next double quote (to the end without one). Markup that
-// holds no `href="` is taken whole, so the user still sees what arrived.
-std::string ExtractHandoverAddress(std::string_view markup);
+enum class HandOverResult {
+    Added,       // on the list and in the link file
+    Declined,    // Cancel
+    Refused,     // not an address a browser opens as a page; never shown
+    NotAnswered, // the dialog was interrupted: the link stays pending
+    NotSaved,    // on the list, but the link file could not be written yet
+};
 
-// What the frame does with a picked-up link: the user confirms or corrects the
-// address taken from the markup, with the link text as comment, and on OK the
-// link joins the end of the list as it is when the dialog closes, stored as
-// typed links are, and the link file is rewritten. True when it was added.
-bool HandOverLink(ListStore& store, AddLinkPrompt& prompt, std::string_view hrefMarkup,
-                  std::string text);
+// Offers one queued link: the user confirms or corrects the address taken
+// from the markup, with the link text as comment, and on OK the link joins
+// the end of the list as it is when the dialog closes, stored as typed links
+// are. The answer is recorded in the inbox before the list is saved, and the
+// add recorded as done after, so an add cut short by the program's end is
+// finished at the next offer without asking again and without a second copy.
+HandOverResult AnswerQueuedLink(ListStore& store, AddLinkPrompt& prompt, LinkInbox& inbox,
+                                const QueuedLink& link);
 
 } // namespace quill

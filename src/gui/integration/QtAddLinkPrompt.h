@@ -5,5 +5,5 @@
 // "Add new link" for a handed-over link.
 class QtAddLinkPrompt : public quill::AddLinkPrompt {
 public:
-    bool Ask(quill::LinkRecord& link) override;
+    Answer Ask(quill::LinkRecord& link) override;
 };
