@@ -49,7 +49,7 @@ void CMainFrame::PollNewLink() {
 }
 
 void CMainFrame::OnLinkHandover(const quill::QueuedLink& link) {
-    QtAddLinkPrompt prompt;
+    QtAddLinkPrompt prompt([this] { return m_closing; });
     switch (quill::AnswerQueuedLink(m_document.Store(), prompt, m_newLinkPickup->Inbox(), link)) {
     case quill::HandOverResult::NotAnswered:
         return; // the program is ending: the link stays pending for the next start
@@ -184,6 +184,7 @@ void CMainFrame::ReportUnreadableFiles() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_closing = true;
     event->accept();
     emit Closed();
 }

@@ -87,5 +87,6 @@ private:
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;
     bool m_profileFailureReported = false;
+    bool m_closing = false; // the program is ending: open dialogs are no answer
     bool m_destroying = false;
 };

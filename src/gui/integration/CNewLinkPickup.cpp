@@ -3,6 +3,12 @@
 #include "QtProfile.h"
 
 #include <QFile>
+#include <QLoggingCategory>
+
+namespace {
+// Debug output on request (QT_LOGGING_RULES="quillmark.*.debug=true").
+Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtWarningMsg)
+} // namespace
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
     : m_profilePath(QFile::encodeName(profile.Settings().fileName())),
@@ -34,8 +40,14 @@ void CNewLinkPickup::OfferNext() {
         m_lookAgain = true;
     }
     // Another instance may hold the queue; this one looks again on later ticks.
-    if (m_offering || !m_lookAgain || !m_inbox.Claim()) {
+    if (m_offering || !m_lookAgain) {
         return;
+    }
+    if (!m_inbox.Claimed()) {
+        if (!m_inbox.Claim()) {
+            return;
+        }
+        qCDebug(lcHandOver) << "reading handed-over links from" << m_inbox.Paths().queue.c_str();
     }
     m_lookAgain = false;
     const auto pending = m_inbox.Pending();
@@ -45,6 +57,7 @@ void CNewLinkPickup::OfferNext() {
     for (const quill::QueuedLink& link : *pending) {
         if (m_offered.insert(link.id).second) {
             m_offering = true;
+            qCDebug(lcHandOver) << "offering handed-over link" << QString::fromStdString(link.text);
             m_offer(link);
             return;
         }

@@ -10,12 +10,11 @@ quill::AddLinkPrompt::Answer QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.m_address = ToShownText(link.m_address);
     dialog.m_comment = ToShownText(link.m_comment);
-    // The program ending (SIGTERM at logout) leaves exec() without either
-    // signal: that is no answer, and the link stays pending.
-    bool declined = false;
-    QObject::connect(&dialog, &QDialog::rejected, [&declined] { declined = true; });
+    // Quitting closes every window, this one as if Cancel was pressed: a
+    // dialog ended with the program (SIGTERM at logout) is no answer, and
+    // the link stays pending.
     if (dialog.exec() != QDialog::Accepted) {
-        return declined ? Answer::Cancel : Answer::Interrupted;
+        return m_programEnding() ? Answer::Interrupted : Answer::Cancel;
     }
     link.m_address = FromEditedText(dialog.m_address, link.m_address);
     link.m_comment = FromEditedText(dialog.m_comment, link.m_comment);
