@@ -11,9 +11,9 @@
 //   save <file> <lines>            saves versions of a list until killed
 //   start <folder>                 loads the lists and the page as a start does
 
-#include "commands/LinkHandover.h"
 #include "files/FileStamp.h"
 #include "files/SafeFile.h"
+#include "integration/LinkHandover.h"
 #include "integration/LinkInbox.h"
 #include "links/LinkFile.h"
 #include "lists/ListStore.h"
@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
     if (mode == "start" && argc == 3) {
         return Start(argv[2]);
     }
-    std::fprintf(stderr, "usage: answer <profile> <folder> <ms> | save <file> <lines> | start <folder>\n");
+    std::fprintf(stderr,
+                 "usage: answer <profile> <folder> <ms> | save <file> <lines> | start <folder>\n");
     return 2;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/LinkHandover.h"
+#include "integration/LinkHandover.h"
 
 #include <functional>
 

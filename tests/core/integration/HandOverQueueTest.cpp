@@ -1,10 +1,10 @@
 #include "integration/HandOverQueue.h"
 
-#include "commands/LinkHandover.h"
 #include "files/IniKeys.h"
 #include "files/LockFile.h"
 #include "files/ProcessClaim.h"
 #include "integration/HandOverFile.h"
+#include "integration/LinkHandover.h"
 #include "integration/LinkInbox.h"
 #include "integration/NewLinkPickup.h"
 #include "integration/PickupRetry.h"

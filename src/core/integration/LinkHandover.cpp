@@ -1,4 +1,4 @@
-#include "commands/LinkHandover.h"
+#include "integration/LinkHandover.h"
 
 #include "links/LinkFile.h"
 #include "links/PageAddress.h"
