@@ -39,10 +39,15 @@ struct Quiet : quill::SaveFailureReporter {
     }
 };
 
+// While it is open, "<profile>.dialog" exists, so the script can tell a kill
+// that found a dialog open.
 struct TimedPrompt : quill::AddLinkPrompt {
     std::mt19937 random{std::random_device{}()};
+    std::string marker;
     Answer Ask(quill::LinkRecord& link) override {
+        quill::ReplaceFileContents(marker, "", quill::Durability::Scratch);
         std::this_thread::sleep_for(std::chrono::milliseconds(random() % 16));
+        std::remove(marker.c_str());
         if (g_ending) {
             return Answer::Interrupted;
         }
@@ -59,6 +64,7 @@ int Answer(const std::string& profile, const std::string& folder, int ms) {
     store.Reload();
     quill::LinkInbox inbox(profile);
     TimedPrompt prompt;
+    prompt.marker = profile + ".dialog";
     long long longestUs = 0;
     const auto end = Clock::now() + std::chrono::milliseconds(ms);
     while (!g_ending && (ms == 0 || Clock::now() < end)) {

@@ -11,8 +11,13 @@ namespace quill {
 #ifndef _WIN32
 
 ProcessClaim::~ProcessClaim() {
+    Release();
+}
+
+void ProcessClaim::Release() {
     if (m_fd >= 0) {
         ::close(m_fd);
+        m_fd = -1;
     }
 }
 
@@ -46,6 +51,9 @@ bool ProcessClaim::HeldByAnyone(const std::string& path) {
 
 // Windows builds the logic for its tests only: one process there claims alone.
 ProcessClaim::~ProcessClaim() = default;
+void ProcessClaim::Release() {
+    m_fd = -1;
+}
 bool ProcessClaim::TryClaim() {
     m_fd = 0;
     return true;

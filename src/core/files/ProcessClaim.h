@@ -17,6 +17,7 @@ public:
 
     // Never waits; true when this object holds the claim afterwards.
     bool TryClaim();
+    void Release();
     bool Held() const { return m_fd >= 0; }
 
     // Whether a live process holds the claim at path.

@@ -14,11 +14,13 @@ bool LinkInbox::Claim() {
     if (m_claim.Held()) {
         return true;
     }
+    // Claimed first: until then another instance may still be answering.
+    if (!m_claim.TryClaim()) {
+        return false;
+    }
     FileContents answers = ReadWholeFile(m_paths.answers);
     if (answers.status != ReadStatus::Ok && answers.status != ReadStatus::Missing) {
-        return false; // reading on would offer answered links again
-    }
-    if (!m_claim.TryClaim()) {
+        m_claim.Release(); // reading on would offer answered links again
         return false;
     }
     m_answers = ParseAnswers(answers.bytes);
