@@ -2,7 +2,7 @@
 // of saving, without a window.
 //   answer <profile> <folder> <ms>  runs as the program does: offers each
 //                                  queued link in turn to a dialog that stays
-//                                  open 0-15 ms, then answers OK (Cancel for a
+//                                  open 10-40 ms, then answers OK (Cancel for a
 //                                  text ending in 7), adding to <folder>'s link
 //                                  file; SIGTERM ends it with the dialog open as
 //                                  the program ends. Stops after ms, or once
@@ -46,7 +46,7 @@ struct TimedPrompt : quill::AddLinkPrompt {
     std::string marker;
     Answer Ask(quill::LinkRecord& link) override {
         quill::ReplaceFileContents(marker, "", quill::Durability::Scratch);
-        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 16));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 + random() % 31));
         std::remove(marker.c_str());
         if (g_ending) {
             return Answer::Interrupted;

@@ -16,7 +16,7 @@
    torn list files and temporary files left.
 
 The program's side is the helper running the program's own queue and
-hand-over logic with a dialog that stays open 0-15 ms and declines every
+hand-over logic with a dialog that stays open 10-40 ms and declines every
 link whose text ends in 7.
 """
 
@@ -155,7 +155,11 @@ def killed_program(root, batches):
     program = home.program(600_000)
     for b in range(batches):
         results.update(home.send([f"k{b}-{i}" for i in range(random.randint(1, 8))]))
-        time.sleep(random.uniform(0, 0.08))
+        # Killed at a random moment soon after a dialog came up.
+        deadline = time.monotonic() + 0.3
+        while not os.path.exists(marker) and time.monotonic() < deadline:
+            time.sleep(0.001)
+        time.sleep(random.uniform(0, 0.012))
         how = random.choice([signal.SIGTERM, signal.SIGKILL])
         open_at_kill += os.path.exists(marker)
         program.send_signal(how)
