@@ -33,9 +33,15 @@ for seeds in "$root"/fuzz/corpus/*/; do
     name="$(basename "$seeds")"
     # New inputs go to a scratch folder: the seeds in the repository stay as they are.
     found="$(mktemp -d)"
-    "$root/build-fuzz/fuzz/fuzz_$name" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 \
-        -print_final_stats=0 "$found" "$seeds" 2>&1 | tail -n 3
-    rm -rf "$found"
+    if ! "$root/build-fuzz/fuzz/fuzz_$name" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 \
+        -artifact_prefix="$found/" \
+        "$found" "$seeds" >"$found.log" 2>&1; then
+        tail -n 40 "$found.log"
+        echo "FAILED: fuzz_$name found an input that breaks it (above)" >&2
+        exit 1
+    fi
+    echo "fuzz_$name: $(grep '^Done' "$found.log")"
+    rm -rf "$found" "$found.log"
 done
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
