@@ -9,13 +9,10 @@ const QuillmarkAddLink = (() => {
   const MENU_TITLE = "Add link";
   const NOT_SET_UP =
     "Quillmark is not set up for this browser: turn on browser integration in its settings";
-  const SENT = "Link sent to Quillmark";
+  const ADDED = "Link added to Quillmark";
+  // The host keeps every link while Quillmark is closed and says so with "kept".
+  const KEPT = "Link kept: Quillmark will offer it when it starts";
   const REFUSED = "Quillmark could not take the link: ";
-  // The host keeps an earlier link that the program has not taken yet and
-  // refuses this one with this reason.
-  const NOT_RUNNING_REASON = "Quillmark is not running";
-  const NOT_RUNNING =
-    "Quillmark is not running, so the link was not added: start Quillmark and try again";
 
   // Quillmark takes the address up to the next double quote, so one inside the
   // address is written as %22 (the same address); the text is escaped so the
@@ -82,10 +79,10 @@ const QuillmarkAddLink = (() => {
 
   function answerText(reply) {
     if (reply && reply.ok === true) {
-      return SENT;
+      return reply.kept === true ? KEPT : ADDED;
     }
     const reason = reply && typeof reply.error === "string" ? reply.error : "no answer";
-    return reason === NOT_RUNNING_REASON ? NOT_RUNNING : REFUSED + reason;
+    return REFUSED + reason;
   }
 
   async function notify(api, text) {
@@ -144,9 +141,9 @@ const QuillmarkAddLink = (() => {
     MENU_ID,
     MENU_TITLE,
     NOT_SET_UP,
-    SENT,
+    ADDED,
+    KEPT,
     REFUSED,
-    NOT_RUNNING,
     anchorMarkup,
     messageFor,
     findLinkText,

@@ -10,7 +10,13 @@ endif()
 target_compile_definitions(quillmark_options INTERFACE _GLIBCXX_ASSERTIONS)
 
 add_library(quillmark_sanitizers INTERFACE)
-if(QUILLMARK_SANITIZE)
+if(QUILLMARK_BUILD_FUZZ)
+  # The logic library instrumented for libFuzzer's coverage, checked by both sanitizers.
+  target_compile_options(quillmark_sanitizers INTERFACE
+                         -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                         -fno-sanitize-recover=all)
+  target_link_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined)
+elseif(QUILLMARK_SANITIZE)
   target_compile_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined
                          -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(quillmark_sanitizers INTERFACE -fsanitize=address,undefined)

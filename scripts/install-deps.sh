@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  clang-14 libclang-rt-14-dev
   libxcb1-dev libfontconfig-dev
   xvfb xauth openbox trayer xcompmgr xdotool x11-utils dbus-daemon
   g++-mingw-w64-x86-64-posix

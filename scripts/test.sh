@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every check: the folders' include
 # graph, the logic library cross-compiled for Windows, the logic tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, all tests (logic, GUI, link host,
-# browser extension) in the normal build on a virtual X display, and the GUI tests
-# again under UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets briefly, all
+# tests (logic, GUI, link host, browser extension) in the normal build on a
+# virtual X display, and the GUI tests again under UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -24,6 +24,25 @@ echo "== logic tests under ASan and UBSan"
     -DQUILLMARK_BUILD_GUI=OFF -DQUILLMARK_BUILD_BENCH=OFF -DQUILLMARK_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j2
+
+echo "== fuzz targets, 20 s each under ASan and UBSan"
+"$root/scripts/build.sh" "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DQUILLMARK_BUILD_FUZZ=ON -DQUILLMARK_BUILD_GUI=OFF -DQUILLMARK_BUILD_LINK_HOST=OFF \
+    -DQUILLMARK_BUILD_TESTS=OFF -DQUILLMARK_BUILD_BENCH=OFF -DQUILLMARK_WERROR=ON
+for seeds in "$root"/fuzz/corpus/*/; do
+    name="$(basename "$seeds")"
+    # New inputs go to a scratch folder: the seeds in the repository stay as they are.
+    found="$(mktemp -d)"
+    if ! "$root/build-fuzz/fuzz/fuzz_$name" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 \
+        -artifact_prefix="$found/" \
+        "$found" "$seeds" >"$found.log" 2>&1; then
+        tail -n 40 "$found.log"
+        echo "FAILED: fuzz_$name found an input that breaks it (above)" >&2
+        exit 1
+    fi
+    echo "fuzz_$name: $(grep '^Done' "$found.log")"
+    rm -rf "$found" "$found.log"
+done
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QTWEBENGINE_DISABLE_SANDBOX=1
 # A session bus of its own, for the desktop-notification test.

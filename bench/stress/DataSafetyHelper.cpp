@@ -1,43 +1,94 @@
 // Helper for data-safety-stress.py: the program's side of the hand-over and
 // of saving, without a window.
-//   pick <profile> <ms>            polls every 10 ms for at most ms (or until
-//                                  <profile>.stop exists), prints "href\ttext"
-//                                  per link taken, then "stall <longest poll, us>"
+//   answer <profile> <folder> <ms>  runs as the program does: offers each
+//                                  queued link in turn to a dialog that stays
+//                                  open 10-40 ms, then answers OK (Cancel for a
+//                                  text ending in 7), adding to <folder>'s link
+//                                  file; SIGTERM ends it with the dialog open as
+//                                  the program ends. Stops after ms, or once
+//                                  the queue is empty when ms is 0; prints
+//                                  "stall <longest look, us>"
 //   save <file> <lines>            saves versions of a list until killed
 //   start <folder>                 loads the lists and the page as a start does
 
 #include "files/FileStamp.h"
 #include "files/SafeFile.h"
-#include "integration/HandOverFile.h"
-#include "integration/NewLinkPickup.h"
+#include "integration/LinkHandover.h"
+#include "integration/LinkInbox.h"
 #include "links/LinkFile.h"
+#include "lists/ListStore.h"
 #include "pages/PageFile.h"
 #include "tasks/TaskFile.h"
 
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <thread>
 
 namespace {
 
-int Pick(const std::string& profile, int ms) {
+std::atomic<bool> g_ending{false};
+
+struct Quiet : quill::SaveFailureReporter {
+    void ReportSaveFailure(const std::string& path) override {
+        std::fprintf(stderr, "cannot save %s\n", path.c_str());
+    }
+};
+
+// While it is open, "<profile>.dialog" exists, so the script can tell a kill
+// that found a dialog open.
+struct TimedPrompt : quill::AddLinkPrompt {
+    std::mt19937 random{std::random_device{}()};
+    std::string marker;
+    Answer Ask(quill::LinkRecord& link) override {
+        quill::ReplaceFileContents(marker, "", quill::Durability::Scratch);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 + random() % 31));
+        std::remove(marker.c_str());
+        if (g_ending) {
+            return Answer::Interrupted;
+        }
+        return link.m_comment.ends_with('7') ? Answer::Cancel : Answer::Ok;
+    }
+};
+
+int Answer(const std::string& profile, const std::string& folder, int ms) {
     using Clock = std::chrono::steady_clock;
-    quill::HandOverFile slot(profile);
+    std::signal(SIGTERM, [](int) { g_ending = true; });
+    Quiet quiet;
+    quill::ListStore store(quiet);
+    store.SetFolder(folder);
+    store.Reload();
+    quill::LinkInbox inbox(profile);
+    TimedPrompt prompt;
+    prompt.marker = profile + ".dialog";
     long long longestUs = 0;
     const auto end = Clock::now() + std::chrono::milliseconds(ms);
-    const std::string stop = profile + ".stop";
-    while (Clock::now() < end && !quill::StampOfFile(stop)) {
+    while (!g_ending && (ms == 0 || Clock::now() < end)) {
+        // The killed instance's claim goes with it.
+        if (!inbox.Claim()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
         const auto start = Clock::now();
-        quill::PollNewLink(slot, [](const std::string& href, const std::string& text) {
-            std::printf("%s\t%s\n", href.c_str(), text.c_str());
-            std::fflush(stdout);
-        });
+        const auto pending = inbox.Pending();
         longestUs = std::max<long long>(
             longestUs,
             std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (ms == 0 && pending && pending->empty()) {
+            break;
+        }
+        for (const quill::QueuedLink& link : pending.value_or(std::vector<quill::QueuedLink>())) {
+            if (quill::AnswerQueuedLink(store, prompt, inbox, link) ==
+                quill::HandOverResult::NotAnswered) {
+                break;
+            }
+            inbox.Compact();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     std::printf("stall %lld\n", longestUs);
     return 0;
@@ -70,8 +121,8 @@ int Start(const std::string& folder) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "pick" && argc == 4) {
-        return Pick(argv[2], std::atoi(argv[3]));
+    if (mode == "answer" && argc == 5) {
+        return Answer(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (mode == "save" && argc == 4) {
         return Save(argv[2], std::atoi(argv[3]));
@@ -79,6 +130,7 @@ int main(int argc, char** argv) {
     if (mode == "start" && argc == 3) {
         return Start(argv[2]);
     }
-    std::fprintf(stderr, "usage: pick <profile> <ms> | save <file> <lines> | start <folder>\n");
+    std::fprintf(stderr,
+                 "usage: answer <profile> <folder> <ms> | save <file> <lines> | start <folder>\n");
     return 2;
 }

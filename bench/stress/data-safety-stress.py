@@ -3,16 +3,24 @@
 
   bench/stress/data-safety-stress.py [build folder] [--quick]
 
-1. The link host killed at a random moment while it hands over link B over a
-   waiting link A that a picker may take meanwhile: counts profiles whose
-   address and text belong to different links (torn).
-2. Two hosts sending 300 links each at once while a picker takes every link:
-   each link is delivered once, refused as not running, torn, duplicated or
-   lost (answered ok, never delivered); and the longest single poll.
-3. A saver killed with SIGKILL 1,000 times during saves, then one start:
+1. The link host killed at a random moment while it queues a link: counts
+   queue lines that do not parse or whose address and text belong to
+   different links (torn), and links queued before that went missing.
+2. Two hosts sending 300 links each at once while the program's side answers
+   every link: each link answered ok is added once (or, declined, not at
+   all); lost, doubled; and the longest look at the queue.
+3. The program's side SIGTERMed and SIGKILLed at random while its dialogs are
+   open and hosts keep sending, then started again until every link is
+   answered: lost and doubled of all links answered ok.
+4. A saver killed with SIGKILL 1,000 times during saves, then one start:
    torn list files and temporary files left.
+
+The program's side is the helper running the program's own queue and
+hand-over logic with a dialog that stays open 10-40 ms and declines every
+link whose text ends in 7.
 """
 
+import concurrent.futures
 import json
 import os
 import random
@@ -27,7 +35,6 @@ BUILD = next((a for a in sys.argv[1:] if not a.startswith("--")), "build")
 QUICK = "--quick" in sys.argv
 HOST = os.path.join(BUILD, "quillmark-link-host")
 HELPER = os.path.join(BUILD, "bench/quillmark_data_safety_helper")
-NOT_RUNNING = "Quillmark is not running"
 
 
 def frame(message):
@@ -44,32 +51,6 @@ def answers(data):
     return out
 
 
-def unquote(raw):
-    raw = raw.strip()
-    if raw.startswith('"') and raw.endswith('"'):
-        raw = raw[1:-1]
-    out, i = [], 0
-    while i < len(raw):
-        if raw[i] == "\\" and i + 1 < len(raw):
-            i += 1
-        out.append(raw[i])
-        i += 1
-    return "".join(out)
-
-
-def status(profile):
-    values, section = {}, None
-    with open(profile, encoding="utf-8", errors="replace") as f:
-        for line in f:
-            line = line.rstrip("\n")
-            if line.startswith("["):
-                section = line.strip()
-            elif section == "[Status]" and "=" in line:
-                key, value = line.split("=", 1)
-                values[key.strip()] = unquote(value)
-    return values
-
-
 def link(tag):
     return {"href": f'<a href="https://{tag}/">{tag}</a>', "text": tag}
 
@@ -80,92 +61,120 @@ def tag_of(href):
 
 class Home:
     def __init__(self, root):
+        self.root = root
         self.config = os.path.join(root, "config")
         self.profile = os.path.join(self.config, "Tarnwick software", "Quillmark.conf")
+        self.queue = os.path.join(self.config, "Tarnwick software", "Quillmark.handover")
         os.makedirs(os.path.dirname(self.profile), exist_ok=True)
+        os.makedirs(os.path.join(root, "Data"), exist_ok=True)
         self.env = dict(os.environ, HOME=root, XDG_CONFIG_HOME=self.config)
 
-    def write(self, flag, tag):
-        values = link(tag)
-        href = values["href"].replace('"', '\\"')
-        with open(self.profile, "w") as f:
-            f.write("[Settings]\nPercent=40\ngarbage line without equals\n\n[Status]\n")
-            f.write(f'new_link={flag}\nnew_link_href="{href}"\nnew_link_text={tag}\n')
-
-    def host(self, messages):
+    def host(self):
         return subprocess.Popen(
             [HOST, "chrome-extension://stress/"],
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=self.env)
 
-    def picker(self, ms):
-        return subprocess.Popen([HELPER, "pick", self.profile, str(ms)], stdout=subprocess.PIPE,
-                                text=True)
+    def send(self, tags):
+        host = self.host()
+        out = host.communicate(b"".join(frame(link(t)) for t in tags))[0]
+        return dict(zip(tags, answers(out)))
+
+    def program(self, ms):
+        return subprocess.Popen([HELPER, "answer", self.profile, self.root, str(ms)],
+                                stdout=subprocess.PIPE, text=True)
+
+    def queued(self):
+        lines = open(self.queue, encoding="utf-8").read().split("\n") if os.path.exists(
+            self.queue) else []
+        return [line.split("\t") for line in lines if line]
+
+    def added(self):
+        counts = {}
+        path = os.path.join(self.root, "Data", "qmlinks.qbx")
+        if os.path.exists(path):
+            for line in open(path, encoding="utf-8").read().splitlines():
+                tag = tag_of(line.split("|", 1)[0])
+                counts[tag] = counts.get(tag, 0) + 1
+        return counts
+
+
+def outcome(home, replies):
+    """Added once / lost / doubled of the links answered ok, and declined ones added."""
+    added = home.added()
+    ok = [t for t, r in replies.items() if r and r.get("ok")]
+    wanted = [t for t in ok if not t.endswith("7")]
+    once = sum(1 for t in wanted if added.get(t, 0) == 1)
+    lost = sum(1 for t in wanted if added.get(t, 0) == 0)
+    doubled = sum(1 for t in wanted if added.get(t, 0) > 1)
+    wrong = sum(1 for t in ok if t.endswith("7") and added.get(t, 0) > 0)
+    return len(ok), once, lost, doubled, wrong
 
 
 def killed_hosts(root, runs):
     home = Home(root)
-    torn = stored = 0
+    torn = lost = 0
+    before = []
     for i in range(runs):
-        home.write("true", f"a{i}")
-        picker = home.picker(random.randint(0, 60))
-        host = home.host(1)
+        host = home.host()
         host.stdin.write(frame(link(f"b{i}")))
         host.stdin.flush()
-        time.sleep(random.uniform(0, 0.06))
+        time.sleep(random.uniform(0, 0.03))
         host.send_signal(signal.SIGKILL)
         host.wait()
-        picker.communicate()
-        values = status(home.profile)
-        if tag_of(values.get("new_link_href", "")) != values.get("new_link_text"):
-            torn += 1
-        stored += values.get("new_link_text") == f"b{i}"
-    print(f"1. host killed during {runs} hand-overs over a waiting link: "
-          f"{torn} torn ({stored} runs had stored B before the kill)")
+        lines = home.queued()
+        torn += sum(1 for f in lines if len(f) != 3 or tag_of(f[1]) != f[2])
+        ids = [f[0] for f in lines]
+        lost += sum(1 for i in before if i not in ids)
+        before = ids
+    print(f"1. host killed during {runs} hand-overs: {torn} torn queue lines, "
+          f"{lost} queued links lost ({len(before)} stored before their host was killed)")
 
 
 def two_hosts(root, per_host):
     home = Home(root)
-    home.write("false", "none")
-    picker = home.picker(600_000)
-    hosts = []
-    for name in ("h1", "h2"):
-        tags = [f"{name}-{i}" for i in range(per_host)]
-        host = home.host(per_host)
-        hosts.append((host, tags))
-    outputs = []
-    for host, tags in hosts:
-        host.stdin.write(b"".join(frame(link(t)) for t in tags))
-        host.stdin.close()
-    for host, tags in hosts:
-        outputs.append((answers(host.stdout.read()), tags))
-        host.wait()
-    time.sleep(0.5)
-    open(home.profile + ".stop", "w").close()
-    lines = picker.communicate()[0].splitlines()
-    stall_us = int(lines[-1].split()[1])
-    delivered = {}
-    torn = 0
-    for line in lines[:-1]:
-        href, text = line.split("\t", 1)
-        if tag_of(href) != text:
-            torn += 1
-        delivered[text] = delivered.get(text, 0) + 1
-    once = not_running = lost = odd = 0
-    for replies, tags in outputs:
-        for tag, reply in zip(tags, replies + [None] * (len(tags) - len(replies))):
-            count = delivered.get(tag, 0)
-            if reply and reply.get("ok") and count == 1:
-                once += 1
-            elif reply and reply.get("error") == NOT_RUNNING and count == 0:
-                not_running += 1
-            elif reply and reply.get("ok") and count == 0:
-                lost += 1
-            elif count <= 1:
-                odd += 1
-    duplicated = sum(1 for c in delivered.values() if c > 1)
-    print(f"2. two hosts x {per_host} links: delivered once {once}, not-running error "
-          f"{not_running}, torn {torn}, duplicated {duplicated}, lost {lost}, other {odd}; "
-          f"longest poll {stall_us / 1000:.2f} ms")
+    program = home.program(600_000)
+    results = {}
+    with concurrent.futures.ThreadPoolExecutor(2) as pool:
+        for replies in pool.map(home.send, [[f"h{n}-{i}" for i in range(per_host)]
+                                            for n in (1, 2)]):
+            results.update(replies)
+    program.send_signal(signal.SIGTERM)
+    stall_us = int(program.communicate()[0].split()[-1])
+    home.program(0).wait()  # whatever the first one left
+    sent, once, lost, doubled, wrong = outcome(home, results)
+    print(f"2. two hosts x {per_host} links, {sent} answered ok: added once {once}, lost {lost}, "
+          f"doubled {doubled}, declined but added {wrong}; longest look {stall_us / 1000:.2f} ms")
+
+
+def killed_program(root, batches):
+    home = Home(root)
+    results = {}
+    kills = {signal.SIGTERM: 0, signal.SIGKILL: 0}
+    open_at_kill = 0
+    marker = home.profile + ".dialog"
+    program = home.program(600_000)
+    for b in range(batches):
+        results.update(home.send([f"k{b}-{i}" for i in range(random.randint(1, 8))]))
+        # Killed at a random moment soon after a dialog came up.
+        deadline = time.monotonic() + 0.3
+        while not os.path.exists(marker) and time.monotonic() < deadline:
+            time.sleep(0.001)
+        time.sleep(random.uniform(0, 0.012))
+        how = random.choice([signal.SIGTERM, signal.SIGKILL])
+        open_at_kill += os.path.exists(marker)
+        program.send_signal(how)
+        program.wait()
+        kills[how] += 1
+        if os.path.exists(marker):
+            os.remove(marker)  # left by a SIGKILL
+        program = home.program(600_000)
+    program.send_signal(signal.SIGTERM)
+    program.wait()
+    home.program(0).wait()
+    sent, once, lost, doubled, wrong = outcome(home, results)
+    print(f"3. program killed {kills[signal.SIGTERM]} x SIGTERM, {kills[signal.SIGKILL]} x SIGKILL "
+          f"at random ({open_at_kill} with a dialog open), {sent} links answered ok: added once {once}, lost {lost}, "
+          f"doubled {doubled}, declined but added {wrong}, {len(home.queued())} left queued")
 
 
 def killed_saves(root, kills):
@@ -187,7 +196,7 @@ def killed_saves(root, kills):
         versions = {line.split("/", 3)[2] for line in content}
         torn = int(len(versions) > 1 or (content and len(content) != lines))
     left = sum(1 for n in os.listdir(data) if n.endswith(".tmp"))
-    print(f"3. {kills} SIGKILLs during saves, then one start: {torn} torn files, "
+    print(f"4. {kills} SIGKILLs during saves, then one start: {torn} torn files, "
           f"{left_before} temporary files before the start, {left} after")
 
 
@@ -199,7 +208,8 @@ def main():
     with tempfile.TemporaryDirectory(prefix="quillmark-stress-") as root:
         killed_hosts(os.path.join(root, "one"), 500 // scale)
         two_hosts(os.path.join(root, "two"), 300 // scale)
-        killed_saves(os.path.join(root, "three"), 1000 // scale)
+        killed_program(os.path.join(root, "three"), 200 // scale)
+        killed_saves(os.path.join(root, "four"), 1000 // scale)
 
 
 if __name__ == "__main__":

@@ -79,12 +79,11 @@ test("the sample link gives exactly the message the host is tested with", () => 
 
 test("the user hears how the hand-over went", async () => {
   const cases = [
-    [{}, "Link sent to Quillmark"],
-    [{ noNotes: true }, "Link sent to Quillmark"],
+    [{}, "Link added to Quillmark"],
+    [{ noNotes: true }, "Link added to Quillmark"],
+    [{ reply: { ok: true, kept: true } }, "Link kept: Quillmark will offer it when it starts"],
     [{ reply: { ok: false, error: "too long" } }, "Quillmark could not take the link: too long"],
     [{ reply: null }, "Quillmark could not take the link: no answer"],
-    [{ reply: { ok: false, error: "Quillmark is not running" } },
-      "Quillmark is not running, so the link was not added: start Quillmark and try again"],
     [{ nativeError: "Specified native messaging host not found." },
      "Quillmark is not set up for this browser: turn on browser integration in its settings"],
   ];

@@ -1,6 +1,6 @@
 // quillmark-link-host: started by the web browser for the companion extension.
-// It reads framed JSON messages on stdin, leaves each link in the program's
-// profile for the running program to pick up, and answers on stdout.
+// It reads framed JSON messages on stdin, queues each link beside the
+// program's profile for the program to offer, and answers on stdout.
 
 #include "QtProfile.h"
 #include "integration/LinkHost.h"
@@ -20,8 +20,9 @@ int main() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    // The hand-over values are edited in the profile file itself, under the
-    // lock QSettings uses; QSettings only says where that file is.
-    quill::HandOverFile slot(QFile::encodeName(QtProfile().Settings().fileName()).toStdString());
-    return quill::ServeLinkHost(std::cin, std::cout, slot);
+    // The queue lies beside the profile and shares its lock; QSettings only
+    // says where that file is.
+    const quill::HandOverPaths paths(
+        QFile::encodeName(QtProfile().Settings().fileName()).toStdString());
+    return quill::ServeLinkHost(std::cin, std::cout, paths);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
                                     {"XDG_RUNTIME_DIR", "/run"}}) {
         const QString path = home.path() + QLatin1String(sub);
         QDir().mkpath(path);
+        // Private, as a session's runtime folder is; else the program looks elsewhere.
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         ::setenv(name, path.toLocal8Bit().constData(), 1);
     }
     PrepareBeforeApplication();

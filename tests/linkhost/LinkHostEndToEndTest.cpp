@@ -1,5 +1,7 @@
 // Runs the built link host as a browser would, in a temporary home, and reads
-// the program's profile back the way the program does.
+// the queue back the way the program does.
+#include "integration/HandOverQueue.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,9 +15,9 @@
 
 namespace {
 
-// The host writes the profile file itself: QSettings must read back exactly what
-// was sent, however awkward, and what the program left there must survive.
-TEST(LinkHostEndToEnd, AwkwardTextsReadBackThroughQSettingsBesideTheProgramsValues) {
+// What was sent comes back byte for byte, however awkward, in order, and the
+// profile beside the queue is left as it was.
+TEST(LinkHostEndToEnd, AwkwardTextsReadBackFromTheQueueAndTheProfileIsLeftAlone) {
     QTemporaryDir home;
     QDir().mkpath(home.filePath(".config/Tarnwick software"));
     const QString profilePath = home.filePath(".config/Tarnwick software/Quillmark.conf");
@@ -33,8 +35,9 @@ TEST(LinkHostEndToEnd, AwkwardTextsReadBackThroughQSettingsBesideTheProgramsValu
             before.setValue("Status/Note text", "my note");
             before.setValue("Status/new_link", "false");
         }
-        const QByteArray message = QJsonDocument(QJsonObject{{"href", text + "!"}, {"text", text}})
-                                       .toJson(QJsonDocument::Compact);
+        const QByteArray message =
+            QJsonDocument(QJsonObject{{"href", "<a href=\"https://a/\">" + text}, {"text", text}})
+                .toJson(QJsonDocument::Compact);
         const auto length = static_cast<std::uint32_t>(message.size());
         QProcess host;
         host.setProcessEnvironment(env);
@@ -43,10 +46,12 @@ TEST(LinkHostEndToEnd, AwkwardTextsReadBackThroughQSettingsBesideTheProgramsValu
         host.closeWriteChannel();
         ASSERT_TRUE(host.waitForFinished(10000) && host.exitCode() == 0);
         EXPECT_TRUE(QJsonDocument::fromJson(host.readAllStandardOutput().mid(4))["ok"].toBool());
+        const auto queued = quill::ReadQueue(quill::HandOverPaths(profilePath.toStdString()).queue);
+        ASSERT_TRUE(queued && !queued->empty());
+        EXPECT_EQ(queued->back().text, text.toStdString());
+        EXPECT_EQ(queued->back().href, "<a href=\"https://a/\">" + text.toStdString());
         QSettings profile(profilePath, QSettings::IniFormat);
-        EXPECT_EQ(profile.value("Status/new_link_text").toString(), text) << text.toStdString();
-        EXPECT_EQ(profile.value("Status/new_link_href").toString(), text + "!");
-        EXPECT_EQ(profile.value("Status/new_link").toString(), "true");
+        EXPECT_EQ(profile.value("Status/new_link").toString(), "false");
         EXPECT_EQ(profile.value("Status/Note text").toString(), "my note");
     }
 }

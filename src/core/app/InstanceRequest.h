@@ -37,10 +37,9 @@ std::optional<InstanceMessage> ParseInstanceMessage(std::string_view line);
 
 // The local socket's name for one user on one display: a second start on the
 // same display reaches the running program, another user's or another
-// display's never. runtimeFolder ($XDG_RUNTIME_DIR) is private to the user;
-// without it the name goes to the shared temporary folder, so it carries the
-// user's id. The display's screen number is left out (":0" and ":0.0" are one
-// display).
+// display's never. runtimeFolder is the user's private folder (see
+// InstanceFolder); without one, a bare name. The display's screen number is
+// left out (":0" and ":0.0" are one display).
 std::string InstanceServerName(std::string_view runtimeFolder, std::string_view userId,
                                std::string_view display);
 

@@ -2,6 +2,7 @@
 
 #include "files/LockFile.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,7 @@ struct HandOverValues {
     bool Waiting() const { return flag == "true"; }
 };
 
-// The hand-over between the link host and the program, kept in the profile
+// The single-slot hand-over that older link hosts write, kept in the profile
 // file itself rather than through QSettings: each side reads all three values
 // from one snapshot of the file and changes them in one replace of the file,
 // under the lock QSettings uses, editing only those lines. A line that
@@ -28,21 +29,15 @@ public:
     // One snapshot of the values; nothing when the file cannot be read.
     std::optional<HandOverValues> Read() const;
 
-    enum class Offer { Stored, NotTaken, Failed };
-    // The host's side: stores the link with the flag set, once any link still
-    // waiting has been taken; waits at most patienceMs for that. Stored only
-    // once the write has been read back.
-    Offer OfferLink(const std::string& href, const std::string& text, int patienceMs);
-
     enum class Take { NothingWaiting, Busy, Taken, Failed };
     struct Taking {
         Take result = Take::NothingWaiting;
         HandOverValues link;
     };
-    // The program's side, never waiting on the lock: when a link waits, resets
-    // the flag and returns the link read together with it, but only once the
-    // reset has been read back. Busy: another process holds the lock.
-    Taking TakeLink();
+    // The program's side, never waiting on the lock: when a link waits, hands
+    // it to keep while the lock is held and, once keep returned true, resets
+    // the flag durably. Busy: another process holds the lock.
+    Taking TakeLink(const std::function<bool(const HandOverValues&)>& keep);
 
     const std::string& LockPath() const { return m_lockPath; }
 

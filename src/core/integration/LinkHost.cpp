@@ -1,7 +1,9 @@
 #include "integration/LinkHost.h"
 
+#include "files/ProcessClaim.h"
 #include "integration/LinkMessage.h"
 #include "integration/NativeMessaging.h"
+#include "links/PageAddress.h"
 
 namespace quill {
 
@@ -14,24 +16,27 @@ void Answer(std::ostream& out, std::string_view json) {
 
 } // namespace
 
-std::string DeliverLinkMessage(std::string_view json, HandOverFile& slot, int patienceMs) {
+std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths, int patienceMs) {
     auto parsed = ParseLinkMessage(json);
     if (auto* error = std::get_if<LinkMessageError>(&parsed)) {
         return LinkRefusedAnswer(error->reason);
     }
     const auto& link = std::get<LinkMessage>(parsed);
-    switch (slot.OfferLink(link.href, link.text, patienceMs)) {
-    case HandOverFile::Offer::Stored:
-        return LinkAcceptedAnswer();
-    case HandOverFile::Offer::NotTaken:
-        return LinkRefusedAnswer(kNotRunningReason);
-    case HandOverFile::Offer::Failed:
+    if (!OpensAsPage(ExtractHandoverAddress(link.href))) {
+        return LinkRefusedAnswer(kNotAPageReason);
+    }
+    switch (EnqueueLink(paths, link.href, link.text, patienceMs)) {
+    case Enqueued::Stored:
+        return ProcessClaim::HeldByAnyone(paths.claim) ? LinkAcceptedAnswer() : LinkKeptAnswer();
+    case Enqueued::Full:
+        return LinkRefusedAnswer("too many links are waiting for Quillmark already");
+    case Enqueued::Failed:
         break;
     }
     return LinkRefusedAnswer("Quillmark's settings could not be written");
 }
 
-int ServeLinkHost(std::istream& in, std::ostream& out, HandOverFile& slot, int patienceMs) {
+int ServeLinkHost(std::istream& in, std::ostream& out, const HandOverPaths& paths, int patienceMs) {
     while (true) {
         NativeFrame frame = ReadNativeMessage(in);
         switch (frame.status) {
@@ -44,7 +49,7 @@ int ServeLinkHost(std::istream& in, std::ostream& out, HandOverFile& slot, int p
             Answer(out, LinkRefusedAnswer("the message is too long"));
             return 1;
         case FrameStatus::Message:
-            Answer(out, DeliverLinkMessage(frame.message, slot, patienceMs));
+            Answer(out, DeliverLinkMessage(frame.message, paths, patienceMs));
             break;
         }
     }

@@ -92,6 +92,10 @@ std::string LinkAcceptedAnswer() {
     return R"({"ok":true})";
 }
 
+std::string LinkKeptAnswer() {
+    return R"({"ok":true,"kept":true})";
+}
+
 std::string LinkRefusedAnswer(std::string_view reason) {
     return R"({"ok":false,"error":)" + JsonQuote(reason) + "}";
 }

@@ -26,6 +26,8 @@ std::variant<LinkMessage, LinkMessageError> ParseLinkMessage(std::string_view js
 
 // The host's answers.
 std::string LinkAcceptedAnswer();
+// Stored, but no program runs to take it now.
+std::string LinkKeptAnswer();
 std::string LinkRefusedAnswer(std::string_view reason);
 
 } // namespace quill

@@ -1,11 +1,15 @@
 #include "integration/NewLinkPickup.h"
 
 #include "integration/HandOverFile.h"
+#include "integration/HandOverQueue.h"
 
 namespace quill {
 
-PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver) {
-    HandOverFile::Taking taking = slot.TakeLink();
+PickupResult MoveSlotLinkToQueue(HandOverFile& slot, const HandOverPaths& paths) {
+    HandOverFile::Taking taking = slot.TakeLink([&](const HandOverValues& link) {
+        return EnqueueLinkLocked(paths, link.href.value_or(""), link.text.value_or("")) ==
+               Enqueued::Stored;
+    });
     switch (taking.result) {
     case HandOverFile::Take::NothingWaiting:
         return PickupResult::NothingWaiting;
@@ -16,7 +20,6 @@ PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver) {
     case HandOverFile::Take::Taken:
         break;
     }
-    handOver(taking.link.href.value_or(""), taking.link.text.value_or(""));
     return PickupResult::Delivered;
 }
 

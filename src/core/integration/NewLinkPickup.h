@@ -1,27 +1,23 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
 namespace quill {
 
 class HandOverFile;
+struct HandOverPaths;
 
 enum class PickupResult {
     NothingWaiting, // "new_link" is not exactly "true"
-    Delivered,      // the flag was reset and the link handed over
-    ResetFailed,    // the flag could not be reset: the link stays waiting, nothing is shown
+    Delivered,      // the link joined the queue and the flag was reset
+    ResetFailed,    // the queue or the flag could not be written: the link stays waiting
     Busy,           // another process holds the profile: try again on a later tick
 };
 
-// One poll of the hand-over values, never waiting on another process. A
-// waiting link is delivered only once the reset of "new_link" to "false" has
-// been read back, so a profile that cannot be written never opens the same
-// link again and again. handOver is given the two texts read with the flag,
-// "new_link_href" and "new_link_text" (absent reads as empty), and runs to
-// completion.
-using LinkHandOver = std::function<void(std::string href, std::string text)>;
-PickupResult PollNewLink(HandOverFile& slot, const LinkHandOver& handOver);
+// One look at the single-slot "Status" values that an older writer may still
+// leave, never waiting on another process. A waiting link joins the end of
+// the queue, then the flag is reset, both under the profile's lock and
+// flushed, so the link is offered like any other: "new_link_href" and
+// "new_link_text" read with the flag, an absent one as empty.
+PickupResult MoveSlotLinkToQueue(HandOverFile& slot, const HandOverPaths& paths);
 
 // The new-link pickup that runs first on each poll tick.
 class PollDuty {

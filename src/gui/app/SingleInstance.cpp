@@ -2,19 +2,36 @@
 
 #include "DesktopSession.h"
 #include "app/Logging.h"
+#include "app/PrivateFolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace {
 
+unsigned OwnUserId() {
+    return SessionUserId().toUInt();
+}
+
 QString DefaultServerName() {
-    return QString::fromStdString(
-        quill::InstanceServerName(qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
-                                  SessionUserId().toStdString(), SessionDisplay().toStdString()));
+    const std::optional<std::string> folder = quill::InstanceFolder(
+        qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
+        QFile::encodeName(QDir::tempPath()).toStdString(),
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+            .toStdString(),
+        OwnUserId());
+    if (!folder) {
+        qCWarning(lcGui) << "no private folder for the running instance's socket - not checking"
+                         << "for a running instance";
+        return QString();
+    }
+    return QString::fromStdString(quill::InstanceServerName(*folder, SessionUserId().toStdString(),
+                                                            SessionDisplay().toStdString()));
 }
 
 // QLocalServer puts a relative name into the temporary folder; the lock lies beside it.
@@ -41,6 +58,15 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Outcome SingleInstance::Start(const quill::InstanceMessage& request, int waitMs) {
+    if (m_serverName.isEmpty()) {
+        return Outcome::First;
+    }
+    // Only the user's own lock counts: another user's could only have been
+    // put there to keep this program from starting.
+    if (quill::OwnedByOtherUser(QFile::encodeName(m_lock.fileName()).toStdString(), OwnUserId())) {
+        qCWarning(lcGui) << "removing" << m_lock.fileName() << "- it belongs to another user";
+        QFile::remove(m_lock.fileName());
+    }
     QDeadlineTimer deadline(waitMs);
     for (;;) {
         if (m_lock.tryLock(0)) {
@@ -64,6 +90,10 @@ SingleInstance::Outcome SingleInstance::Start(const quill::InstanceMessage& requ
 }
 
 bool SingleInstance::SendRequest(const quill::InstanceMessage& request) {
+    // A request is never handed to a socket someone else made.
+    if (quill::OwnedByOtherUser(QFile::encodeName(m_serverName).toStdString(), OwnUserId())) {
+        return false;
+    }
     QByteArray answer;
     if (!SendLine(quill::FormatInstanceMessage(request), answer)) {
         return false;
@@ -96,6 +126,9 @@ bool SingleInstance::SendLine(const std::string& line, QByteArray& answer) {
 }
 
 bool SingleInstance::Listen() {
+    if (m_serverName.isEmpty()) {
+        return false;
+    }
     // This process holds the lock: a socket file left behind is a dead instance's.
     QLocalServer::removeServer(m_serverName);
     m_server = new QLocalServer(this);

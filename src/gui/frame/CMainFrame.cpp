@@ -29,10 +29,9 @@ CMainFrame::CMainFrame(QtProfile& profile, CQuillboxDoc& document,
     // The hand-over runs just after the tick, not inside it: Qt does not fire a
     // timer again while its handler runs, so a dialog opened inside the tick
     // would stop every later tick (and a second hand-over) until it closed.
-    m_newLinkPickup =
-        std::make_unique<CNewLinkPickup>(m_profile, [this](std::string href, std::string text) {
-            QTimer::singleShot(0, this, [this, href, text] { OnLinkHandover(href, text); });
-        });
+    m_newLinkPickup = std::make_unique<CNewLinkPickup>(m_profile, [this](quill::QueuedLink link) {
+        QTimer::singleShot(0, this, [this, link] { OnLinkHandover(link); });
+    });
 }
 
 CMainFrame::~CMainFrame() {
@@ -49,12 +48,25 @@ void CMainFrame::PollNewLink() {
     m_newLinkPickup->OnPollTick();
 }
 
-void CMainFrame::OnLinkHandover(const std::string& href, const std::string& text) {
-    QtAddLinkPrompt prompt;
-    if (quill::HandOverLink(m_document.Store(), prompt, href, text)) {
+void CMainFrame::OnLinkHandover(const quill::QueuedLink& link) {
+    QtAddLinkPrompt prompt([this] { return m_closing; });
+    switch (quill::AnswerQueuedLink(m_document.Store(), prompt, m_newLinkPickup->Inbox(), link)) {
+    case quill::HandOverResult::NotAnswered:
+        return; // the program is ending: the link stays pending for the next start
+    case quill::HandOverResult::Refused:
+        ShowWarning(nullptr, tr("A link handed over from the web browser was not added: "
+                                "only web, FTP, file and mail addresses can be added.\n\n%1")
+                                 .arg(QString::fromUtf8(link.href.substr(0, 200))));
+        break;
+    case quill::HandOverResult::Added:
+    case quill::HandOverResult::NotSaved:
         // Nothing repaints under a closed dialog here: the page is drawn again now.
         m_document.UpdateAllViews();
+        break;
+    case quill::HandOverResult::Declined:
+        break;
     }
+    m_newLinkPickup->Answered();
 }
 
 void CMainFrame::OnSettings() {
@@ -173,6 +185,7 @@ void CMainFrame::ReportUnreadableFiles() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_closing = true;
     event->accept();
     emit Closed();
 }

@@ -12,6 +12,9 @@ class CNewLinkPickup;
 class CQuillboxDoc;
 class CQuillboxView;
 struct FrameParts;
+namespace quill {
+struct QueuedLink;
+}
 
 // The program's one top-level window; it keeps the settings for the whole run.
 class CMainFrame : public QMainWindow {
@@ -49,11 +52,11 @@ public:
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
 
-    // Browser hand-over: the poll tick's pickup of a waiting link (called on
-    // every tick, whatever "Track mouse" says), and the hand-over it starts
-    // right after the tick ("Add new link", then the link file).
+    // Browser hand-over: the poll tick's pickup of waiting links (called on
+    // every tick, whatever "Track mouse" says), and the offer of one link it
+    // starts right after the tick ("Add new link", then the link file).
     void PollNewLink();
-    void OnLinkHandover(const std::string& href, const std::string& text);
+    void OnLinkHandover(const quill::QueuedLink& link);
 
 public slots:
     // "&Settings" in the tray menu and toolbar button 1.
@@ -84,5 +87,6 @@ private:
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;
     bool m_profileFailureReported = false;
+    bool m_closing = false; // the program is ending: open dialogs are no answer
     bool m_destroying = false;
 };

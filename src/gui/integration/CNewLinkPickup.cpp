@@ -3,33 +3,70 @@
 #include "QtProfile.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 
-CNewLinkPickup::CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver)
+namespace {
+// Debug output on request (QT_LOGGING_RULES="quillmark.*.debug=true").
+Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtWarningMsg)
+} // namespace
+
+CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
     : m_profilePath(QFile::encodeName(profile.Settings().fileName())),
-      m_slot(m_profilePath.toStdString()), m_handOver(std::move(handOver)) {
+      m_slot(m_profilePath.toStdString()), m_inbox(m_profilePath.toStdString()),
+      m_offer(std::move(offer)) {
     // A lock left by a killed host would make every QSettings write here wait.
     quill::RecoverStaleLock(m_slot.LockPath());
 }
 
 quill::PickupResult CNewLinkPickup::Poll() {
+    quill::PickupResult result = quill::PickupResult::NothingWaiting;
     const std::optional<ProfileStamp> stamp = StampOfProfile(m_profilePath);
     const bool changed = !m_seenOnce || !stamp || stamp != m_lastSeen;
-    if (!changed && !m_retry) {
-        return quill::PickupResult::NothingWaiting;
+    if (changed || m_retry) {
+        m_seenOnce = true;
+        m_lastSeen = stamp;
+        result = quill::MoveSlotLinkToQueue(m_slot, m_inbox.Paths());
+        m_retry = result == quill::PickupResult::ResetFailed || result == quill::PickupResult::Busy;
+        m_lookAgain = m_lookAgain || result == quill::PickupResult::Delivered;
     }
-    m_seenOnce = true;
-    m_lastSeen = stamp;
-    // The hand-over runs a dialog in which further ticks arrive: they must find
-    // this tick's bookkeeping done.
-    const quill::PickupResult result =
-        quill::PollNewLink(m_slot, [this](std::string href, std::string text) {
-            m_retry = false;
-            m_handOver(std::move(href), std::move(text));
-        });
-    if (result == quill::PickupResult::ResetFailed || result == quill::PickupResult::Busy) {
-        m_retry = true;
-    } else if (result == quill::PickupResult::NothingWaiting) {
-        m_retry = false;
-    }
+    OfferNext();
     return result;
+}
+
+void CNewLinkPickup::OfferNext() {
+    const std::optional<quill::FileStamp> queueStamp = quill::StampOfFile(m_inbox.Paths().queue);
+    if (queueStamp != m_queueSeen) {
+        m_queueSeen = queueStamp;
+        m_lookAgain = true;
+    }
+    // Another instance may hold the queue; this one looks again on later ticks.
+    if (m_offering || !m_lookAgain) {
+        return;
+    }
+    if (!m_inbox.Claimed()) {
+        if (!m_inbox.Claim()) {
+            return;
+        }
+        qCDebug(lcHandOver) << "reading handed-over links from" << m_inbox.Paths().queue.c_str();
+    }
+    m_lookAgain = false;
+    const auto pending = m_inbox.Pending();
+    if (!pending) {
+        return;
+    }
+    for (const quill::QueuedLink& link : *pending) {
+        if (m_offered.insert(link.id).second) {
+            m_offering = true;
+            qCDebug(lcHandOver) << "offering handed-over link" << QString::fromStdString(link.text);
+            m_offer(link);
+            return;
+        }
+    }
+}
+
+void CNewLinkPickup::Answered() {
+    m_offering = false;
+    m_lookAgain = true;
+    m_inbox.Compact();
+    OfferNext();
 }

@@ -1,30 +1,46 @@
 #pragma once
 
 #include "ProfileStamp.h"
+#include "files/FileStamp.h"
 #include "integration/HandOverFile.h"
+#include "integration/LinkInbox.h"
 #include "integration/NewLinkPickup.h"
 
 #include <functional>
 #include <optional>
+#include <set>
 
 class QtProfile;
 
-// The new-link pickup as the profile's changes run it. The profile file is
-// stat'ed on every look and re-read only when it changed, so a look with no
-// link waiting costs one stat and no parsing. A look never waits for another
-// process: while one holds the profile's lock, the next look tries again.
+// The new-link pickup as the profile folder's changes run it. Handed-over
+// links are offered one at a time, in arrival order: the next only once the
+// last was answered. A link an older host left in the profile's single slot
+// joins the queue first. A look never waits for another process: while one
+// holds the profile's lock, the next look tries again.
 class CNewLinkPickup : public quill::PollDuty {
 public:
-    CNewLinkPickup(QtProfile& profile, quill::LinkHandOver handOver);
+    using Offer = std::function<void(const quill::QueuedLink&)>;
+    CNewLinkPickup(QtProfile& profile, Offer offer);
 
     void OnPollTick() override { Poll(); }
     quill::PickupResult Poll();
+    // The offered link was answered, or its dialog ended with the program.
+    void Answered();
+
+    quill::LinkInbox& Inbox() { return m_inbox; }
 
 private:
+    void OfferNext();
+
     QByteArray m_profilePath;
     quill::HandOverFile m_slot;
-    quill::LinkHandOver m_handOver;
+    quill::LinkInbox m_inbox;
+    Offer m_offer;
     std::optional<ProfileStamp> m_lastSeen;
+    std::optional<quill::FileStamp> m_queueSeen;
     bool m_seenOnce = false;
-    bool m_retry = false; // a link is waiting that could not be taken yet
+    bool m_retry = false;            // a slot link is waiting that could not be taken yet
+    bool m_offering = false;         // a link's dialog is open
+    bool m_lookAgain = true;         // the queue may hold a link not offered yet
+    std::set<std::string> m_offered; // never twice in one run, even where an answer was not stored
 };

@@ -13,6 +13,8 @@ LinkPickupWatch::LinkPickupWatch(CNewLinkPickup& pickup, QString profileFile, QO
     connect(m_retryTimer, &QTimer::timeout, this, &LinkPickupWatch::Look);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &LinkPickupWatch::Look);
     WatchFolder();
+    // Links left from before the start are offered at once, not at the slow tick.
+    QTimer::singleShot(0, this, &LinkPickupWatch::Look);
 }
 
 void LinkPickupWatch::WatchFolder() {

@@ -12,6 +12,9 @@ CLinkFieldsDlg::CLinkFieldsDlg(QWidget* parent, const QString& objectName, const
     : TemplateDialog(parent, objectName, caption, width, 86) {
     m_addressEdit = Place(new QLineEdit(this), editX, 5, 126, 14);
     m_addressEdit->setObjectName(QStringLiteral("addressEdit"));
+    // Qt's default of 32,767 characters would cut a long handed-over address
+    // without a word; the link host takes messages of up to 64 KiB.
+    m_addressEdit->setMaxLength(1 << 20);
     m_commentEdit = Place(new CommentEdit(this), editX, 24, 126, 58);
     m_commentEdit->setObjectName(QStringLiteral("commentEdit"));
     QPushButton* ok = AddButton(QStringLiteral("okButton"), tr("OK"), 23, 48, true);

@@ -1,6 +1,7 @@
 #include "app/Autostart.h"
 
 #include "app/InstanceRequest.h"
+#include "app/PrivateFolder.h"
 #include "app/StartupNotification.h"
 #include "app/WindowSystemChoice.h"
 #include "app/WorkingFolder.h"
@@ -30,6 +31,37 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
          }) {
         EXPECT_EQ(InstanceServerName(runtime, user, display), name) << display;
     }
+}
+
+// Without a private runtime folder the socket and lock go to a folder only the
+// user can enter; a name another user took first is never used.
+TEST(InstanceRequest, SocketFolderIsPrivateToTheUserOrRefused) {
+    namespace fs = std::filesystem;
+    test::TempFolder tmp;
+    const unsigned me = ::getuid();
+    const std::string mine = tmp.File("quillmark-" + std::to_string(me));
+    fs::create_directory(tmp.Path() / "runtime");
+    fs::permissions(tmp.Path() / "runtime", fs::perms(0755));
+    // A runtime folder others can enter (another user's passed on by su) is not used.
+    EXPECT_EQ(InstanceFolder(tmp.File("runtime"), tmp.Path().string(), "", me), mine);
+    EXPECT_EQ(fs::status(mine).permissions(), fs::perms(0700));
+    fs::permissions(tmp.Path() / "runtime", fs::perms(0700));
+    EXPECT_EQ(InstanceFolder(tmp.File("runtime"), "", "", me), tmp.File("runtime"));
+    // The user's own folder with a loose mode is closed again.
+    fs::permissions(mine, fs::perms(0777));
+    EXPECT_TRUE(MakePrivateFolder(mine, me));
+    EXPECT_EQ(fs::status(mine).permissions(), fs::perms(0700));
+    // A link, a file, or a folder another user made first are refused.
+    fs::create_directory_symlink(tmp.Path() / "runtime", tmp.Path() / "link");
+    tmp.Write("file", "");
+    for (const char* name : {"link", "file"}) {
+        EXPECT_FALSE(MakePrivateFolder(tmp.File(name), me)) << name;
+    }
+    EXPECT_FALSE(MakePrivateFolder(tmp.File("runtime"), me + 1));
+    EXPECT_TRUE(OwnedByOtherUser(tmp.File("runtime"), me + 1) &&
+                !OwnedByOtherUser(tmp.File("runtime"), me));
+    fs::create_directory(tmp.Path() / "squat");
+    EXPECT_EQ(InstanceFolder("", tmp.File("squat"), tmp.File("cache"), me + 1), std::nullopt);
 }
 
 // The launcher's tokens travel with the request, whatever bytes they hold; a

@@ -1,7 +1,7 @@
 #include "commands/LinkCommands.h"
 
-#include "commands/LinkHandover.h"
 #include "commands/TaskCommands.h"
+#include "links/PageAddress.h"
 #include "support/StoreFolder.h"
 #include "tasks/TaskFile.h"
 
@@ -145,42 +145,6 @@ TEST(HandoverAddress, TakesTheFirstQuotedHrefValueCharacterForCharacterElseAll) 
          }) {
         EXPECT_EQ(ExtractHandoverAddress(markup), address) << markup;
     }
-}
-
-struct ScriptedPrompt : AddLinkPrompt {
-    std::function<bool(LinkRecord&)> answer;
-    std::vector<LinkRecord> shown;
-    bool Ask(LinkRecord& link) override {
-        shown.push_back(link);
-        return answer(link);
-    }
-};
-
-// To the list as it is when the dialog closes, as stored.
-TEST(LinkHandover, OkAppendsWhatTheUserConfirmedAndCancelNothing) {
-    test::StoreFolder data;
-    ScriptedPrompt prompt;
-    prompt.answer = [&](LinkRecord& link) {
-        if (prompt.shown.size() == 1) {
-            // While the first dialog is open a reload changes the list and a
-            // second hand-over is confirmed on top.
-            data.WriteLinks("other|x\r\n");
-            data.store.Reload();
-            EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="second">2</a>)", "2"));
-        }
-        link.m_comment += "\nread later";
-        return true;
-    };
-    EXPECT_TRUE(HandOverLink(data.store, prompt, R"(<a href="https://a.org/?q=a|b">A</a>)", "A"));
-    EXPECT_EQ(prompt.shown,
-              (std::vector<LinkRecord>{{"https://a.org/?q=a|b", "A"}, {"second", "2"}}));
-    const std::string stored =
-        "other|x\r\nsecond|2 read later\r\nhttps://a.org/?q=a%7Cb|A read later\r\n";
-    EXPECT_EQ(data.Links(), stored);
-
-    prompt.answer = [](LinkRecord&) { return false; };
-    EXPECT_FALSE(HandOverLink(data.store, prompt, "x", "y"));
-    EXPECT_EQ(data.Links(), stored);
 }
 
 } // namespace

@@ -1,14 +1,14 @@
 #include "integration/LinkHost.h"
 
-#include "files/IniKeys.h"
+#include "files/ProcessClaim.h"
 #include "integration/NativeMessaging.h"
+#include "links/PageAddress.h"
 #include "support/TempFolder.h"
 
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <thread>
 
 namespace quill {
 namespace {
@@ -18,10 +18,10 @@ struct HostRun {
     std::vector<std::string> answers;
 };
 
-HostRun Serve(const std::string& input, HandOverFile& slot, int patienceMs = 100) {
+HostRun Serve(const std::string& input, const HandOverPaths& paths) {
     std::istringstream in(input);
     std::stringstream out;
-    HostRun run{ServeLinkHost(in, out, slot, patienceMs), {}};
+    HostRun run{ServeLinkHost(in, out, paths, 100), {}};
     for (NativeFrame f = ReadNativeMessage(out); f.status == FrameStatus::Message;
          f = ReadNativeMessage(out)) {
         run.answers.push_back(f.message);
@@ -33,76 +33,65 @@ bool Refused(const std::string& answer) {
     return answer.find(R"("ok":false)") != std::string::npos;
 }
 
-const std::string kWaitingA = "[Status]\nnew_link=true\nnew_link_href=A\nnew_link_text=A text\n";
-
-TEST(LinkHost, StoresTheLinkInOneWriteAndAcknowledges) {
-    test::TempFolder folder;
-    std::string before = kWaitingA;
-    before.replace(before.find("new_link=true"), 13, "new_link=false");
-    folder.Write("q.conf", before);
-    const std::string message =
-        FrameNativeMessage(R"({"href":"<a href=\"https://a.org/\">A</a>","text":"@A; b, c"})");
-    HandOverFile slot(folder.File("q.conf"));
-    HostRun run = Serve(message, slot);
-    EXPECT_TRUE(run.status == 0 && run.answers == std::vector<std::string>{R"({"ok":true})"});
-    const std::string after = folder.Read("q.conf");
-    EXPECT_EQ(ReadIniValue(after, "Status", "new_link"), "true");
-    EXPECT_EQ(ReadIniValue(after, "Status", "new_link_href"), R"(<a href="https://a.org/">A</a>)");
-    EXPECT_EQ(ReadIniValue(after, "Status", "new_link_text"), "@A; b, c");
-    EXPECT_EQ(folder.Listing(), "q.conf\n");
-
-    HandOverFile fresh(folder.File("new/q.conf")); // the profile's folder not made yet
-    EXPECT_EQ(Serve(message, fresh).answers, std::vector<std::string>{R"({"ok":true})"});
-    EXPECT_EQ(ReadIniValue(folder.Read("new/q.conf"), "Status", "new_link"), "true");
+std::string Message(const std::string& address, const std::string& text) {
+    return FrameNativeMessage(R"({"href":"<a href=\")" + address + R"(\">A</a>","text":")" + text +
+                              "\"}");
 }
 
-TEST(LinkHost, AWaitingLinkIsNeverReplacedOnlyGivenTimeToBeTaken) {
+// Every link is kept, in order, whether or not the program runs, and the
+// extension hears which of the two it was.
+TEST(LinkHost, QueuesEveryLinkInOrderAndSaysWhetherTheProgramTakesIt) {
     test::TempFolder folder;
-    folder.Write("q.conf", kWaitingA);
-    HandOverFile slot(folder.File("q.conf"));
-    const std::string b = FrameNativeMessage(R"({"href":"B","text":"B text"})");
-
-    HostRun untaken = Serve(b, slot);
-    EXPECT_TRUE(untaken.answers.size() == 1 &&
-                untaken.answers[0].find(kNotRunningReason) != std::string::npos);
-    EXPECT_EQ(folder.Read("q.conf"), kWaitingA);
-
-    // Taken by the program while the host waits: B follows it.
-    std::thread program([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        HandOverFile pickup(folder.File("q.conf"));
-        // The host holds the lock for a moment now and then: try again, as the next tick would.
-        while (pickup.TakeLink().result == HandOverFile::Take::Busy) {
-        }
-    });
-    HostRun taken = Serve(b, slot, 3000);
-    program.join();
-    EXPECT_EQ(taken.answers, std::vector<std::string>{R"({"ok":true})"});
-    EXPECT_EQ(ReadIniValue(folder.Read("q.conf"), "Status", "new_link_text"), "B text");
+    const HandOverPaths paths(folder.File("new/q.conf")); // the profile's folder not made yet
+    const std::string longAddress = "https://a.org/" + std::string(60000, 'x');
+    HostRun closed =
+        Serve(Message("https://a.org/", "@A; b, c") + Message(longAddress, "long"), paths);
+    EXPECT_EQ(closed.answers, std::vector<std::string>(2, R"({"ok":true,"kept":true})"));
+    ProcessClaim program(paths.claim);
+    ASSERT_TRUE(program.TryClaim());
+    EXPECT_EQ(Serve(Message("mailto:x@a.org", "m"), paths).answers,
+              std::vector<std::string>{R"({"ok":true})"});
+    const auto queued = ReadQueue(paths.queue).value();
+    ASSERT_EQ(queued.size(), 3u);
+    EXPECT_EQ(queued[0].href + queued[0].text, R"(<a href="https://a.org/">A</a>@A; b, c)");
+    EXPECT_EQ(queued[1].href, "<a href=\"" + longAddress + "\">A</a>");
+    EXPECT_EQ(queued[2].text, "m");
+    EXPECT_NE(queued[0].id, queued[1].id);
 }
 
 TEST(LinkHost, RefusedMessagesBrokenFramesAndFailedWritesAreNotAcknowledged) {
     test::TempFolder folder;
-    HandOverFile slot(folder.File("q.conf"));
-    HostRun run =
-        Serve(FrameNativeMessage("not json") + FrameNativeMessage(R"({"href":"a"})"), slot);
+    const HandOverPaths paths(folder.File("q.conf"));
+    HostRun run = Serve(FrameNativeMessage("not json") + FrameNativeMessage(R"({"href":"a"})") +
+                            Message("javascript:alert(1)", "j") + Message("DATA:text/html,x", "d") +
+                            Message("no scheme", "n"),
+                        paths);
     EXPECT_EQ(run.status, 0);
-    ASSERT_EQ(run.answers.size(), 2u);
-    EXPECT_TRUE(Refused(run.answers[0]) && Refused(run.answers[1]));
-    EXPECT_TRUE(Serve("", slot).answers.empty());
+    ASSERT_EQ(run.answers.size(), 5u);
+    for (const std::string& answer : run.answers) {
+        EXPECT_TRUE(Refused(answer)) << answer;
+    }
+    EXPECT_NE(run.answers[2].find(kNotAPageReason), std::string::npos);
+    EXPECT_TRUE(Serve("", paths).answers.empty());
 
-    std::string good = FrameNativeMessage(R"({"href":"h","text":"t"})");
+    std::string good = Message("http://h/", "t");
     std::string oversized(4, '\xff');
     for (const std::string& broken :
          {good.substr(0, good.size() - 1), good.substr(0, 2), oversized + good}) {
-        HostRun cut = Serve(broken, slot);
+        HostRun cut = Serve(broken, paths);
         EXPECT_TRUE(cut.status == 1 && cut.answers.size() == 1 && Refused(cut.answers[0]));
     }
-    // A profile that cannot be written is reported, not acknowledged.
-    std::filesystem::create_directory(folder.Path() / "q.conf");
-    HostRun unwritable = Serve(good, slot);
-    EXPECT_TRUE(unwritable.answers.size() == 1 && Refused(unwritable.answers[0]));
-    EXPECT_EQ(folder.Listing(), "q.conf\n");
+    EXPECT_EQ(folder.Listing(), "");
+    // A full queue or one that cannot be written is reported, not acknowledged.
+    std::string full;
+    for (std::size_t i = 0; i < kMaxWaitingLinks; ++i) {
+        full += QueueLine({"0" + std::to_string(i), "h", "t"});
+    }
+    folder.Write("q.handover", full);
+    EXPECT_TRUE(Refused(Serve(good, paths).answers.at(0)));
+    std::filesystem::remove(folder.Path() / "q.handover");
+    std::filesystem::create_directory(folder.Path() / "q.handover");
+    EXPECT_TRUE(Refused(Serve(good, paths).answers.at(0)));
 }
 
 std::string LengthBytes(std::uint32_t length) {

@@ -1,6 +1,6 @@
-#include "commands/LinkHandover.h"
+#include "links/PageAddress.h"
 
-#include "links/LinkFile.h"
+#include <cctype>
 
 namespace quill {
 
@@ -15,15 +15,17 @@ std::string ExtractHandoverAddress(std::string_view markup) {
     return std::string(markup.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-bool HandOverLink(ListStore& store, AddLinkPrompt& prompt, std::string_view hrefMarkup,
-                  std::string text) {
-    LinkRecord link{ExtractHandoverAddress(hrefMarkup), std::move(text)};
-    if (!prompt.Ask(link)) {
+bool OpensAsPage(std::string_view address) {
+    const std::size_t colon = address.find(':');
+    if (colon == std::string_view::npos) {
         return false;
     }
-    store.Links().push_back(SanitizeLinkForStorage(std::move(link)));
-    store.SaveLinks();
-    return true;
+    std::string scheme;
+    for (char c : address.substr(0, colon)) {
+        scheme += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "file" ||
+           scheme == "mailto";
 }
 
 } // namespace quill
