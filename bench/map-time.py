@@ -66,8 +66,9 @@ def is_ours(display, window, name):
     return name in title.value.decode(errors="replace") and shape is not None and shape.width > 64
 
 
-def main():
-    name, command = sys.argv[1], sys.argv[2:]
+def start_and_wait(name, command):
+    """Starts the program; returns (display, its window, the process, seconds
+    until the window was viewable)."""
     display = x11.XOpenDisplay(None)
     if not display:
         sys.exit("map-time: cannot open the X display")
@@ -94,7 +95,11 @@ def main():
             shape = attributes(display, ours) if ours is not None else None
             if shape is not None and shape.map_state == IS_VIEWABLE:
                 break
-    elapsed = time.monotonic() - start
+    return display, ours, program, time.monotonic() - start
+
+
+def main():
+    _, _, program, elapsed = start_and_wait(sys.argv[1], sys.argv[2:])
     program.terminate()
     program.wait()
     print(round(elapsed * 1000))
