@@ -7,7 +7,8 @@
 #     the cursor away: Notes tab; both pages shown; hidden to the tray;
 #   - PSS summed over all the program's processes, and the web engine libraries
 #     mapped (none until a page tab shows);
-#   - writing the Links page for 10,000 links (Google Benchmark).
+#   - writing the Links page for 10,000 links (Google Benchmark);
+#   - the first page, warm and cold, beside a bare web view (first-page.sh).
 # Needs a display with a window manager and a tray host, for example:
 #   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/with-desktop.sh bench/startup-and-idle.sh build
 # Wake-ups are the times a thread was put on a CPU (schedstat), summed over
@@ -171,3 +172,5 @@ fi
 "$build/bench/quillmark_bench" --benchmark_filter='WriteLinksPage.*/10000' \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
     awk '/_median/ {printf "Links page, 10,000 links: %s %s %s (wall), %s %s CPU, median of 5\n", $1, $2, $3, $4, $5}'
+
+"$bench/first-page.sh" "$build"
