@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <link.h>
+#include <malloc.h>
 #include <pthread.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -106,23 +107,30 @@ bool ReadAhead(const std::string& path, std::uint64_t size, const std::atomic<bo
     return !stop;
 }
 
+void ReadAll(const quill::EngineLayout& layout, const std::atomic<bool>& stop) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto plan = quill::PlanEngineReadAhead(layout, Search(), MemoryAvailable());
+    std::uint64_t bytes = 0;
+    for (const quill::FileToRead& file : plan) {
+        if (!ReadAhead(file.path, file.size, stop)) {
+            return;
+        }
+        bytes += file.size;
+    }
+    qCDebug(lcReadAhead) << "web engine read ahead:" << plan.size() << "files," << (bytes >> 20)
+                         << "MB asked for in" << clock.elapsed() << "ms";
+}
+
 } // namespace
 
 EngineReadAhead::EngineReadAhead(const QString& plugin)
     : m_reader([this, layout = Layout(plugin)] {
           LowestPriority();
-          QElapsedTimer clock;
-          clock.start();
-          const auto plan = quill::PlanEngineReadAhead(layout, Search(), MemoryAvailable());
-          std::uint64_t bytes = 0;
-          for (const quill::FileToRead& file : plan) {
-              if (!ReadAhead(file.path, file.size, m_stop)) {
-                  return;
-              }
-              bytes += file.size;
-          }
-          qCDebug(lcReadAhead) << "web engine read ahead:" << plan.size() << "files,"
-                               << (bytes >> 20) << "MB asked for in" << clock.elapsed() << "ms";
+          ReadAll(layout, m_stop);
+          // The thread's allocations came from a heap of its own, which would
+          // otherwise stay in the program's memory.
+          malloc_trim(0);
       }) {}
 
 EngineReadAhead::~EngineReadAhead() {
