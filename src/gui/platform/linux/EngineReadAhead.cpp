@@ -2,6 +2,7 @@
 
 #include "startup/ReadAheadPlan.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
@@ -107,10 +108,11 @@ bool ReadAhead(const std::string& path, std::uint64_t size, const std::atomic<bo
     return !stop;
 }
 
-void ReadAll(const quill::EngineLayout& layout, const std::atomic<bool>& stop) {
+void ReadAll(const quill::EngineLayout& layout, const quill::LibrarySearch& search,
+             const std::atomic<bool>& stop) {
     QElapsedTimer clock;
     clock.start();
-    const auto plan = quill::PlanEngineReadAhead(layout, Search(), MemoryAvailable());
+    const auto plan = quill::PlanEngineReadAhead(layout, search, MemoryAvailable());
     std::uint64_t bytes = 0;
     for (const quill::FileToRead& file : plan) {
         if (!ReadAhead(file.path, file.size, stop)) {
@@ -125,12 +127,19 @@ void ReadAll(const quill::EngineLayout& layout, const std::atomic<bool>& stop) {
 } // namespace
 
 EngineReadAhead::EngineReadAhead(const QString& plugin)
-    : m_reader([this, layout = Layout(plugin)] {
+    // The loader's list is taken here, on the main thread: at the lowest
+    // priority the thread could be held up inside the loader's lock, which the
+    // page's own loading needs.
+    : m_reader([this, layout = Layout(plugin), search = Search()] {
           LowestPriority();
-          ReadAll(layout, m_stop);
-          // The thread's allocations came from a heap of its own, which would
-          // otherwise stay in the program's memory.
-          malloc_trim(0);
+          ReadAll(layout, search, m_stop);
+          // glibc keeps the heap the thread's allocations came from. Trimming
+          // takes the lock of every heap, the main one too, so the main thread
+          // does it.
+          if (QCoreApplication* application = QCoreApplication::instance()) {
+              QMetaObject::invokeMethod(
+                  application, [] { malloc_trim(0); }, Qt::QueuedConnection);
+          }
       }) {}
 
 EngineReadAhead::~EngineReadAhead() {
