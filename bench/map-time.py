@@ -43,6 +43,11 @@ class Attributes(ctypes.Structure):
 
 
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+# A window may be gone by the time it is asked about; Xlib's own handler
+# would end this script for that.
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+ignore_errors = ERROR_HANDLER(lambda display, error: 0)
+x11.XSetErrorHandler(ignore_errors)
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 x11.XDefaultRootWindow.restype = ctypes.c_ulong

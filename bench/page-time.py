@@ -63,6 +63,8 @@ x11.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
 
 def picture(display, window):
     shape = map_time.attributes(display, window)
+    if shape is None:
+        return None
     image = x11.XGetImage(display, window, 0, 0, shape.width, shape.height, 0xFFFFFFFF, Z_PIXMAP)
     if not image:
         return None
