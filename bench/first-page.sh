@@ -58,7 +58,7 @@ measure() {
     times[$kind.$label]+=" $("$bench/page-time.py" "$name" "$wait" "$@")"
 }
 cached=()
-for i in $(seq "$runs"); do
+for _ in $(seq "$runs"); do
     for kind in warm $($cold && echo cold); do
         measure "$kind" floor "${floor[@]}"
         measure "$kind" quillmark "${quillmark[@]}"
@@ -66,23 +66,22 @@ for i in $(seq "$runs"); do
     done
 done
 
+# "<median> ms median (<all>)" of one program and kind, and its median alone.
+figures() { local -a all; read -ra all <<<"${times[$1]:-}"; median_of "${all[@]}"; }
+middle() { local -a all; read -ra all <<<"${times[$1]}"; median "${all[@]}"; }
+
 report() {
-    local kind="$1" floor_median this_median
-    # shellcheck disable=SC2086
-    floor_median=$(median ${times[$kind.floor]})
-    # shellcheck disable=SC2086
-    this_median=$(median ${times[$kind.quillmark]})
-    echo "floor, $kind:      first page $(median_of ${times[$kind.floor]})"
-    echo "Quillmark, $kind:  first page $(median_of ${times[$kind.quillmark]}), $(ratio "$this_median" "$floor_median")x the floor's"
+    local kind="$1"
+    echo "floor, $kind:      first page $(figures "$kind.floor")"
+    echo "Quillmark, $kind:  first page $(figures "$kind.quillmark"), $(ratio "$(middle "$kind.quillmark")" "$(middle "$kind.floor")")x the floor's"
     if [ -n "${times[$kind.compare]:-}" ]; then
-        echo "compared, $kind:   first page $(median_of ${times[$kind.compare]})"
+        echo "compared, $kind:   first page $(figures "$kind.compare")"
     fi
 }
 report warm
 if $cold; then
     report cold
-    # shellcheck disable=SC2086
-    echo "cold against warm: Quillmark $(ratio "$(median ${times[cold.quillmark]})" "$(median ${times[warm.quillmark]})")x, floor $(ratio "$(median ${times[cold.floor]})" "$(median ${times[warm.floor]})")x; engine library still cached after each drop: $(printf '%s%% ' "${cached[@]}")"
+    echo "cold against warm: Quillmark $(ratio "$(middle cold.quillmark)" "$(middle warm.quillmark)")x, floor $(ratio "$(middle cold.floor)" "$(middle warm.floor)")x; engine library still cached after each drop: $(printf '%s%% ' "${cached[@]}")"
 else
     echo "cold: not measured, the file cache cannot be dropped here (needs root and a writable /proc/sys/vm/drop_caches)"
 fi
