@@ -43,6 +43,11 @@ class Attributes(ctypes.Structure):
 
 
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+# A window may be gone by the time it is asked about; Xlib's own handler
+# would end this script for that.
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+ignore_errors = ERROR_HANDLER(lambda display, error: 0)
+x11.XSetErrorHandler(ignore_errors)
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 x11.XDefaultRootWindow.restype = ctypes.c_ulong
@@ -66,8 +71,9 @@ def is_ours(display, window, name):
     return name in title.value.decode(errors="replace") and shape is not None and shape.width > 64
 
 
-def main():
-    name, command = sys.argv[1], sys.argv[2:]
+def start_and_wait(name, command):
+    """Starts the program; returns (display, its window, the process, seconds
+    until the window was viewable)."""
     display = x11.XOpenDisplay(None)
     if not display:
         sys.exit("map-time: cannot open the X display")
@@ -94,7 +100,11 @@ def main():
             shape = attributes(display, ours) if ours is not None else None
             if shape is not None and shape.map_state == IS_VIEWABLE:
                 break
-    elapsed = time.monotonic() - start
+    return display, ours, program, time.monotonic() - start
+
+
+def main():
+    _, _, program, elapsed = start_and_wait(sys.argv[1], sys.argv[2:])
     program.terminate()
     program.wait()
     print(round(elapsed * 1000))

@@ -8,7 +8,8 @@
 #   - PSS summed over all the program's processes, and the web engine libraries
 #     mapped (none until a page tab shows);
 #   - writing the Links page for 10,000 links (Google Benchmark), and finding
-#     in it (quillmark_find_bench).
+#     in it (quillmark_find_bench);
+#   - the first page, warm and cold, beside a bare web view (first-page.sh).
 # Needs a display with a window manager and a tray host, for example:
 #   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/with-desktop.sh bench/startup-and-idle.sh build
 # Wake-ups are the times a thread was put on a CPU (schedstat), summed over
@@ -177,3 +178,5 @@ fi
 if [ -x "$build/bench/quillmark_find_bench" ]; then
     "$build/bench/quillmark_find_bench" 5 2>/dev/null
 fi
+
+"$bench/first-page.sh" "$build"

@@ -1,5 +1,6 @@
 #include "views/CQuillboxView.h"
 
+#include "common/AfterFirstPaint.h"
 #include "views/CLinkView.h"
 #include "views/CNotesView.h"
 #include "views/CQuillboxDoc.h"
@@ -18,6 +19,8 @@ CQuillboxView::CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QW
     addTab(new CTaskView(document, document.Pages()), tr("Tasks"));
     connect(this, &QTabWidget::currentChanged, this, &CQuillboxView::OnTabChanged);
     OnTabChanged(currentIndex());
+    // A tray program starts at login, when nothing is in the file cache yet.
+    new AfterFirstPaint(*window(), *this, [&document] { document.Pages().ReadAhead(); });
 }
 
 bool CQuillboxView::NotesInFront() const {

@@ -1,5 +1,6 @@
 #include "views/PagePlugin.h"
 
+#include "EngineReadAhead.h"
 #include "views/PageEngine.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,16 @@ QString FileBesideProgram() {
 }
 
 } // namespace
+
+PagePlugin::PagePlugin() = default;
+
+PagePlugin::~PagePlugin() = default;
+
+void PagePlugin::ReadAhead() {
+    if (m_tried.isEmpty() && !m_readAhead) {
+        m_readAhead = std::make_unique<EngineReadAhead>(File());
+    }
+}
 
 QString PagePlugin::File() const {
     return m_chosenFile.isEmpty() ? FileBesideProgram() : m_chosenFile;
