@@ -59,8 +59,11 @@ public slots:
     // "&Settings" in the tray menu and toolbar button 1.
     void OnSettings();
 
-    // Every show keeps the window off the taskbar first.
+    // With a tray, every show keeps the window off the taskbar first.
     void setVisible(bool visible) override;
+    // A tool window off the taskbar while a tray holds the way back (true),
+    // else an ordinary window the desktop lists and minimises.
+    void SetTrayMode(bool trayMode);
 
 signals:
     // The window was closed by the user: the program ends.
@@ -85,4 +88,5 @@ private:
     CQuillboxView* m_tabView = nullptr;
     bool m_profileFailureReported = false;
     bool m_destroying = false;
+    bool m_trayMode = true;
 };

@@ -139,6 +139,10 @@ void FrameCommands::ShowWindow() {
 }
 
 void FrameCommands::HideWindow() {
-    m_window.hide();
+    if (m_hideToTray) {
+        m_window.hide();
+    } else {
+        m_window.showMinimized();
+    }
     m_windowShown = false;
 }

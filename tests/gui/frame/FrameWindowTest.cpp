@@ -73,8 +73,27 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     EXPECT_EQ(Texts(menu->actions(), true), QStringList({"&Hide window"}));
     tray.CheckTrayPresence(true);
     EXPECT_FALSE(frame->isVisible());
-    tray.CheckTrayPresence(false); // no notification area: the window comes back
-    EXPECT_TRUE(frame->isVisible());
+    {
+        // No notification area: an ordinary window, hidden as minimised, the
+        // menu in the window, and a word on how to get a tray, once.
+        ModalScript script;
+        script.Then("quillmarkMessage", [](QWidget& box) {
+            EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains("AppIndicator"));
+            static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+        });
+        tray.CheckTrayPresence(false);
+        EXPECT_TRUE(frame->isVisible() && frame->isMinimized());
+        EXPECT_EQ(frame->windowType(), Qt::Window);
+        EXPECT_TRUE(tray.MenuButton()->isVisibleTo(frame));
+        EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), menu->actions().size());
+        EXPECT_TRUE(WaitUntil([&] { return script.Done(); }));
+        EXPECT_EQ(QtProfile().ReadString("Status", "Tray hint shown"),
+                  std::optional<std::string>("1"));
+    }
+    tray.CheckTrayPresence(true); // a tray came: the hidden window goes back into it
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(frame->windowType(), Qt::Tool);
+    EXPECT_FALSE(tray.MenuButton()->isVisibleTo(frame));
 
     FramePart<FrameToolBar>(*frame).SetButtons({57634, 32837});
     frame->Action(quill::kCustomizeCommand)->trigger();
