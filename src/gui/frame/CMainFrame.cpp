@@ -67,6 +67,9 @@ void CMainFrame::OnSettings() {
 }
 
 bool CMainFrame::OnCreate() {
+    // A tray's tool window until the tray says otherwise: the parts see the
+    // window as it mostly is.
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
     m_parts = std::make_unique<FrameParts>(*this, m_document, m_settings, m_profile);
     SetTrayMode(m_parts->tray.TrayMode());

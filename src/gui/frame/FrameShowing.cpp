@@ -23,7 +23,11 @@ bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
         if (m_geometry.isValid()) {
             m_frame.setGeometry(m_geometry);
         }
-        BringToFront();
+        // Shown minimised (hidden where there is no tray) it stays in the
+        // window list: an activation would make the window manager restore it.
+        if (!m_frame.isMinimized()) {
+            BringToFront();
+        }
     }
     return false;
 }

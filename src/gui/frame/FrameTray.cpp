@@ -54,6 +54,7 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
     // An embedding tray is found by asking the X server: now and then is
     // enough, and only while the window has no tray to return to or is
     // hidden there. A status notifier watcher announces itself on the bus.
+    m_presenceWatch->setObjectName(QStringLiteral("trayPresenceWatch"));
     m_presenceWatch->setInterval(2000);
     connect(m_presenceWatch, &QTimer::timeout, this, &FrameTray::ReadPresence);
 #ifndef Q_OS_WIN
