@@ -16,7 +16,7 @@ public:
     struct Change {
         bool trayMode;             // tool window off the taskbar, hidden by unmapping
         HiddenWindow hiddenWindow; // what a window the user hid becomes now
-        bool tellHowToGetATray;    // said once, the first time no tray is found
+        bool tellHowToGetATray;    // said once, when there is none at start
     };
 
     // alreadyTold: the user heard how to get a tray on an earlier run.

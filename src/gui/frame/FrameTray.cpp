@@ -20,7 +20,7 @@
 FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile)
     : QObject(&frame), m_frame(frame), m_commands(commands), m_profile(profile),
       m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)),
-      m_presenceWatch(new QTimer(this)),
+      m_presenceWatch(new QTimer(this)), m_lossGrace(new QTimer(this)),
       m_fallback(quill::ReadInt(profile, quill::values::kTrayHintShown) != 0) {
     auto* startAtLogin = new StartAtLoginItem(frame, this);
     m_menu = BuildMenu(startAtLogin->Action(), &frame);
@@ -57,6 +57,12 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
     m_presenceWatch->setObjectName(QStringLiteral("trayPresenceWatch"));
     m_presenceWatch->setInterval(2000);
     connect(m_presenceWatch, &QTimer::timeout, this, &FrameTray::ReadPresence);
+    // A panel restarting is gone for a moment: the window changes its kind
+    // only when the tray stays away.
+    m_lossGrace->setSingleShot(true);
+    m_lossGrace->setInterval(3000);
+    connect(m_lossGrace, &QTimer::timeout, this,
+            [this] { CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable()); });
 #ifndef Q_OS_WIN
     auto* watcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
                                             QDBusConnection::sessionBus(),
@@ -64,7 +70,7 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &FrameTray::ReadPresence);
 #endif
     frame.installEventFilter(this);
-    ReadPresence();
+    CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 FrameTray::~FrameTray() {
@@ -105,7 +111,15 @@ void FrameTray::UpdateWatch() {
 }
 
 void FrameTray::ReadPresence() {
-    CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable());
+    const bool present = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!present && m_trayMode) {
+        if (!m_lossGrace->isActive()) {
+            m_lossGrace->start();
+        }
+        return;
+    }
+    m_lossGrace->stop();
+    CheckTrayPresence(present);
 }
 
 void FrameTray::CheckTrayPresence(bool trayAvailable) {

@@ -59,6 +59,7 @@ private:
     QMenu* m_menu = nullptr;
     QToolButton* m_menuButton = nullptr;
     QTimer* m_presenceWatch;
+    QTimer* m_lossGrace;
     quill::TrayFallback m_fallback;
     bool m_trayMode = true;
 };

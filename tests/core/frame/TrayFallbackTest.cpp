@@ -9,7 +9,7 @@ using Hidden = TrayFallback::HiddenWindow;
 
 // A desktop without a tray, one coming later (a panel started after the
 // program), and one restarting: the window follows each change once, and how
-// to get a tray is said only the first time none is found, on one run or ever.
+// to get a tray is said only when there is none at start, and only once ever.
 TEST(TrayFallback, FollowsTheNotificationAreaAndTellsOnce) {
     TrayFallback fallback;
     auto none = fallback.Update(false);
@@ -31,7 +31,9 @@ TEST(TrayFallback, FollowsTheNotificationAreaAndTellsOnce) {
     EXPECT_FALSE(restarting->tellHowToGetATray);
 
     EXPECT_FALSE(TrayFallback(true).Update(false)->tellHowToGetATray);
-    EXPECT_TRUE(TrayFallback().Update(true)->trayMode);
+    TrayFallback atStart;
+    EXPECT_TRUE(atStart.Update(true)->trayMode);
+    EXPECT_FALSE(atStart.Update(false)->tellHowToGetATray); // a panel restarting
 }
 
 } // namespace
