@@ -67,7 +67,7 @@ std::string AutostartEntryText(std::string_view program, std::string_view workin
                        "Comment=Notes, links and task reminders in the tray\n"
                        "Icon=quillmark\n"
                        "Exec=" +
-                       ExecArgument(program) + "\n";
+                       ExecArgument(program) + " --hide\n";
     if (!workingFolder.empty()) {
         text += "Path=" + StringValue(workingFolder) + "\n";
     }

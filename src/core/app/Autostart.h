@@ -9,7 +9,8 @@ namespace quill {
 // relative): the desktop starts what this folder lists at login.
 std::string AutostartFilePath(std::string_view home, std::string_view xdgConfigHome);
 
-// The autostart entry that starts program in workingFolder. An empty
+// The autostart entry that starts program in workingFolder, hidden: in the
+// tray, or minimised where the desktop has none. An empty
 // workingFolder leaves the choice to the program (the user's data folder).
 std::string AutostartEntryText(std::string_view program, std::string_view workingFolder);
 

@@ -6,9 +6,9 @@ namespace quill {
 
 std::span<const ProfileValue> AllProfileValues() {
     static constexpr std::array kAll{
-        values::kIsOpened,    values::kIntegrate,   values::kTrackMouse,
-        values::kPercent,     values::kNoteText,    values::kNewLink,
-        values::kNewLinkHref, values::kNewLinkText, values::kLastDueCheck};
+        values::kIsOpened,     values::kIntegrate,    values::kTrackMouse,  values::kPercent,
+        values::kNoteText,     values::kNewLink,      values::kNewLinkHref, values::kNewLinkText,
+        values::kLastDueCheck, values::kTrayHintShown};
     return kAll;
 }
 

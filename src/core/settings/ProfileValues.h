@@ -41,6 +41,9 @@ inline constexpr ProfileValue kNewLinkText{kStatusSection, "new_link_text", Valu
 // "dd.mm.yyyy hh:mm" of the last due-task pass; absent before the first one.
 inline constexpr ProfileValue kLastDueCheck{kStatusSection, "Last due check", ValueType::String, 0,
                                             ""};
+// 1 once the user was told how to get a notification area on a desktop without one.
+inline constexpr ProfileValue kTrayHintShown{kStatusSection, "Tray hint shown", ValueType::Integer,
+                                             0, ""};
 } // namespace values
 
 std::span<const ProfileValue> AllProfileValues();

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QTimer>
+#include <QToolButton>
 
 CMainFrame::CMainFrame(QtProfile& profile, CQuillboxDoc& document,
                        quill::StartEnvironment environment)
@@ -78,14 +79,19 @@ void CMainFrame::OnSettings() {
 }
 
 bool CMainFrame::OnCreate() {
+    // A tray's tool window until the tray says otherwise: the parts see the
+    // window as it mostly is.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAcceptDrops(false);
     m_parts = std::make_unique<FrameParts>(*this, m_document, m_settings, m_profile);
+    SetTrayMode(m_parts->tray.TrayMode());
+    connect(&m_parts->tray, &FrameTray::TrayModeChanged, this, &CMainFrame::SetTrayMode);
     m_parts->timers.Duties().SetLinkPickup(
         new LinkPickupWatch(*m_newLinkPickup, m_profile.Settings().fileName(), this));
     m_parts->commands.SetHandler(quill::kSettingsCommand, [this] { OnSettings(); });
     m_tabView = new CQuillboxView(m_document, m_profile, this);
     setCentralWidget(m_tabView);
+    m_tabView->setCornerWidget(m_parts->tray.MenuButton(), Qt::TopRightCorner);
     connect(m_tabView, &CQuillboxView::TabChanged, this, &CMainFrame::OnTabChanged);
     connect(this, &CMainFrame::StoreRequested, m_tabView->Notes(), &CNotesView::StoreNote);
     connect(m_tabView->Notes(), &CNotesView::NoteWritten, this, &CMainFrame::ReportProfileWrite);
@@ -129,10 +135,26 @@ void CMainFrame::OnActivateApp(bool active) {
 }
 
 void CMainFrame::setVisible(bool visible) {
-    if (visible && !isVisible()) {
+    if (visible && !isVisible() && m_trayMode) {
         KeepOffTaskbar(this);
     }
     QMainWindow::setVisible(visible);
+}
+
+void CMainFrame::SetTrayMode(bool trayMode) {
+    m_trayMode = trayMode;
+    const Qt::WindowFlags kind = trayMode ? Qt::Tool : Qt::Window;
+    if (windowFlags() == (kind | Qt::WindowStaysOnTopHint)) {
+        return;
+    }
+    // A new kind takes the window down; a shown one comes back as it was.
+    const bool shown = isVisible();
+    const Qt::WindowStates state = windowState();
+    setWindowFlags(kind | Qt::WindowStaysOnTopHint);
+    if (shown) {
+        setWindowState(state);
+        show();
+    }
 }
 
 void CMainFrame::StoreSettings() {

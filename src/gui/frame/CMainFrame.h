@@ -62,8 +62,11 @@ public slots:
     // "&Settings" in the tray menu and toolbar button 1.
     void OnSettings();
 
-    // Every show keeps the window off the taskbar first.
+    // With a tray, every show keeps the window off the taskbar first.
     void setVisible(bool visible) override;
+    // A tool window off the taskbar while a tray holds the way back (true),
+    // else an ordinary window the desktop lists and minimises.
+    void SetTrayMode(bool trayMode);
 
 signals:
     // The window was closed by the user: the program ends.
@@ -89,4 +92,5 @@ private:
     bool m_profileFailureReported = false;
     bool m_closing = false; // the program is ending: open dialogs are no answer
     bool m_destroying = false;
+    bool m_trayMode = true;
 };

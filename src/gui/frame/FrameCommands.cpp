@@ -1,5 +1,6 @@
 #include "frame/FrameCommands.h"
 
+#include "common/AfterFirstPaint.h"
 #include "frame/CAboutDlg.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameFind.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QWindow>
 
 namespace {
 
@@ -142,6 +144,21 @@ void FrameCommands::ShowWindow() {
 }
 
 void FrameCommands::HideWindow() {
-    m_window.hide();
+    QWindow* handle = m_window.windowHandle();
+    if (m_hideToTray) {
+        m_window.hide();
+    } else if (m_window.isVisible() && handle != nullptr && handle->isExposed()) {
+        m_window.showMinimized();
+    } else {
+        // Window managers map a new window as normal whatever it asks, and
+        // take Qt's activation of a window just mapped as a wish to restore
+        // it: the window is minimised once it is on screen.
+        m_window.show();
+        new AfterFirstPaint(m_window, *this, [this] {
+            if (!m_windowShown) {
+                m_window.showMinimized();
+            }
+        });
+    }
     m_windowShown = false;
 }

@@ -33,7 +33,9 @@ public:
 
     bool WindowShown() const { return m_windowShown; }
     void ShowWindow();
+    // Into the tray, or minimised where there is none to come back from.
     void HideWindow();
+    void SetHideToTray(bool toTray) { m_hideToTray = toTray; }
 
 private:
     QAction* Add(int id, const QString& text, const QString& toolTip, bool checkable);
@@ -44,6 +46,7 @@ private:
     quill::FrameSettings& m_settings;
     bool m_translucencyAvailable;
     bool m_windowShown = true;
+    bool m_hideToTray = true;
     std::map<int, QAction*> m_actions;
     std::map<int, std::function<void()>> m_handlers;
     QMenu* m_levelMenu;

@@ -10,7 +10,7 @@ FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::Frame
     : transparency(window, settings),
       commands(window, settings, document, transparency.Available()),
       toolBar(window, commands, profile), timers(window, document, settings, transparency),
-      tray(window, commands) {
+      tray(window, commands, profile) {
     // A new level shows at once, even with no cursor poll running.
     for (const quill::LevelCommand& level : quill::LevelCommands()) {
         QObject::connect(commands.Action(level.id), &QAction::triggered, &timers,

@@ -45,7 +45,11 @@ bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
             // Sent before the window is mapped.
             PlaceBeforeMap();
             m_framePending = true;
-            BringToFront();
+            // Shown minimised (hidden where there is no tray) it stays in the
+            // window list: an activation would make the window manager restore it.
+            if (!m_frame.isMinimized()) {
+                BringToFront();
+            }
         }
         break;
     case QEvent::Move:

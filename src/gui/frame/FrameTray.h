@@ -1,35 +1,65 @@
 #pragma once
 
+#include "frame/TrayFallback.h"
+
 #include <QObject>
 #include <QSystemTrayIcon>
 
 class FrameCommands;
+class QAction;
 class QMenu;
 class QTimer;
+class QToolButton;
+namespace quill {
+class Profile;
+}
 
-// The tray icon: a left click hides or shows the window, a right click opens
-// the tray menu at the cursor. Removed when the frame goes.
+// The tray icon and its menu, which the tray shows (a right click on an
+// embedded icon, the host's own menu for a status notifier item); a left click
+// hides or shows the window. Without a notification area the window is an
+// ordinary one: hiding minimises it, and the same menu drops down from a
+// button in the window. Removed when the frame goes.
 class FrameTray : public QObject {
     Q_OBJECT
 public:
-    FrameTray(QWidget& frame, FrameCommands& commands);
+    FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile);
     ~FrameTray() override;
 
     QSystemTrayIcon* Icon() const { return m_icon; }
     QMenu* Menu() const { return m_menu; }
+    // The tray menu's commands in the window, shown while there is no tray.
+    QToolButton* MenuButton() const { return m_menuButton; }
+    // True while a notification area exists: tool window, hidden into the tray.
+    bool TrayMode() const { return m_trayMode; }
 
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
     void Toggle();
-    // A hidden window is never left out of reach: without a notification area
-    // (it went away, or the desktop restarts it) the window is shown again.
+    // A new reading of the notification area. It may come and go at any time
+    // (a panel starting after the program, or restarting).
     void CheckTrayPresence(bool trayAvailable);
+
+signals:
+    // The window should become a tool window off the taskbar (true) or an
+    // ordinary one the desktop lists (false).
+    void TrayModeChanged(bool trayMode);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QMenu* BuildMenu(QAction* startAtLogin, QWidget* parent);
+    void ReadPresence();
+    void UpdateWatch();
+    void TellHowToGetATray();
+
+    QWidget& m_frame;
     FrameCommands& m_commands;
+    quill::Profile& m_profile;
     QSystemTrayIcon* m_icon;
-    QMenu* m_menu;
+    QMenu* m_menu = nullptr;
+    QToolButton* m_menuButton = nullptr;
     QTimer* m_presenceWatch;
+    QTimer* m_lossGrace;
+    quill::TrayFallback m_fallback;
+    bool m_trayMode = true;
 };

@@ -135,7 +135,9 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
              {"/opt/100%/quillmark", "Exec=/opt/100%%/quillmark"},
              {R"(/opt/a"b$c\d/quillmark)", R"(Exec="/opt/a\\"b\\$c\\\\d/quillmark")"},
          }) {
-        EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + "\n"), std::string::npos)
+        // Started hidden: in the tray, or minimised where there is none.
+        EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + " --hide\n"),
+                  std::string::npos)
             << program;
     }
     // The working folder, when there is one, is where the program starts.

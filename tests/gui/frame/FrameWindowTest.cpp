@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -73,8 +74,18 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     EXPECT_EQ(Texts(menu->actions(), true), QStringList({"&Hide window"}));
     tray.CheckTrayPresence(true);
     EXPECT_FALSE(frame->isVisible());
-    tray.CheckTrayPresence(false); // no notification area: the window comes back
-    EXPECT_TRUE(frame->isVisible());
+    // No notification area: an ordinary window, hidden as minimised, with the
+    // tray menu in the window.
+    tray.findChild<QTimer*>("trayPresenceWatch")->stop(); // the real tray stays
+    tray.CheckTrayPresence(false);
+    EXPECT_TRUE(WaitUntil([&] { return frame->isVisible() && frame->isMinimized(); }));
+    EXPECT_EQ(frame->windowType(), Qt::Window);
+    EXPECT_TRUE(tray.MenuButton()->isVisibleTo(frame));
+    EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), menu->actions().size());
+    tray.CheckTrayPresence(true); // a tray came: the hidden window goes back into it
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(frame->windowType(), Qt::Tool);
+    EXPECT_FALSE(tray.MenuButton()->isVisibleTo(frame));
 
     FramePart<FrameToolBar>(*frame).SetButtons({57634, 32837});
     frame->Action(quill::kCustomizeCommand)->trigger();

@@ -1,0 +1,122 @@
+// The program's tray icon as a status notifier host sees it (KDE Plasma,
+// Xfce's tray plugin, GNOME's AppIndicator extension): this process plays the
+// watcher and the host on the session bus, the real program the item.
+#include "support/ModalScript.h"
+#include "support/RunFolder.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QProcess>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quill::test;
+
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ HostRegistered)
+public:
+    bool HostRegistered() const { return true; }
+    QStringList items; // "service" as the item gave it
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items << service; }
+};
+
+// One entry of a com.canonical.dbusmenu layout, (ia{sv}av), with its children.
+struct MenuEntry {
+    int id = 0;
+    QVariantMap properties;
+    std::vector<MenuEntry> children;
+
+    // The label without its mnemonic marker ("E_xit": "Exit").
+    QString Label() const { return properties.value("label").toString().remove('_'); }
+    const MenuEntry& Find(const QString& label) const {
+        static const MenuEntry none;
+        auto it = std::find_if(children.begin(), children.end(),
+                               [&](const MenuEntry& child) { return child.Label() == label; });
+        return it != children.end() ? *it : none;
+    }
+    bool Checked(const QString& label) const {
+        return Find(label).properties.value("toggle-state").toInt() == 1;
+    }
+};
+
+MenuEntry ReadEntry(const QDBusArgument& argument) {
+    MenuEntry entry;
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        entry.children.push_back(ReadEntry(child.variant().value<QDBusArgument>()));
+    }
+    argument.endArray();
+    argument.endStructure();
+    return entry;
+}
+
+// The layout as a host reads it when the user opens the menu.
+MenuEntry OpenMenu(QDBusInterface& menu) {
+    menu.call("AboutToShow", 0);
+    const QDBusMessage reply = menu.call("GetLayout", 0, -1, QStringList());
+    if (reply.arguments().size() != 2) {
+        ADD_FAILURE() << reply.errorMessage().toStdString();
+        return {};
+    }
+    return ReadEntry(reply.arguments()[1].value<QDBusArgument>());
+}
+
+// The item registers and exports its menu with every tray command; the
+// check marks follow the window, a left click (Activate) hides and shows
+// it, and the menu's items act.
+TEST(StatusNotifier, TheItemRegistersWithItsMenuAndActivateToggles) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    FakeWatcher watcher;
+    ASSERT_TRUE(
+        bus.registerObject("/StatusNotifierWatcher", &watcher, QDBusConnection::ExportAllContents));
+    ASSERT_TRUE(bus.registerService("org.kde.StatusNotifierWatcher"));
+    RunFolder run;
+    QProcess program;
+    program.setWorkingDirectory(run.Path());
+    program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.items.isEmpty(); }, 30000));
+    const QString service = watcher.items.first().section('/', 0, 0);
+    QDBusInterface item(service, "/StatusNotifierItem", "org.kde.StatusNotifierItem", bus);
+    const QString menuPath = item.property("Menu").value<QDBusObjectPath>().path();
+    ASSERT_FALSE(menuPath.isEmpty() || menuPath == "/NO_DBUSMENU") << menuPath.toStdString();
+    EXPECT_FALSE(item.property("ItemIsMenu").toBool()); // a left click is the program's
+
+    QDBusInterface menu(service, menuPath, "com.canonical.dbusmenu", bus);
+    const MenuEntry top = OpenMenu(menu);
+    QStringList labels;
+    for (const MenuEntry& entry : top.children) {
+        labels << entry.Label();
+    }
+    EXPECT_EQ(labels, QStringList({"Settings", "Set transparence", "", "Show window", "Hide window",
+                                   "Start at login", "", "About Quillmark...", "Exit"}));
+    const MenuEntry& levels = top.Find("Set transparence");
+    EXPECT_EQ(levels.properties.value("children-display").toString(), "submenu");
+    EXPECT_TRUE(levels.children.size() == 5 && levels.Checked("80%"));
+    EXPECT_TRUE(top.Checked("Show window"));
+
+    item.call("Activate", 0, 0); // hides
+    EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Hide window"); }));
+    item.call("Activate", 0, 0); // shows
+    EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Show window"); }));
+    menu.call("Event", top.Find("Exit").id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000));
+    program.kill();
+    program.waitForFinished();
+}
+
+} // namespace
+
+#include "StatusNotifierTest.moc"
