@@ -4,6 +4,7 @@
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 #include "tasks/TaskFile.h"
+#include "tasks/TaskPostpone.h"
 
 #include <deque>
 #include <functional>
@@ -70,9 +71,13 @@ TEST_F(DueTaskPassTest, TasksOfTheMinuteComeOnceEachInListOrder) {
               Today("15:30", "second"),
               {"31.02.2024", "15:30", "no such day"},
               Today("15:30", "first")});
-    reminders.whileOpen = [this] { List().push_back(Today("15:30", "added meanwhile")); };
+    // The timer's next pass comes while the first reminder is open.
+    reminders.whileOpen = [this] {
+        List().push_back(Today("15:30", "added meanwhile"));
+        pass.Run();
+    };
     pass.Run();
-    EXPECT_EQ(reminders.shown, (Names{"first", "second", "first", "added meanwhile"}));
+    EXPECT_EQ(reminders.shown, (Names{"first", "added meanwhile", "second", "first"}));
     pass.Run(); // the second pass of the same minute
     EXPECT_EQ(reminders.shown.size(), 4u);
     EXPECT_TRUE(List()[0].reminded && !List()[1].reminded);
@@ -115,16 +120,19 @@ TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
     EXPECT_EQ(reminders.shown, (Names{"a", "next minute", "b"}));
 }
 
-// What a start (CatchUp) and the next passes (Run) remind after an earlier run's
+// What the pass at start and the next passes remind after an earlier run's
 // last pass (none: the first run): the missed ones, then this minute's, once.
 TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
     const std::pair<std::optional<std::string>, Names> cases[] = {
-        {std::nullopt, {}},       // the first run
-        {"17.05.2024 10:00", {}}, // the clock set back
-        {"16.05.2024 23:58", {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09"}},
+        {std::nullopt, {"09:10"}},       // the first run
+        {"17.05.2024 10:00", {"09:10"}}, // the clock set back
+        {"17.05.2024 09:10", {"09:10"}}, // a restart in the same minute
+        {"16.05.2024 23:58",
+         {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09", "09:10"}},
         // A long absence: five, oldest first, then how many more.
         {"15.05.2024 00:00",
-         {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1"}},
+         {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1",
+          "09:10"}},
     };
     for (const auto& [lastCheck, atStart] : cases) {
         SCOPED_TRACE(lastCheck.value_or("none"));
@@ -142,12 +150,10 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
         clock.now = {2024, 5, 17, 9, 10};
         reminders.shown.clear();
         DueTaskPass started{data.store, clock, reminders, reminders, profile};
-        started.CatchUp();
+        started.LookAgainAtThisMinute();
+        started.Run();
+        started.Run();
         EXPECT_EQ(reminders.shown, atStart);
-        reminders.shown.clear();
-        started.Run();
-        started.Run();
-        EXPECT_EQ(reminders.shown, Names{"09:10"});
         EXPECT_EQ(ReadString(profile, values::kLastDueCheck), "17.05.2024 09:10");
         EXPECT_EQ(data.Tasks(), file); // missed ones stay on the Tasks page
     }
@@ -155,6 +161,8 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
 
 // To the minute the reminder closed plus the choice, across days, months and years.
 TEST_F(DueTaskPassTest, LaterMovesTheTaskAndItComesAgain) {
+    EXPECT_EQ(AddMinutes({2024, 3, 1, 0, 0}, -1), (DateTime{2024, 2, 29, 23, 59}));
+    EXPECT_EQ(AddMinutes({2025, 1, 1, 0, 1}, -2882), (DateTime{2024, 12, 29, 23, 59}));
     const std::tuple<DateTime, int, const char*, const char*> cases[] = {
         {{2024, 11, 30, 23, 30}, 60, "01.12.2024", "00:30"},
         {{2024, 5, 17, 15, 59}, 5, "17.05.2024", "16:04"},
