@@ -1,6 +1,7 @@
 // Reminders in the running program, on a clock the test moves.
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
+#include "common/QtClock.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
@@ -12,9 +13,11 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -92,6 +95,75 @@ TEST_F(ReminderGuiTest, AMissedTaskAtStartTheNextMinutesOnTopAndLaterMovesTheMis
         WaitUntil([&] { return view->Browser() && PageHtml(*view->Browser()).contains("09:16"); }));
 }
 
+// Real time, real dialog: a task added for the minute the dialog proposes is
+// reminded within it. In the date field Tab and Shift+Tab move between the
+// controls, and Enter with no comment yet goes to the comment first.
+TEST_F(ReminderGuiTest, ATaskAddedForTheCurrentRealMinuteIsRemindedWithinIt) {
+    Start("");
+    QtClock desktopClock;
+    Timers().UseClock(desktopClock);
+    TabView(*frame).setCurrentIndex(2);
+    auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return view->Browser() && !AnchorCentre(*view->Browser(), "Add task").isNull(); }));
+    ModalScript script;
+    script.Then("addTaskDialog", [](QWidget& dialog) {
+        auto* date = dialog.findChild<QWidget*>(QStringLiteral("dateTimeCtrl"));
+        auto* comment = dialog.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
+        QTest::keyClick(date, Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), comment);
+        QTest::keyClick(comment, Qt::Key_Backtab);
+        EXPECT_EQ(dialog.focusWidget(), date);
+        QTest::keyClick(date, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible() && dialog.focusWidget() == comment);
+        QTest::keyClicks(comment, QStringLiteral("Real minute"));
+        QTest::keyClick(comment, Qt::Key_Backtab);
+        QTest::keyClick(date, Qt::Key_Enter);
+    });
+    QString reminded;
+    script.Then("taskReminderDlg", [&](QWidget& reminder) {
+        reminded = reminder.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
+        EXPECT_TRUE(reminder.findChild<QLabel*>(QStringLiteral("missed"))->isHidden());
+        ClickButton(reminder, "ok");
+    });
+    // Not at a minute's very end, where the reminder would rightly come as missed.
+    ASSERT_TRUE(WaitUntil([] { return QTime::currentTime().second() < 45; }, 20'000));
+    ClickAt(*view->Browser(), AnchorCentre(*view->Browser(), "Add task"));
+    EXPECT_TRUE(WaitUntil([&] { return script.Done(); }, 70'000));
+    EXPECT_EQ(reminded, "Real minute");
+}
+
+// A task another program appends while the window is hidden is reminded, with
+// the window left hidden; a replaced file shows on a shown page at once.
+TEST_F(ReminderGuiTest, ATaskWrittenByAnotherProgramIsShownAndReminded) {
+    Start("06.12.2026|08:00|old\r\n");
+    TabView(*frame).setCurrentIndex(2);
+    auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
+    ASSERT_TRUE(
+        WaitUntil([&] { return view->Browser() && PageHtml(*view->Browser()).contains("old"); }));
+    run.Write(QStringLiteral("Data/new.qbx"),
+              "06.12.2026|08:00|old\r\n06.12.2026|10:00|synced\r\n");
+    QFile::remove(run.File(QStringLiteral("Data/qmtasks.qbx")));
+    QFile::rename(run.File(QStringLiteral("Data/new.qbx")),
+                  run.File(QStringLiteral("Data/qmtasks.qbx")));
+    EXPECT_TRUE(WaitUntil([&] { return PageHtml(*view->Browser()).contains("synced"); }));
+
+    frame->hide();
+    QString reminded;
+    ModalScript script;
+    script.Then("taskReminderDlg", [&](QWidget& reminder) {
+        reminded = reminder.findChild<QPlainTextEdit*>(QStringLiteral("comment"))->toPlainText();
+        ClickButton(reminder, "ok");
+    });
+    QFile tasks(run.File(QStringLiteral("Data/qmtasks.qbx")));
+    ASSERT_TRUE(tasks.open(QIODevice::Append));
+    tasks.write("06.12.2026|09:05|From elsewhere\r\n");
+    tasks.close();
+    EXPECT_TRUE(WaitUntil([&] { return script.Done(); }));
+    EXPECT_EQ(reminded, "From elsewhere");
+    EXPECT_FALSE(frame->isVisible());
+}
+
 // The desktop's notification service, as far as the reminder uses it.
 class FakeNotifications : public QObject {
     Q_OBJECT
@@ -103,6 +175,7 @@ public slots:
         return 7;
     }
     void CloseNotification(uint id) { closed << id; }
+    QStringList GetCapabilities() { return {"body", "body-markup"}; }
 
 public:
     QStringList bodies;
@@ -118,12 +191,13 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
         !bus.registerService("org.freedesktop.Notifications")) {
         GTEST_SKIP() << "needs X11 with xdotool and a session bus without notifications";
     }
-    Start("06.12.2026|09:05|Water the plants\r\n");
+    Start("06.12.2026|09:05|Water <b>the</b> plants & 'herbs'\r\n");
     frame->hide();
     DesktopActivation desktop;
     ModalScript script;
     script.Then("taskReminderDlg", [&](QWidget& modal) {
-        EXPECT_EQ(service.bodies, QStringList{"Water the plants"});
+        EXPECT_EQ(service.bodies,
+                  QStringList{"Water &lt;b&gt;the&lt;/b&gt; plants &amp; &apos;herbs&apos;"});
         // The user is busy in another program when the notification is clicked.
         EXPECT_TRUE(desktop.ActivateOther() && WaitUntil([&] { return !modal.isActiveWindow(); }));
         bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
