@@ -55,17 +55,6 @@ struct FakeTimerClock : TimerClock {
     void Pass(std::int64_t wallMs, std::int64_t steadyMs) { wall += wallMs, steady += steadyMs; }
 };
 
-TEST(MinuteAlarm, ArmsForJustPastTheNextMinuteStartFromWhereverTheWallClockStands) {
-    // On a minute's start (the next one), fired a little early, before the epoch.
-    const std::pair<std::int64_t, int> cases[] = {
-        {1'699'999'980'000, 60'005}, {1'699'999'979'990, 15}, {-90'000, 30'005}};
-    for (auto [wall, delay] : cases) {
-        FakeTimerClock clock;
-        clock.wall = wall;
-        EXPECT_EQ(MinuteAlarm(clock).Arm(), delay) << wall;
-    }
-}
-
 TEST(MinuteAlarm, NoticesAClockSetOrAResumeButNotATimerLateUnderLoad) {
     const std::tuple<const char*, std::int64_t, std::int64_t, bool> cases[] = {
         {"late under load", 43'000, 43'000, false},
