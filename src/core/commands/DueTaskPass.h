@@ -12,9 +12,9 @@ class Profile;
 
 // The reminder duty of the task timer: shows each task due in the current
 // minute once (whether it was there at start, added, edited or written by
-// another program meanwhile), catches up the ones whose minute passed unseen (program closed,
-// machine asleep, clock moved on, a pass held up), and deletes or postpones a
-// task on request.
+// another program meanwhile), catches up the ones whose minute passed unseen
+// (program closed, machine asleep, clock moved on, a pass held up), and deletes
+// or postpones a task on request.
 //
 // The list may change while a reminder is open (a reload on activation,
 // another command, the link pickup). So the pass marks the tasks it picks

@@ -16,8 +16,9 @@ class DueTaskPass;
 // each tick; layered says whether the window can be translucent at all.
 //
 // Nothing ticks fast while nothing happens: the due-task pass wakes at each
-// minute's start and right after the task list changes, the cursor is followed only while it may be
-// on the window, and a slow tick is the safety net for the link pickup and the clock.
+// minute's start and right after the task list changes, the cursor is followed
+// only while it may be on the window, and a slow tick is the safety net for the
+// link pickup and the clock.
 class FrameTimerDuties : private HoverHost {
 public:
     FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
