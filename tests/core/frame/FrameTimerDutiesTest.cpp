@@ -134,7 +134,6 @@ TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndTheTaskTimerWakesAtEachMi
     data.store.Tasks() = {{"01.05.2024", "12:00", "due now"}, {"01.05.2024", "12:00", "too"}};
     duties.SetLinkPickup(&window);
     ASSERT_TRUE(duties.StartTimers());
-    // And a pass at once, for the tasks of the minute the program starts in.
     EXPECT_EQ(window.running, (std::set<int>{kTaskTimerId, kSlowTimerId, kDueSoonTimerId}));
     EXPECT_EQ(std::exchange(window.periods, {}), (Alpha{40'005, kSlowTimerPeriodMs, 0}));
     for (int id : {kPollTimerId, kHoverTimerId, kSlowTimerId, 999}) {

@@ -36,8 +36,7 @@ TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
     EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
     EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\nb.org|B\r\n01.01.2030|10:00|t\r\n");
-    // Its own saves are no change from elsewhere; another program's write is.
-    EXPECT_FALSE(data.store.ChangedElsewhere());
+    EXPECT_FALSE(data.store.ChangedElsewhere()); // its own saves are no change from elsewhere
     data.WriteTasks("01.01.2030|10:00|t\r\n");
     EXPECT_TRUE(data.store.ChangedElsewhere());
 
