@@ -1,6 +1,5 @@
-// Reminders against a simulated event loop: one clock drives the minutes and
-// the timers, which fire when it reaches them; the store, task file and timer
-// duties are the real ones, and tasks are made as the task dialogs make them.
+// Reminders in a simulated event loop whose one clock drives minutes and timers;
+// store, task file and timer duties are real, tasks made as the dialogs make them.
 #include "commands/DueTaskPass.h"
 #include "commands/TaskCommands.h"
 #include "frame/FrameTimerDuties.h"
@@ -102,11 +101,10 @@ struct Sim : Clock, TimerClock, FrameWindowProbe, ReminderDialog, AllViews {
 
 class ReminderTimingTest : public ::testing::Test, protected Sim {};
 
-// Started in a task's minute (at its 5th or 55th second, after an earlier run
-// or the first time; an impossible date is never due, a task twice is reminded
-// twice, in list order), then tasks added, edited (into the minute, or confirmed
-// unchanged) and postponed at a minute's first, middle and last second; the
-// last also with a loop so busy that the pass comes in the next minute, as missed.
+// Started in a task's minute (its 5th or 55th second, after an earlier run or the
+// first; a bad date is never due, a task twice is reminded twice); then tasks added,
+// edited (into the minute, or unchanged) and postponed at a minute's first, middle
+// and last second, the last also with the pass late into the next minute, as missed.
 TEST_F(ReminderTimingTest, EachTaskIsRemindedOnceWithinItsMinute) {
     const std::tuple<int, int, bool> cases[] = {{5'000, 0, false}, {55'000, 0, true},
                                                 {200, 0, true},    {30'000, 0, false},

@@ -39,6 +39,9 @@ TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     EXPECT_FALSE(data.store.ChangedElsewhere()); // its own saves are no change from elsewhere
     data.WriteTasks("01.01.2030|10:00|t\r\n");
     EXPECT_TRUE(data.store.ChangedElsewhere());
+    EXPECT_TRUE(data.store.SaveTasks()); // the file taken in and written
+    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    EXPECT_TRUE(data.store.ChangedElsewhere());
 
     data.store.SetFolder((data.folder.Path() / "missing").string());
     EXPECT_FALSE(data.store.SaveLinks() || data.store.SaveTasks());

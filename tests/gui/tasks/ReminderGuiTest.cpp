@@ -42,7 +42,6 @@ protected:
         Timers().UseClock(clock);
     }
     FrameTimers& Timers() { return *frame->findChild<FrameTimers*>(); }
-    // The Tasks page in front, its browser made.
     QWidget& TasksPage() {
         TabView(*frame).setCurrentIndex(2);
         auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
