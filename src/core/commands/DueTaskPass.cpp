@@ -9,18 +9,10 @@ DueTaskPass::DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& d
     : m_store(store), m_clock(clock), m_dialog(dialog), m_views(views), m_lastCheck(profile) {}
 
 void DueTaskPass::Run() {
-    Pass(true);
-}
-
-void DueTaskPass::CatchUp() {
-    Pass(false);
-}
-
-void DueTaskPass::Pass(bool withNow) {
     const DateTime now = m_clock.Now();
-    RemindersToShow picked =
-        PickReminders(m_store.Tasks(), now, m_lastCheck.CheckedUntil(), withNow);
-    // Recorded before any dialog: a pass running while one is open starts from here.
+    RemindersToShow picked = PickReminders(m_store.Tasks(), now, m_lastCheck.CheckedUntil());
+    // Recorded before any dialog (the tasks were looked at): a pass running
+    // while one is open starts from here.
     m_lastCheck.Checked(now);
     for (const PendingReminder& pending : picked.missed) {
         Show(pending);
@@ -31,13 +23,10 @@ void DueTaskPass::Pass(bool withNow) {
     for (const PendingReminder& pending : picked.dueNow) {
         Show(pending);
     }
-    // A task added or edited into this minute while a reminder was open.
-    if (withNow) {
-        for (const PendingReminder& pending :
-             PickReminders(m_store.Tasks(), now, now, true).dueNow) {
-            Show(pending);
-        }
-    }
+}
+
+void DueTaskPass::LookAgainAtThisMinute() {
+    m_lastCheck.Reopen(m_clock.Now());
 }
 
 void DueTaskPass::Show(const PendingReminder& pending) {

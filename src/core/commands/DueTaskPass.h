@@ -11,9 +11,10 @@ namespace quill {
 class Profile;
 
 // The reminder duty of the task timer: shows each task due in the current
-// minute once, catches up the ones whose minute passed unseen (program closed,
-// machine asleep, clock moved on, a pass held up), and deletes or postpones a
-// task on request.
+// minute once (whether it was there at start, added, edited or written by
+// another program meanwhile), catches up the ones whose minute passed unseen
+// (program closed, machine asleep, clock moved on, a pass held up), and deletes
+// or postpones a task on request.
 //
 // The list may change while a reminder is open (a reload on activation,
 // another command, the link pickup). So the pass marks the tasks it picks
@@ -29,14 +30,14 @@ public:
     DueTaskPass(ListStore& store, const Clock& clock, ReminderDialog& dialog, AllViews& views,
                 Profile& profile);
 
-    // One tick of the task timer: the tasks of this minute and any missed since the last pass.
+    // Shows the tasks of this minute and any missed since the last pass.
     void Run();
-    // At start: only the tasks missed while the program was not running; the
-    // current minute is left to the timer.
-    void CatchUp();
+    // The list changed (added, edited, postponed, read again) or the program
+    // has just started: the next pass looks at this minute's tasks again, even
+    // if it comes only after the minute has ended. Shows nothing itself.
+    void LookAgainAtThisMinute();
 
 private:
-    void Pass(bool withNow);
     void Show(const PendingReminder& pending);
     void Save();
 

@@ -92,6 +92,9 @@ public:
         m_records = records;
     }
 
+    // The file at path is still the one remembered.
+    bool Unchanged(const std::string& path) const { return StampOfFile(path) == m_stamp; }
+
     // Before mine is written to path: where the file is no longer the one
     // remembered, it is read again and mine becomes its list with this
     // program's change made in it. A file that cannot be read is left to the

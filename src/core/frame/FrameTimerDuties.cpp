@@ -38,14 +38,25 @@ bool FrameTimerDuties::StartTimers() {
     bool started = m_probe.StartTimer(kTaskTimerId, m_minuteAlarm.Arm());
     started = m_probe.StartTimer(kSlowTimerId, kSlowTimerPeriodMs) && started;
     m_timersRunning = true;
+    OnTasksChanged();
     UpdatePolling();
     return started;
+}
+
+void FrameTimerDuties::OnTasksChanged() {
+    m_duePass.LookAgainAtThisMinute();
+    // Restarted by every change, so a burst of them makes one pass. Without
+    // it the next minute's pass still finds the task, as missed.
+    if (m_timersRunning) {
+        m_probe.StartTimer(kDueSoonTimerId, 0);
+    }
 }
 
 void FrameTimerDuties::StopTimers() {
     if (m_timersRunning) {
         m_probe.StopTimer(kTaskTimerId);
         m_probe.StopTimer(kSlowTimerId);
+        m_probe.StopTimer(kDueSoonTimerId);
         m_timersRunning = false;
         UpdatePolling();
     }
@@ -54,6 +65,9 @@ void FrameTimerDuties::StopTimers() {
 
 void FrameTimerDuties::OnTimer(int id) {
     if (id == kTaskTimerId) {
+        RunDuePass();
+    } else if (id == kDueSoonTimerId) {
+        m_probe.StopTimer(kDueSoonTimerId);
         RunDuePass();
     } else if (id == kPollTimerId) {
         PollTick();

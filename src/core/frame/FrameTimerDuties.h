@@ -16,8 +16,9 @@ class DueTaskPass;
 // each tick; layered says whether the window can be translucent at all.
 //
 // Nothing ticks fast while nothing happens: the due-task pass wakes at each
-// minute's start, the cursor is followed only while it may be on the window,
-// and a slow tick is the safety net for the link pickup and the clock.
+// minute's start and right after the task list changes, the cursor is followed
+// only while it may be on the window, and a slow tick is the safety net for the
+// link pickup and the clock.
 class FrameTimerDuties : private HoverHost {
 public:
     FrameTimerDuties(const FrameSettings& settings, bool layered, WindowAlpha& window,
@@ -26,8 +27,9 @@ public:
     FrameTimerDuties(const FrameTimerDuties&) = delete;
     FrameTimerDuties& operator=(const FrameTimerDuties&) = delete;
 
-    // Arms the task timer (111) and starts the slow tick (114); false when
-    // either could not be started. The cursor poll (112) follows the window.
+    // Arms the task timer (111), starts the slow tick (114) and asks for a
+    // pass at once, for the tasks of the minute the program starts in; false
+    // when a timer could not be started. The cursor poll (112) follows the window.
     bool StartTimers();
     // Stops every timer and the hover watch.
     void StopTimers();
@@ -37,6 +39,10 @@ public:
     void SetLinkPickup(PollDuty* pickup) { m_pickup = pickup; }
 
     void OnTimer(int id);
+
+    // The task list changed (added, edited, postponed, read again): one pass
+    // soon, so that a task of the current minute is reminded within it.
+    void OnTasksChanged();
 
     // The window was shown or hidden: a hidden window follows no cursor.
     void OnWindowShown(bool shown);

@@ -6,6 +6,8 @@ inline constexpr int kTaskTimerId = 111;
 inline constexpr int kPollTimerId = 112;
 inline constexpr int kHoverTimerId = 113;
 inline constexpr int kSlowTimerId = 114;
+// A due-task pass soon after the task list changed; fires once.
+inline constexpr int kDueSoonTimerId = 115;
 
 inline constexpr int kPollTimerPeriodMs = 10;
 inline constexpr int kHoverTimerPeriodMs = 10;

@@ -25,6 +25,7 @@ ListsLoadReport ListStore::Reload() {
     CarryOverReminders(previous, m_tasks);
     m_linksAsRead.Remember(linkStamp, m_links);
     m_tasksAsRead.Remember(taskStamp, m_tasks);
+    TasksChanged();
     return report;
 }
 
@@ -46,7 +47,18 @@ bool ListStore::SaveTasks() {
     if (ok) {
         m_tasksAsRead.Remember(StampOfFile(m_taskFilePath), m_tasks);
     }
+    TasksChanged();
     return Saved(ok, m_taskFilePath);
+}
+
+bool ListStore::ChangedElsewhere() const {
+    return !m_linksAsRead.Unchanged(m_linkFilePath) || !m_tasksAsRead.Unchanged(m_taskFilePath);
+}
+
+void ListStore::TasksChanged() {
+    if (m_tasksChanged) {
+        m_tasksChanged();
+    }
 }
 
 bool ListStore::Saved(bool ok, const std::string& path) {

@@ -5,6 +5,7 @@
 #include "links/LinkRecord.h"
 #include "tasks/TaskRecord.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,15 @@ public:
     bool SaveLinks();
     bool SaveTasks();
 
+    // Called after every Reload and SaveTasks: the task list may have changed.
+    void OnTasksChanged(std::function<void()> listener) { m_tasksChanged = std::move(listener); }
+    // Either file is no longer the one this program last read or wrote:
+    // another program changed, replaced or removed it.
+    bool ChangedElsewhere() const;
+
 private:
     bool Saved(bool ok, const std::string& path);
+    void TasksChanged();
 
     SaveFailureReporter& m_reporter;
     std::string m_linkFilePath;
@@ -61,6 +69,7 @@ private:
     std::vector<TaskRecord> m_tasks;
     FileAsRead<LinkRecord> m_linksAsRead;
     FileAsRead<TaskRecord> m_tasksAsRead;
+    std::function<void()> m_tasksChanged;
 };
 
 // Gives each reloaded task the reminder mark of the matching earlier task,

@@ -1,13 +1,14 @@
 #include "tasks/MissedReminders.h"
 
 #include "settings/ProfileValues.h"
+#include "tasks/TaskPostpone.h"
 
 #include <algorithm>
 
 namespace quill {
 
 RemindersToShow PickReminders(std::vector<TaskRecord>& tasks, const DateTime& now,
-                              const std::optional<DateTime>& checkedUntil, bool withNow) {
+                              const std::optional<DateTime>& checkedUntil) {
     RemindersToShow result;
     auto& missed = result.missed;
     for (TaskRecord& task : tasks) {
@@ -19,7 +20,7 @@ RemindersToShow PickReminders(std::vector<TaskRecord>& tasks, const DateTime& no
             continue;
         }
         const bool isMissed = checkedUntil && *due > *checkedUntil && *due < now;
-        if (!isMissed && !(withNow && *due == now)) {
+        if (!isMissed && *due != now) {
             continue;
         }
         task.reminded = true;
@@ -51,16 +52,26 @@ std::optional<DateTime> ParseDueCheck(const std::string& text) {
 } // namespace
 
 LastDueCheck::LastDueCheck(Profile& profile)
-    : m_profile(profile),
-      m_checkedUntil(ParseDueCheck(ReadString(profile, values::kLastDueCheck))) {}
+    : m_profile(profile), m_checkedUntil(ParseDueCheck(ReadString(profile, values::kLastDueCheck))),
+      m_written(m_checkedUntil) {}
 
 void LastDueCheck::Checked(const DateTime& now) {
-    if (m_checkedUntil == now) {
+    m_checkedUntil = now;
+    if (m_written == now) {
         return;
     }
-    m_checkedUntil = now;
+    m_written = now;
     // A profile that cannot be written costs only the catch-up after a restart.
     WriteString(m_profile, values::kLastDueCheck, DueCheckText(now));
+}
+
+void LastDueCheck::Reopen(const DateTime& now) {
+    const DateTime before = AddMinutes(now, -1);
+    // Never later than it was: a minute already open stays open. On the very
+    // first run, too, only this minute counts.
+    if (!m_checkedUntil || before < *m_checkedUntil) {
+        m_checkedUntil = before;
+    }
 }
 
 } // namespace quill

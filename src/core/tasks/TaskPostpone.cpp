@@ -5,15 +5,14 @@
 namespace quill {
 
 DateTime AddMinutes(const DateTime& start, int minutes) {
+    constexpr int kDay = 24 * 60;
     DateTime result = start;
-    int total = result.hour * 60 + result.minute + minutes;
-    int days = 0;
-    while (total >= 24 * 60) {
-        total -= 24 * 60;
-        ++days;
-    }
-    result.hour = total / 60;
-    result.minute = total % 60;
+    const int total = result.hour * 60 + result.minute + minutes;
+    // Floored, so that going back crosses into the days before.
+    int days = total >= 0 ? total / kDay : -((kDay - 1 - total) / kDay);
+    const int inDay = total - days * kDay;
+    result.hour = inDay / 60;
+    result.minute = inDay % 60;
     for (; days > 0; --days) {
         if (++result.day > DaysInMonth(result.year, result.month)) {
             result.day = 1;
@@ -21,6 +20,15 @@ DateTime AddMinutes(const DateTime& start, int minutes) {
                 result.month = 1;
                 ++result.year;
             }
+        }
+    }
+    for (; days < 0; ++days) {
+        if (--result.day < 1) {
+            if (--result.month < 1) {
+                result.month = 12;
+                --result.year;
+            }
+            result.day = DaysInMonth(result.year, result.month);
         }
     }
     return result;

@@ -9,7 +9,8 @@
 
 namespace quill {
 
-// The minute `minutes` after `start`, across days, months and years.
+// The minute `minutes` after `start` (before it, when negative), across days,
+// months and years.
 DateTime AddMinutes(const DateTime& start, int minutes);
 
 // Where the first task with the date, time and comment of `shown` now stands.

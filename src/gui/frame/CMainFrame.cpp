@@ -4,6 +4,7 @@
 #include "WindowSystem.h"
 #include "common/UserMessages.h"
 #include "frame/CommandTable.h"
+#include "frame/DataFilesWatch.h"
 #include "frame/FrameActivation.h"
 #include "frame/FrameParts.h"
 #include "frame/FrameShowing.h"
@@ -103,6 +104,8 @@ bool CMainFrame::OnCreate() {
     resize(360, 420);
 
     new FrameActivation(*this, [this](bool active) { OnActivateApp(active); });
+    new DataFilesWatch(
+        m_document.Store(), [this] { ReloadLists(); }, this);
     new FrameShowing(*this);
     StayHiddenWhileHidden(*this);
     return true;
@@ -130,6 +133,10 @@ void CMainFrame::OnActivateApp(bool active) {
         emit StoreRequested();
         return;
     }
+    ReloadLists();
+}
+
+void CMainFrame::ReloadLists() {
     m_document.Store().Reload();
     m_document.UpdateAllViews();
 }

@@ -78,6 +78,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Both lists read again (reminder marks kept), every view redrawn: on
+    // activation and when another program changed a data file.
+    void ReloadLists();
     void UpdateCaption();
     void OnTabChanged();
 

@@ -13,15 +13,17 @@
 
 FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
                          const quill::FrameSettings& settings, FrameTransparency& alpha)
-    : QObject(&frame), m_frame(frame), m_reminders(frame),
+    : QObject(&frame), m_frame(frame), m_document(document), m_reminders(frame),
       m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
       m_duties(settings, alpha.Available(), alpha, *this, m_duePass, m_timerClock),
       m_frameHover(std::make_unique<FrameHover>(
           frame, [this](bool onWindow) { m_duties.OnCursorOnWindow(onWindow); })) {
     frame.installEventFilter(this);
+    document.Store().OnTasksChanged([this] { m_duties.OnTasksChanged(); });
 }
 
 FrameTimers::~FrameTimers() {
+    m_document.Store().OnTasksChanged(nullptr);
     m_duties.StopTimers();
 }
 
@@ -30,8 +32,6 @@ void FrameTimers::Start() {
         // Without them no reminder would come: say so where it can be seen.
         qWarning("Quillmark: the reminder and link timers could not be started");
     }
-    QMetaObject::invokeMethod(
-        this, [this] { m_duePass.CatchUp(); }, Qt::QueuedConnection);
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
@@ -100,7 +100,10 @@ void FrameTimers::timerEvent(QTimerEvent* event) {
             id = ours;
         }
     }
-    if (id == quill::kTaskTimerId || id == quill::kSlowTimerId) {
+    if (id == quill::kDueSoonTimerId) {
+        StopTimer(id); // a single shot: it must not fire again before its pass runs
+    }
+    if (id == quill::kTaskTimerId || id == quill::kSlowTimerId || id == quill::kDueSoonTimerId) {
         // Run outside the timer's own handler: Qt fires no timer again while
         // its handler runs, and a reminder left open would hold up the next
         // pass for as long as it stays open.

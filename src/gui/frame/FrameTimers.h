@@ -16,7 +16,7 @@ class CQuillboxDoc;
 class FrameTransparency;
 class FrameHover;
 
-// The frame's timers 111 to 114, each tick handed to the logic through one
+// The frame's timers 111 to 115, each tick handed to the logic through one
 // OnTimer(id); what those ticks read from the window; and the window's
 // showing, hiding and cursor crossings, which decide when the cursor poll runs.
 class FrameTimers : public QObject, public quill::FrameWindowProbe {
@@ -26,8 +26,8 @@ public:
                 FrameTransparency& alpha);
     ~FrameTimers() override;
 
-    // Starts the timers and, once the event loop runs, catches up the
-    // reminders missed while the program was not running.
+    // Starts the timers; once the event loop runs, the first pass reminds the
+    // tasks missed while the program was not running and those of this minute.
     void Start();
     void OnTimer(int id) { m_duties.OnTimer(id); }
 
@@ -56,6 +56,7 @@ private:
     };
 
     QWidget& m_frame;
+    CQuillboxDoc& m_document;
     SwitchableClock m_clock;
     QtProfile m_profile; // where the reminders keep their last checked minute
     struct SwitchableTimerClock : quill::TimerClock {

@@ -11,7 +11,8 @@ public:
     explicit DesktopNotification(QObject* parent = nullptr);
     ~DesktopNotification() override;
 
-    // False, and nothing shown, where there is no notification service.
+    // False, and nothing shown, where there is no notification service. The
+    // body is plain text, shown as it is.
     bool Show(const QString& summary, const QString& body);
     // Takes the message back if it is still shown.
     void Close();

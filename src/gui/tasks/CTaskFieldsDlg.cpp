@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 
 CTaskFieldsDlg::CTaskFieldsDlg(QWidget* parent, const QString& objectName, const QString& caption,
@@ -14,6 +15,7 @@ CTaskFieldsDlg::CTaskFieldsDlg(QWidget* parent, const QString& objectName, const
     m_dateTimeCtrl->setObjectName(QStringLiteral("dateTimeCtrl"));
     m_dateTimeCtrl->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
     m_dateTimeCtrl->setCalendarPopup(true);
+    m_dateTimeCtrl->installEventFilter(this);
     // Sized to its content, as far as the comment box below allows.
     const int pickerHeight = std::min(m_dateTimeCtrl->sizeHint().height(), Units().Y(16));
     m_dateTimeCtrl->resize(m_dateTimeCtrl->width(),
@@ -27,6 +29,32 @@ CTaskFieldsDlg::CTaskFieldsDlg(QWidget* parent, const QString& objectName, const
     AddLabel(tr("Task comment:"), 25, 27, 50, 8);
     connect(m_commentEdit, &CommentEdit::Submitted, ok, &QPushButton::click);
     connect(this, &QDialog::accepted, this, [this] { m_comment = m_commentEdit->toPlainText(); });
+}
+
+bool CTaskFieldsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_dateTimeCtrl || event->type() != QEvent::KeyPress) {
+        return TemplateDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
+    }
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // The picker would walk its day, month, year, hour and minute instead.
+        focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_commentEdit->toPlainText().trimmed().isEmpty()) {
+            m_commentEdit->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
 }
 
 int CTaskFieldsDlg::exec() {

@@ -4,6 +4,7 @@
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 #include "tasks/TaskFile.h"
+#include "tasks/TaskPostpone.h"
 
 #include <deque>
 #include <functional>
@@ -62,28 +63,6 @@ protected:
     DueTaskPass pass{data.store, clock, reminders, reminders, profile};
 };
 
-TEST_F(DueTaskPassTest, TasksOfTheMinuteComeOnceEachInListOrder) {
-    pass.Run(); // an empty list is quiet
-    SetTasks({Today("15:30", "first"),
-              Today("15:31", "later"),
-              Today("15:29", "a minute ago"),
-              Today("15:30", "second"),
-              {"31.02.2024", "15:30", "no such day"},
-              Today("15:30", "first")});
-    reminders.whileOpen = [this] { List().push_back(Today("15:30", "added meanwhile")); };
-    pass.Run();
-    EXPECT_EQ(reminders.shown, (Names{"first", "second", "first", "added meanwhile"}));
-    pass.Run(); // the second pass of the same minute
-    EXPECT_EQ(reminders.shown.size(), 4u);
-    EXPECT_TRUE(List()[0].reminded && !List()[1].reminded);
-    EXPECT_EQ(reminders.viewUpdates, 0);
-
-    clock.now = {2024, 5, 17, 19, 0}; // a clock jump or a held-up pass catches up
-    pass.Run();
-    EXPECT_EQ(reminders.shown.back(), "missed 15:31");
-    EXPECT_EQ(profile.writes, 2); // once for each minute a pass saw
-}
-
 TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhile) {
     SetTasks({Today("15:30", "a"), Today("15:30", "b"), Today("15:30", "c"), Today("15:30", "d")});
     // While "a" is open another program drops "a" and "d" and swaps the rest.
@@ -103,28 +82,17 @@ TEST_F(DueTaskPassTest, DeleteFindsItsTaskAgainInAListReloadedAndChangedMeanwhil
     EXPECT_EQ(reminders.viewUpdates, 1);
 }
 
-TEST_F(DueTaskPassTest, APassUnderAnOpenReminderShowsTheNextMinutesTaskAtOnce) {
-    SetTasks({Today("15:30", "a"), Today("15:31", "next minute"), Today("15:30", "b")});
-    reminders.whileOpen = [this] {
-        clock.now = {2024, 5, 17, 15, 31};
-        pass.Run();
-        EXPECT_EQ(reminders.shown, (Names{"a", "next minute"}));
-    };
-    pass.Run();
-    pass.Run();
-    EXPECT_EQ(reminders.shown, (Names{"a", "next minute", "b"}));
-}
-
-// What a start (CatchUp) and the next passes (Run) remind after an earlier run's
+// What the pass at start and the next passes remind after an earlier run's
 // last pass (none: the first run): the missed ones, then this minute's, once.
 TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
     const std::pair<std::optional<std::string>, Names> cases[] = {
-        {std::nullopt, {}},       // the first run
-        {"17.05.2024 10:00", {}}, // the clock set back
-        {"16.05.2024 23:58", {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09"}},
+        {"17.05.2024 10:00", {"09:10"}}, // the clock set back
+        {"16.05.2024 23:58",
+         {"missed 23:59", "missed 09:00", "missed 09:03", "missed 09:09", "09:10"}},
         // A long absence: five, oldest first, then how many more.
         {"15.05.2024 00:00",
-         {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1"}},
+         {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1",
+          "09:10"}},
     };
     for (const auto& [lastCheck, atStart] : cases) {
         SCOPED_TRACE(lastCheck.value_or("none"));
@@ -142,38 +110,26 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
         clock.now = {2024, 5, 17, 9, 10};
         reminders.shown.clear();
         DueTaskPass started{data.store, clock, reminders, reminders, profile};
-        started.CatchUp();
+        started.LookAgainAtThisMinute();
+        started.Run();
+        started.Run();
         EXPECT_EQ(reminders.shown, atStart);
-        reminders.shown.clear();
-        started.Run();
-        started.Run();
-        EXPECT_EQ(reminders.shown, Names{"09:10"});
         EXPECT_EQ(ReadString(profile, values::kLastDueCheck), "17.05.2024 09:10");
         EXPECT_EQ(data.Tasks(), file); // missed ones stay on the Tasks page
     }
 }
 
-// To the minute the reminder closed plus the choice, across days, months and years.
-TEST_F(DueTaskPassTest, LaterMovesTheTaskAndItComesAgain) {
-    const std::tuple<DateTime, int, const char*, const char*> cases[] = {
-        {{2024, 11, 30, 23, 30}, 60, "01.12.2024", "00:30"},
-        {{2024, 5, 17, 15, 59}, 5, "17.05.2024", "16:04"},
-        {{2024, 2, 28, 23, 59}, 5, "29.02.2024", "00:04"},
-        {{2100, 2, 28, 23, 59}, 10, "01.03.2100", "00:09"},
-        {{2026, 12, 31, 23, 50}, 10, "01.01.2027", "00:00"},
+// Forward for Later, back for the minute before a pass; across days, months, years.
+TEST(AddMinutes, CrossesDaysMonthsAndYearsBothWays) {
+    const std::tuple<DateTime, int, DateTime> cases[] = {
+        {{2024, 2, 28, 23, 59}, 5, {2024, 2, 29, 0, 4}},
+        {{2100, 2, 28, 23, 59}, 10, {2100, 3, 1, 0, 9}},
+        {{2026, 12, 31, 23, 50}, 10, {2027, 1, 1, 0, 0}},
+        {{2024, 3, 1, 0, 0}, -1, {2024, 2, 29, 23, 59}},
+        {{2025, 1, 1, 0, 1}, -2882, {2024, 12, 29, 23, 59}},
     };
-    for (const auto& [closed, minutes, date, time] : cases) {
-        clock.now = {2024, 5, 17, 15, 30};
-        SetTasks({{"01.01.2024", "10:00", "old"}, Today("15:30", "a")});
-        reminders.shown.clear();
-        reminders.answers = {ReminderReply{ReminderAnswer::Later, minutes}};
-        reminders.whileOpen = [&] { clock.now = closed; };
-        pass.Run();
-        EXPECT_EQ(data.Tasks(),
-                  "01.01.2024|10:00|old\r\n" + std::string(date) + "|" + time + "|a\r\n");
-        clock.now = *ParseTaskDateTime(date, time);
-        pass.Run();
-        EXPECT_EQ(reminders.shown, (Names{"a", "a"}));
+    for (const auto& [start, minutes, expected] : cases) {
+        EXPECT_EQ(AddMinutes(start, minutes), expected) << minutes;
     }
 }
 

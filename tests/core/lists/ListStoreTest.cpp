@@ -36,6 +36,12 @@ TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     data.store.Tasks().push_back({"01.01.2030", "10:00", "t"});
     EXPECT_TRUE(data.store.SaveLinks() && data.store.SaveTasks());
     EXPECT_EQ(data.Links() + data.Tasks(), "a.org|A\r\nb.org|B\r\n01.01.2030|10:00|t\r\n");
+    EXPECT_FALSE(data.store.ChangedElsewhere()); // its own saves are no change from elsewhere
+    data.WriteTasks("01.01.2030|10:00|t\r\n");
+    EXPECT_TRUE(data.store.ChangedElsewhere());
+    EXPECT_TRUE(data.store.SaveTasks()); // the file taken in and written
+    data.WriteLinks("a.org|A\r\nb.org|B\r\n");
+    EXPECT_TRUE(data.store.ChangedElsewhere());
 
     data.store.SetFolder((data.folder.Path() / "missing").string());
     EXPECT_FALSE(data.store.SaveLinks() || data.store.SaveTasks());

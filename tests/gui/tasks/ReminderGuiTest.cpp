@@ -1,6 +1,7 @@
 // Reminders in the running program, on a clock the test moves.
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
+#include "common/QtClock.h"
 #include "frame/FrameTimerIds.h"
 #include "frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
@@ -15,7 +16,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,10 +38,16 @@ protected:
         run.Write(QStringLiteral("Data/qmtasks.qbx"), tasks);
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
-        // Before the event loop runs the start-up catch-up.
+        // Before the event loop runs the first pass.
         Timers().UseClock(clock);
     }
     FrameTimers& Timers() { return *frame->findChild<FrameTimers*>(); }
+    QWidget& TasksPage() {
+        TabView(*frame).setCurrentIndex(2);
+        auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
+        EXPECT_TRUE(WaitUntil([&] { return view->Browser() != nullptr; }));
+        return *view->Browser();
+    }
 
     RunFolder run;
     TestClock clock;
@@ -86,10 +96,41 @@ TEST_F(ReminderGuiTest, AMissedTaskAtStartTheNextMinutesOnTopAndLaterMovesTheMis
     EXPECT_EQ(second, "second");
     EXPECT_EQ(run.Read(QStringLiteral("Data/qmtasks.qbx")),
               "06.12.2026|09:16|Call the bank\r\n06.12.2026|08:00|before\r\n");
-    TabView(*frame).setCurrentIndex(2);
-    auto* view = qobject_cast<CPageView*>(TabView(*frame).widget(2));
-    EXPECT_TRUE(
-        WaitUntil([&] { return view->Browser() && PageHtml(*view->Browser()).contains("09:16"); }));
+    QWidget& page = TasksPage();
+    EXPECT_TRUE(WaitUntil([&] { return PageHtml(page).contains("09:16"); }));
+}
+
+// Real time, real dialog: a task added for the proposed minute is reminded within
+// it. In the date field Tab and Shift+Tab move between the controls, and Enter
+// with no comment yet goes to the comment first.
+TEST_F(ReminderGuiTest, ATaskAddedForTheCurrentRealMinuteIsRemindedWithinIt) {
+    Start("");
+    QtClock desktopClock;
+    Timers().UseClock(desktopClock);
+    QWidget& page = TasksPage();
+    ASSERT_TRUE(WaitUntil([&] { return !AnchorCentre(page, "Add task").isNull(); }));
+    ModalScript script;
+    script.Then("addTaskDialog", [](QWidget& dialog) {
+        auto* date = dialog.findChild<QWidget*>(QStringLiteral("dateTimeCtrl"));
+        auto* comment = dialog.findChild<QPlainTextEdit*>(QStringLiteral("commentEdit"));
+        QTest::keyClick(date, Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), comment);
+        QTest::keyClick(comment, Qt::Key_Backtab);
+        QTest::keyClick(date, Qt::Key_Return); // back in the date field, or it would close
+        EXPECT_TRUE(dialog.isVisible() && dialog.focusWidget() == comment);
+        QTest::keyClicks(comment, QStringLiteral("Real minute"));
+        QTest::keyClick(comment, Qt::Key_Backtab);
+        QTest::keyClick(date, Qt::Key_Enter);
+    });
+    script.Then("taskReminderDlg", [&](QWidget& reminder) {
+        EXPECT_EQ(reminder.findChild<QPlainTextEdit*>("comment")->toPlainText(), "Real minute");
+        EXPECT_TRUE(reminder.findChild<QLabel*>(QStringLiteral("missed"))->isHidden());
+        ClickButton(reminder, "ok");
+    });
+    // Not at a minute's very end, where the reminder would rightly come as missed.
+    ASSERT_TRUE(WaitUntil([] { return QTime::currentTime().second() < 45; }, 20'000));
+    ClickAt(page, AnchorCentre(page, "Add task"));
+    EXPECT_TRUE(WaitUntil([&] { return script.Done(); }, 70'000));
 }
 
 // The desktop's notification service, as far as the reminder uses it.
@@ -103,13 +144,17 @@ public slots:
         return 7;
     }
     void CloseNotification(uint id) { closed << id; }
+    QStringList GetCapabilities() { return {"body", "body-markup"}; }
 
 public:
     QStringList bodies;
     QList<uint> closed;
 };
 
-TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
+// Another program replaces the task file under the shown Tasks page (redrawn at
+// once), then appends a task of this minute while the window is hidden in the
+// tray: it is reminded, also as a desktop notification.
+TEST_F(ReminderGuiTest, HiddenInTheTrayATaskFromAnotherProgramIsAlsoADesktopNotification) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     FakeNotifications service;
     if (!DesktopActivation::Available() ||
@@ -118,12 +163,18 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
         !bus.registerService("org.freedesktop.Notifications")) {
         GTEST_SKIP() << "needs X11 with xdotool and a session bus without notifications";
     }
-    Start("06.12.2026|09:05|Water the plants\r\n");
+    Start("06.12.2026|08:00|old\r\n");
+    QWidget& page = TasksPage();
+    ASSERT_TRUE(WaitUntil([&] { return PageHtml(page).contains("old"); }));
+    run.Write(QStringLiteral("Data/new"), "06.12.2026|08:00|old\r\n06.12.2026|10:00|synced\r\n");
+    ASSERT_EQ(std::rename("Data/new", "Data/qmtasks.qbx"), 0);
+    EXPECT_TRUE(WaitUntil([&] { return PageHtml(page).contains("synced"); }));
     frame->hide();
     DesktopActivation desktop;
     ModalScript script;
     script.Then("taskReminderDlg", [&](QWidget& modal) {
-        EXPECT_EQ(service.bodies, QStringList{"Water the plants"});
+        EXPECT_EQ(service.bodies,
+                  QStringList{"Water &lt;b&gt;the&lt;/b&gt; plants &amp; &apos;herbs&apos;"});
         // The user is busy in another program when the notification is clicked.
         EXPECT_TRUE(desktop.ActivateOther() && WaitUntil([&] { return !modal.isActiveWindow(); }));
         bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
@@ -132,8 +183,9 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayAReminderIsAlsoADesktopNotification) {
         EXPECT_TRUE(WaitUntil([&] { return modal.isActiveWindow(); }, 5000));
         ClickButton(modal, "ok");
     });
-    Timers().OnTimer(quill::kTaskTimerId);
-    EXPECT_TRUE(WaitUntil([&] { return service.closed == QList<uint>{7}; }, 5000));
+    std::ofstream("Data/qmtasks.qbx", std::ios::app | std::ios::binary)
+        << "06.12.2026|09:05|Water <b>the</b> plants & 'herbs'\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return service.closed == QList<uint>{7}; }));
     bus.unregisterService("org.freedesktop.Notifications");
 }
 

@@ -16,6 +16,21 @@ constexpr int kCallTimeoutMs = 2000;
 QDBusConnection Bus() {
     return QDBusConnection::sessionBus();
 }
+
+// A server that reads markup in the body would show a comment's "<b>" bold and
+// could drop what follows a stray "<" or "&"; one that does not shows the body
+// as it is. A server that cannot say is taken to read it.
+QString BodyFor(QDBusConnection& bus, const QString& text) {
+    const QDBusReply<QStringList> capabilities =
+        bus.call(QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                QStringLiteral("GetCapabilities")),
+                 QDBus::Block, kCallTimeoutMs);
+    if (capabilities.isValid() && !capabilities.value().contains(QStringLiteral("body-markup"))) {
+        return text;
+    }
+    // Named entities only: some servers take no numeric ones.
+    return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&apos;"));
+}
 } // namespace
 
 DesktopNotification::DesktopNotification(QObject* parent) : QObject(parent) {}
@@ -41,7 +56,7 @@ bool DesktopNotification::Show(const QString& summary, const QString& body) {
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QStringList actions{QStringLiteral("default"), tr("Show")};
     call << QStringLiteral("Quillmark") << uint(0) << QStringLiteral("appointment-soon") << summary
-         << body << actions << QVariantMap() << int(-1);
+         << BodyFor(bus, body) << actions << QVariantMap() << int(-1);
     const QDBusReply<uint> reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (!reply.isValid()) {
         return false;
