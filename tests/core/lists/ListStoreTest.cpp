@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 
 namespace quill {
 namespace {
@@ -98,10 +99,35 @@ TEST(ReapplyChange, MakesThisProgramsChangeInTheFileAsAnotherProgramLeftIt) {
         {"A B", "", "A X B", "X"},                  // delete all keeps what nobody here saw
         {"A B", "A B'", "A", "A"},                  // edit of a record removed elsewhere
         {"A A", "A", "A A C", "A C"},               // second of two equal records deleted
-        {"A", "A", "X A", "X A"}};
+        {"A", "A", "X A", "X A"},
+        {"A B C D E", "B C E", "A B' C D E", "B' C E"}, // two deletes around another's edit
+        {"A B C", "A' B C'", "A B' C", "A' B' C'"}};    // two edits, the middle one theirs
     for (const auto& [base, mine, theirs, expected] : cases) {
         EXPECT_EQ(ReapplyChange(L(base), L(mine), L(theirs), SameTexts), L(expected)) << mine;
     }
+}
+
+// A file that could not be read is written only after a read succeeds, and
+// then holds what it held with this program's change made in it.
+TEST(FileAsRead, AFileNeverReadIsNeverWrittenWithoutAFreshRead) {
+    test::TempFolder folder;
+    folder.Write("links", "x");
+    const std::string path = folder.File("links");
+    FileAsRead<LinkRecord> asRead;
+    std::vector<LinkRecord> mine;
+    asRead.Loaded(StampOfFile(path), false, mine, SameTexts);
+    mine = L("N");
+    LoadOutcome outcome = LoadOutcome::LeftAlone;
+    auto load = [&](const std::string&, std::vector<LinkRecord>& records) {
+        if (outcome == LoadOutcome::Loaded) {
+            records = L("A B C");
+        }
+        return outcome;
+    };
+    EXPECT_FALSE(asRead.TakeInOtherEdits(path, mine, load, SameTexts));
+    outcome = LoadOutcome::Loaded;
+    EXPECT_TRUE(asRead.TakeInOtherEdits(path, mine, load, SameTexts));
+    EXPECT_EQ(mine, L("A B C N"));
 }
 
 TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
@@ -125,6 +151,12 @@ TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
         EXPECT_NE(StampOfFile(folder.File("links.txt")), stamp);
         stamp = StampOfFile(folder.File("links.txt"));
     }
+    // The same size written in place with its time put back (cp -p, touch -r).
+    const auto time = std::filesystem::last_write_time(file);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // past the clock's tick
+    folder.Write("links.txt", "a|ce\n");
+    std::filesystem::last_write_time(file, time);
+    EXPECT_NE(StampOfFile(folder.File("links.txt")), stamp);
 }
 
 } // namespace
