@@ -90,12 +90,21 @@ void CQuillboxApp::OnInstanceRequest(quill::InstanceRequest request) {
     }
 }
 
+namespace {
+constexpr int kEndLockWaitMs = 2000;
+} // namespace
+
 int CQuillboxApp::ExitInstance(int exitCode) {
     m_termination.reset();
     if (m_frame) {
         // Stored here, while a failure can still be reported; the frame's
         // destructor stores once more without a word.
         m_frame->StoreSettings();
+        // Values still waiting for a lock held elsewhere get a last short wait.
+        if (!m_profile->Flush(kEndLockWaitMs)) {
+            qWarning("Quillmark could not write the note and the settings to %s",
+                     qPrintable(m_profile->Path()));
+        }
     }
     m_frame.reset();
     m_document.reset();
