@@ -142,6 +142,11 @@ void CMainFrame::ReportProfileWrite(bool written) {
         return;
     }
     m_profileFailureReported = true;
+    if (m_reportToLogOnly) {
+        qWarning("Quillmark could not write the note and the settings to %s",
+                 qPrintable(QDir::toNativeSeparators(m_profile.Path())));
+        return;
+    }
     ShowWarning(this, tr("Quillmark could not write the note and the settings to\n%1\n\n"
                          "They are kept while the program runs and tried again. Check that "
                          "the file is an ordinary file (at most 8 MB) and that it and its "

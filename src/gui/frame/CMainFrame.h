@@ -45,6 +45,9 @@ public:
     // failure is reported, naming the profile file; after that the user hears
     // again only once a write has succeeded in between.
     void ReportProfileWrite(bool written);
+    // Ending on a signal (logout, kill): failures go to the log, since no one
+    // may be there to close a message box.
+    void ReportToLogOnly() { m_reportToLogOnly = true; }
 
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
@@ -85,4 +88,5 @@ private:
     CQuillboxView* m_tabView = nullptr;
     bool m_profileFailureReported = false;
     bool m_destroying = false;
+    bool m_reportToLogOnly = false;
 };

@@ -9,9 +9,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +87,38 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     EXPECT_TRUE(text.contains(("\nPath=" + run.Path() + "\n").toUtf8())) << text.constData();
     item->trigger();
     EXPECT_FALSE(item->isChecked() || QFile::exists(entry));
+}
+
+// Named pipes in place of the profile and of the page's style sheet and
+// images: the program starts all the same, never writes over them, and ends
+// in order on SIGTERM.
+TEST(HostileFiles, PipesInPlaceOfFilesNeitherHoldTheProgramNorItsEnd) {
+    RunFolder run;
+    run.CopyShippedData();
+    const QString profile = RunFolder::ProfileFile();
+    QDir().mkpath(QFileInfo(profile).path());
+    for (const QString& path : {profile, run.File("Data/2.css"), run.File("Data/back.gif")}) {
+        QFile::remove(path);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
+    // The lists are read (a missing one made) once the profile has been read.
+    EXPECT_TRUE(WaitUntil([&] { return QFile::exists(run.File("Data/qmtasks.qbx")); }, 30000));
+    program.terminate();
+    const bool ended = WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000);
+    program.kill();
+    program.waitForFinished();
+    EXPECT_TRUE(ended && program.exitStatus() == QProcess::NormalExit)
+        << program.readAll().constData();
+    struct stat info {};
+    EXPECT_TRUE(::stat(QFile::encodeName(profile).constData(), &info) == 0 &&
+                S_ISFIFO(info.st_mode));
+    QFile::remove(profile);
 }
 
 } // namespace
