@@ -66,7 +66,9 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
     EXPECT_EQ(folder.Read("records"), "");
 
     // A first record that itself begins with a byte-order mark keeps it.
-    const std::vector<LinkRecord> marked{{"\xEF\xBB\xBFa.org", "A"}};
+    const std::vector<LinkRecord> marked{{"\xEF\xBB\xBF"
+                                          "a.org",
+                                          "A"}};
     ASSERT_TRUE(SaveLinkFile(path, marked));
     records.clear();
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);

@@ -1,4 +1,5 @@
 #include "files/WriteCall.h"
+#include "links/LinkFile.h"
 #include "support/StoreFolder.h"
 
 #include <cerrno>
@@ -12,43 +13,29 @@ namespace quill {
 namespace {
 
 // Random runs of this program's commands, failed saves, reloads and another
-// program's edits of the link file, against a model that knows every record
-// by a number: a save must leave exactly the other program's list with each
-// unsaved command of this one made in it by that number (an edit or delete of
-// a record the other program edited or removed meanwhile does nothing). Texts
-// are unique, so the result is compared in full: multiset and order.
-struct Rec {
-    int id;
-    std::string text;
-    bool operator==(const Rec&) const = default;
-};
-
+// program's edits of the link file, against a model that knows each record by
+// a number: the list must always be the other program's file with each
+// command not yet saved made in it by that number (an edit or delete of a
+// record the other program changed meanwhile does nothing), and a save must
+// write exactly that. Texts are unique, so lists compare whole: multiset and order.
 struct Op {
-    enum Kind { Edit, Delete, Add } kind;
-    Rec before; // for Add: the record added
-    std::string after;
+    LinkRecord before; // the record edited or deleted, or the one added
+    std::optional<std::string> after;
+    bool add = false;
 };
 
-std::vector<Rec> Replay(const std::vector<Op>& ops, std::vector<Rec> list) {
+std::vector<LinkRecord> Replay(const std::vector<Op>& ops, std::vector<LinkRecord> list) {
     for (const Op& op : ops) {
         auto at = std::find(list.begin(), list.end(), op.before);
-        if (op.kind == Op::Add) {
+        if (op.add) {
             list.push_back(op.before);
-        } else if (at != list.end() && op.kind == Op::Edit) {
-            at->text = op.after;
+        } else if (at != list.end() && op.after) {
+            at->m_comment = *op.after;
         } else if (at != list.end()) {
             list.erase(at);
         }
     }
     return list;
-}
-
-std::vector<LinkRecord> Shown(const std::vector<Rec>& list) {
-    std::vector<LinkRecord> links;
-    for (const Rec& rec : list) {
-        links.push_back({"r" + std::to_string(rec.id), rec.text});
-    }
-    return links;
 }
 
 std::ptrdiff_t FailingWrite(int, const void*, std::size_t) {
@@ -58,125 +45,103 @@ std::ptrdiff_t FailingWrite(int, const void*, std::size_t) {
 
 struct MergeRun {
     explicit MergeRun(unsigned seed) : random(seed) {}
+    std::mt19937 random;
+    test::StoreFolder data;
+    std::vector<LinkRecord> file; // the link file as the model knows it
+    std::vector<Op> ops;          // commands since the last successful save
+    int ids = 0;
+    int versions = 0;
 
-    int Pick(int size) { return std::uniform_int_distribution<int>(0, size - 1)(random); }
-    std::string Fresh() { return "v" + std::to_string(++versions); }
+    int Pick(std::size_t size) {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(size) - 1)(random);
+    }
+    LinkRecord Fresh() { return {"r" + std::to_string(++ids), Version()}; }
+    std::string Version() { return "v" + std::to_string(++versions); }
 
     void WriteOutside() {
         std::string bytes;
-        for (const LinkRecord& link : Shown(file)) {
+        for (const LinkRecord& link : file) {
             bytes += link.m_address + "|" + link.m_comment + "\r\n";
         }
         data.WriteLinks(bytes);
         // A time of its own, so that even a reused inode number is a change.
-        const std::string path = data.store.LinkFilePath();
         const timespec times[2] = {{1'000'000 + versions, 0}, {1'000'000 + versions, 0}};
-        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        ::utimensat(AT_FDCWD, data.store.LinkFilePath().c_str(), times, 0);
     }
 
-    void OtherProgramChanges() {
-        const int what = Pick(3);
-        if (what == 0 || file.empty()) {
-            const auto at = file.begin() + Pick(static_cast<int>(file.size()) + 1);
-            file.insert(at, Rec{++ids, Fresh()});
-        } else if (what == 1) {
-            file[static_cast<std::size_t>(Pick(static_cast<int>(file.size())))].text = Fresh();
-        } else {
-            file.erase(file.begin() + Pick(static_cast<int>(file.size())));
-        }
-        WriteOutside();
-    }
-
-    void Command() {
-        const int what = Pick(3);
+    // Returns what went wrong, or nothing.
+    const char* Step() {
         auto& links = data.store.Links();
-        if (what == 0 || shown.empty()) {
-            ops.push_back({Op::Add, Rec{++ids, Fresh()}, {}});
-            shown.push_back(ops.back().before);
-            links.push_back(Shown({shown.back()})[0]);
-        } else {
-            const auto at = static_cast<std::size_t>(Pick(static_cast<int>(shown.size())));
-            if (what == 1) {
-                ops.push_back({Op::Edit, shown[at], Fresh()});
-                shown[at].text = links[at].m_comment = ops.back().after;
+        const int what = Pick(10);
+        if (what >= 5 && what < 9) { // another program inserts, edits or deletes
+            const int how = file.empty() ? 0 : Pick(3);
+            const auto at = file.begin() + Pick(file.size() + (how == 0));
+            if (how == 0) {
+                file.insert(at, Fresh());
+            } else if (how == 1) {
+                at->m_comment = Version();
             } else {
-                ops.push_back({Op::Delete, shown[at], {}});
-                shown.erase(shown.begin() + static_cast<long>(at));
-                links.erase(links.begin() + static_cast<long>(at));
+                file.erase(at);
             }
+            WriteOutside();
+            return nullptr;
         }
-        // An empty list is written without a single write call, so it cannot fail.
-        const bool fail = Pick(3) == 0 && !Replay(ops, file).empty();
+        if (what == 9) {
+            data.store.Reload();
+            return links == Replay(ops, file) ? nullptr : "list after reload";
+        }
+        const int how = links.empty() ? 0 : Pick(3);
+        const std::size_t at = links.empty() ? 0 : static_cast<std::size_t>(Pick(links.size()));
+        if (how == 0) {
+            ops.push_back({Fresh(), {}, true});
+            links.push_back(ops.back().before);
+        } else if (how == 1) {
+            ops.push_back({links[at], Version()});
+            links[at].m_comment = *ops.back().after;
+        } else {
+            ops.push_back({links[at], {}});
+            links.erase(links.begin() + static_cast<long>(at));
+        }
+        const std::vector<LinkRecord> expected = Replay(ops, file);
+        // An empty list is written without a write call, so it cannot fail.
+        const bool fail = Pick(3) == 0 && !expected.empty();
         const WriteCall previous = fail ? SwapWriteCall(FailingWrite) : nullptr;
         const bool saved = data.store.SaveLinks();
         if (fail) {
             SwapWriteCall(previous);
         }
-        Check(saved != fail, "save result");
-        shown = Replay(ops, file);
+        if (saved == fail || links != expected) {
+            return "save result or list after save";
+        }
         if (saved) {
-            file = shown;
+            file = expected;
             ops.clear();
-            Check(data.Links() == bytesOf(file), "file after save");
+            std::vector<LinkRecord> written;
+            LoadLinkFile(data.store.LinkFilePath(), written);
+            return written == file ? nullptr : "file after save";
         }
-        Check(data.store.Links() == Shown(shown), "list after save");
+        return nullptr;
     }
-
-    std::string bytesOf(const std::vector<Rec>& list) {
-        std::string bytes;
-        for (const LinkRecord& link : Shown(list)) {
-            bytes += link.m_address + "|" + link.m_comment + "\r\n";
-        }
-        return bytes;
-    }
-
-    void Check(bool ok, const char* what) {
-        if (!ok && !violation) {
-            violation = what;
-        }
-    }
-
-    // One run: a few records, then a random mix of steps.
-    const char* Run(int steps) {
-        for (int i = Pick(6); i > 0; --i) {
-            file.push_back(Rec{++ids, Fresh()});
-        }
-        WriteOutside();
-        data.store.Reload();
-        shown = file;
-        for (int step = 0; step < steps && !violation; ++step) {
-            const int what = Pick(10);
-            if (what < 5) {
-                Command();
-            } else if (what < 9) {
-                OtherProgramChanges();
-            } else {
-                data.store.Reload();
-                shown = Replay(ops, file);
-                Check(data.store.Links() == Shown(shown), "list after reload");
-            }
-        }
-        return violation;
-    }
-
-    std::mt19937 random;
-    test::StoreFolder data;
-    std::vector<Rec> file;  // the link file as the model knows it
-    std::vector<Rec> shown; // this program's list
-    std::vector<Op> ops;    // its commands since its last successful save
-    int ids = 0;
-    int versions = 0;
-    const char* violation = nullptr;
 };
 
 TEST(ListMerge, EveryRunOfOwnAndOutsideChangesGivesTheModelsList) {
-    // The stress run sets a large count; a normal run stays quick.
+    // The stress run asks for many cases; a normal run stays quick.
     const char* wanted = std::getenv("QUILLMARK_MERGE_CASES");
     const int cases = wanted ? std::atoi(wanted) : 40;
     int violations = 0;
     for (int seed = 1; seed <= cases; ++seed) {
-        if (const char* what = MergeRun(static_cast<unsigned>(seed)).Run(16)) {
-            ADD_FAILURE() << "seed " << seed << ": " << what;
+        MergeRun run(static_cast<unsigned>(seed));
+        for (int i = run.Pick(6); i > 0; --i) {
+            run.file.push_back(run.Fresh());
+        }
+        run.WriteOutside();
+        run.data.store.Reload();
+        const char* violation = nullptr;
+        for (int step = 0; step < 16 && !violation; ++step) {
+            violation = run.Step();
+        }
+        if (violation) {
+            ADD_FAILURE() << "seed " << seed << ": " << violation;
             ++violations;
         }
     }

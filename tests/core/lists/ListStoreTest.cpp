@@ -110,23 +110,20 @@ TEST(ReapplyChange, MakesThisProgramsChangeInTheFileAsAnotherProgramLeftIt) {
 // A file that could not be read is written only after a read succeeds, and
 // then holds what it held with this program's change made in it.
 TEST(FileAsRead, AFileNeverReadIsNeverWrittenWithoutAFreshRead) {
-    test::TempFolder folder;
-    folder.Write("links", "x");
-    const std::string path = folder.File("links");
     FileAsRead<LinkRecord> asRead;
     std::vector<LinkRecord> mine;
-    asRead.Loaded(StampOfFile(path), false, mine, SameTexts);
+    asRead.Loaded(std::nullopt, false, mine, SameTexts);
     mine = L("N");
-    LoadOutcome outcome = LoadOutcome::LeftAlone;
-    auto load = [&](const std::string&, std::vector<LinkRecord>& records) {
-        if (outcome == LoadOutcome::Loaded) {
-            records = L("A B C");
-        }
-        return outcome;
-    };
-    EXPECT_FALSE(asRead.TakeInOtherEdits(path, mine, load, SameTexts));
-    outcome = LoadOutcome::Loaded;
-    EXPECT_TRUE(asRead.TakeInOtherEdits(path, mine, load, SameTexts));
+    for (LoadOutcome outcome : {LoadOutcome::LeftAlone, LoadOutcome::Loaded}) {
+        EXPECT_EQ(asRead.TakeInOtherEdits(
+                      "no file", mine,
+                      [&](const std::string&, std::vector<LinkRecord>& read) {
+                          read = L("A B C");
+                          return outcome;
+                      },
+                      SameTexts),
+                  outcome == LoadOutcome::Loaded);
+    }
     EXPECT_EQ(mine, L("A B C N"));
 }
 
