@@ -10,8 +10,6 @@
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
 
-#include <sys/stat.h>
-
 namespace {
 
 #ifdef Q_OS_WIN
@@ -47,11 +45,11 @@ QString UserProfilePath() {
 // Opening a named pipe or a device would wait for ever; a huge file would
 // take seconds. Either stays unread.
 bool SafeToRead(const QString& path) {
-    struct stat info {};
-    if (kRegistry || ::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    const QFileInfo info(path);
+    if (kRegistry || !info.exists()) {
         return true;
     }
-    return S_ISREG(info.st_mode) && info.st_size <= kMaxProfileBytes;
+    return info.isFile() && info.size() <= kMaxProfileBytes;
 }
 
 QSettings* MakeSettings(const QString& path) {
