@@ -106,10 +106,7 @@ int CQuillboxApp::ExitInstance(int exitCode) {
         // destructor stores once more without a word.
         m_frame->StoreSettings();
         // Values still waiting for a lock held elsewhere get a last short wait.
-        if (!m_profile->Flush(kEndLockWaitMs)) {
-            qWarning("Quillmark could not write the note and the settings to %s",
-                     qPrintable(m_profile->Path()));
-        }
+        m_frame->ReportProfileWrite(m_profile->Flush(kEndLockWaitMs));
     }
     m_frame.reset();
     m_document.reset();
