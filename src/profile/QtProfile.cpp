@@ -24,7 +24,7 @@ constexpr int kBusyRetryMs = 1000;
 constexpr int kFailedRetryMs = 5000;
 // The last try at the end waits this long for the lock, no longer, so that
 // the end of a session is never held up.
-constexpr int kEndWaitMs = 2000;
+constexpr int kEndWaitMs = 1000;
 // A profile larger than this holds no profile of this program's, and reading
 // it would hold the window for seconds: it is neither read nor written.
 constexpr qint64 kMaxProfileBytes = 8 << 20;
