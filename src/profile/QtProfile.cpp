@@ -6,6 +6,9 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <chrono>
+
 #include "files/LockFile.h"
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
@@ -22,9 +25,18 @@ constexpr bool kRegistry = false;
 // (a folder made read-only for a while) less often.
 constexpr int kBusyRetryMs = 1000;
 constexpr int kFailedRetryMs = 5000;
-// The last try at the end waits this long for the lock, no longer, so that
-// the end of a session is never held up.
-constexpr int kEndWaitMs = 1000;
+// The last tries at the end wait this long in all (every profile object
+// together) for the lock, so that the end of a session is never held up.
+constexpr int kEndWaitMs = 2000;
+
+// What is left of the one wait shared by all tries at the end.
+int EndWaitLeft(int waitMs) {
+    using Clock = std::chrono::steady_clock;
+    static const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(waitMs);
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::max<long long>(0, left));
+}
 // A profile larger than this holds no profile of this program's, and reading
 // it would hold the window for seconds: it is neither read nor written.
 constexpr qint64 kMaxProfileBytes = 8 << 20;
@@ -112,7 +124,9 @@ QtProfile::QtProfile() : m_path(UserProfilePath()), m_settings(MakeSettings(m_pa
 }
 
 QtProfile::~QtProfile() {
-    WriteUnwritten(kEndWaitMs);
+    if (!m_unwritten.isEmpty()) {
+        WriteUnwritten(EndWaitLeft(kEndWaitMs));
+    }
 }
 
 QString QtProfile::Key(std::string_view section, std::string_view name) {
@@ -164,6 +178,9 @@ bool QtProfile::Write(const QString& key, const QVariant& value) {
 }
 
 bool QtProfile::Flush(int waitMs) {
+    if (waitMs > 0 && !m_unwritten.isEmpty()) {
+        waitMs = std::max(1, EndWaitLeft(waitMs));
+    }
     const Outcome outcome = WriteUnwritten(waitMs);
     return outcome == Outcome::Written || (outcome == Outcome::Waiting && waitMs == 0);
 }

@@ -20,7 +20,7 @@
 class QtProfile : public quill::Profile {
 public:
     QtProfile();
-    // Ends with one more try that waits a little for the lock.
+    // Ends with one more try that waits a little for the lock (see Flush).
     ~QtProfile() override;
     QtProfile(const QtProfile&) = delete;
     QtProfile& operator=(const QtProfile&) = delete;
@@ -34,9 +34,10 @@ public:
                      std::string_view value) override;
     bool WriteInt(std::string_view section, std::string_view name, int value) override;
 
-    // Writes what is waiting, waiting at most waitMs for the lock; false when
-    // it could not be written (a lock still held after waitMs counts only when
-    // waitMs is not 0).
+    // Writes what is waiting; false when it could not be written. waitMs 0:
+    // without waiting (a lock held elsewhere is no failure then); otherwise a
+    // last try at the end, waiting at most waitMs for the lock, counted from
+    // the first such try of any profile object.
     bool Flush(int waitMs = 0);
     bool HasUnwrittenValues() const { return !m_unwritten.isEmpty(); }
     // Told the outcome of each later try (true once the values are written).
