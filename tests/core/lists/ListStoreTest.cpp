@@ -140,15 +140,10 @@ TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
     const auto replaced = StampOfFile(folder.File("links.txt"));
     EXPECT_NE(replaced, read);
     folder.Write("links.txt", "a|cd\n");
-    auto stamp = StampOfFile(folder.File("links.txt"));
+    const auto stamp = StampOfFile(folder.File("links.txt"));
     EXPECT_NE(stamp, replaced);
-    const auto file = folder.Path() / "links.txt";
-    for (auto step : {std::chrono::nanoseconds(1), std::chrono::nanoseconds(1'000'000'000)}) {
-        std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + step);
-        EXPECT_NE(StampOfFile(folder.File("links.txt")), stamp);
-        stamp = StampOfFile(folder.File("links.txt"));
-    }
     // The same size written in place with its time put back (cp -p, touch -r).
+    const auto file = folder.Path() / "links.txt";
     const auto time = std::filesystem::last_write_time(file);
     std::this_thread::sleep_for(std::chrono::milliseconds(20)); // past the clock's tick
     folder.Write("links.txt", "a|ce\n");
