@@ -15,6 +15,12 @@
 4. A saver killed with SIGKILL 1,000 times during saves, then one start:
    torn list files and temporary files left.
 
+5. Profile writes (the note, the due check) while another process holds the
+   profile's lock for 60 s: the longest stall of the event loop, and whether
+   the last value lands after the release.
+6. The merge property test (own changes, failed saves, reloads and another
+   program's edits against a model) over 200,000 random runs.
+
 The program's side is the helper running the program's own queue and
 hand-over logic with a dialog that stays open 10-40 ms and declines every
 link whose text ends in 7.
@@ -35,6 +41,8 @@ BUILD = next((a for a in sys.argv[1:] if not a.startswith("--")), "build")
 QUICK = "--quick" in sys.argv
 HOST = os.path.join(BUILD, "quillmark-link-host")
 HELPER = os.path.join(BUILD, "bench/quillmark_data_safety_helper")
+STALL = os.path.join(BUILD, "bench/quillmark_profile_lock_stall")
+CORE_TESTS = os.path.join(BUILD, "tests/core/quillmark_core_tests")
 
 
 def frame(message):
@@ -200,8 +208,23 @@ def killed_saves(root, kills):
           f"{left_before} temporary files before the start, {left} after")
 
 
+def lock_stall(seconds):
+    out = subprocess.run([STALL, str(seconds)], capture_output=True, text=True).stdout
+    print("4. " + out.strip())
+
+
+def merge_property(cases):
+    # On a memory file system, where a flush costs nothing.
+    shm = "/dev/shm" if os.path.isdir("/dev/shm") else tempfile.gettempdir()
+    env = dict(os.environ, QUILLMARK_MERGE_CASES=str(cases), TMPDIR=shm)
+    out = subprocess.run([CORE_TESTS, "--gtest_filter=ListMerge.*"], env=env,
+                         capture_output=True, text=True).stdout
+    line = next((l for l in out.splitlines() if l.startswith("merge property")), out)
+    print("5. " + line.strip())
+
+
 def main():
-    for tool in (HOST, HELPER):
+    for tool in (HOST, HELPER, STALL, CORE_TESTS):
         if not os.access(tool, os.X_OK):
             sys.exit(f"build {tool} first (-DQUILLMARK_BUILD_BENCH=ON, cmake --build {BUILD})")
     scale = 5 if QUICK else 1
@@ -210,6 +233,8 @@ def main():
         two_hosts(os.path.join(root, "two"), 300 // scale)
         killed_program(os.path.join(root, "three"), 200 // scale)
         killed_saves(os.path.join(root, "four"), 1000 // scale)
+    lock_stall(60 // scale)
+    merge_property(200000 // scale)
 
 
 if __name__ == "__main__":

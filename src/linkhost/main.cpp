@@ -23,6 +23,6 @@ int main() {
     // The queue lies beside the profile and shares its lock; QSettings only
     // says where that file is.
     const quill::HandOverPaths paths(
-        QFile::encodeName(QtProfile().Settings().fileName()).toStdString());
+        QFile::encodeName(QtProfile().Path()).toStdString());
     return quill::ServeLinkHost(std::cin, std::cout, paths);
 }

@@ -5,11 +5,13 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 
 #ifndef _WIN32
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -56,27 +58,69 @@ bool ProcessIsGone(const std::string& pidLine) {
     return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
-// Whoever holds a lock holds its flock, so a free flock means the holder died,
-// or is a QLockFile in the instant between creating the file and locking it:
-// an empty file counts as left behind once it is a second old.
+// Whoever holds a lock holds its flock (QLockFile takes it before it writes
+// its lines), so a free flock means the holder is gone, whatever process now
+// has the number it names; or it is a QLockFile in the instant between
+// creating the file and locking it: an empty file counts as left behind once
+// it is a second old.
 bool RemoveIfStale(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return errno == ENOENT;
     }
     bool removed = false;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         struct stat info {};
-        bool stale = false;
-        if (::fstat(fd, &info) == 0 && info.st_size == 0) {
-            stale = std::time(nullptr) - info.st_mtim.tv_sec >= 1;
-        } else {
-            stale = ProcessIsGone(FirstLineOf(path.c_str()));
-        }
+        const bool stale = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                           (info.st_size > 0 || std::time(nullptr) - info.st_mtim.tv_sec >= 1);
         removed = stale && ::unlink(path.c_str()) == 0;
     }
     ::close(fd);
     return removed;
+}
+
+// "<lock>.<pid>-<n>.new": a draft of CreateLocked below, left behind when its
+// process was killed before it could remove it.
+std::optional<std::string> DraftPid(const std::string& name, const std::string& lockName) {
+    constexpr std::string_view kSuffix = ".new";
+    if (name.size() <= lockName.size() + 1 + kSuffix.size() || !name.starts_with(lockName + ".") ||
+        !name.ends_with(kSuffix)) {
+        return std::nullopt;
+    }
+    const std::string middle =
+        name.substr(lockName.size() + 1, name.size() - lockName.size() - 1 - kSuffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string::npos || dash + 1 == middle.size() ||
+        middle.find_first_not_of("0123456789-") != std::string::npos ||
+        middle.find('-', dash + 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    return middle.substr(0, dash);
+}
+
+void RemoveStaleDrafts(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string lockName = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::optional<std::string> pid = DraftPid(entry->d_name, lockName);
+        if (!pid || !ProcessIsGone(*pid)) {
+            continue;
+        }
+        const std::string draft = folder + "/" + entry->d_name;
+        int fd = ::open(draft.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(draft.c_str());
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    ::closedir(dir);
 }
 
 // The lock is made whole under a private name and then linked into place, so
@@ -148,6 +192,9 @@ LockFile::Attempt LockFile::TryTake() {
 }
 
 LockFile::Attempt LockFile::Take(int waitMs) {
+#ifndef _WIN32
+    RemoveStaleDrafts(m_path);
+#endif
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     while (true) {
         Attempt attempt = TryTake();
@@ -173,6 +220,7 @@ bool RecoverStaleLock(const std::string& path) {
     (void)path; // the profile's lock on Windows is the registry's own
     return true;
 #else
+    RemoveStaleDrafts(path);
     struct stat info {};
     return ::lstat(path.c_str(), &info) != 0 || RemoveIfStale(path);
 #endif

@@ -6,8 +6,9 @@ namespace quill {
 
 // A lock file that Qt's QLockFile (and so QSettings) honours: created
 // exclusively, held with flock and naming its process, removed on release.
-// Taking it never waits; a lock left behind by a process that died (an empty
-// file or one naming a process that is gone) is removed at once.
+// Taking it never waits; a lock left behind by a process that died (its flock
+// free) is removed at once, and so are drafts of a lock that a killed process
+// was making.
 class LockFile {
 public:
     enum class Attempt {

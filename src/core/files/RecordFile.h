@@ -17,7 +17,7 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
                            ParseLine parseLine) {
     // Whatever an interrupted save left beside the file goes first.
     RemoveStaleTemporaries(path);
-    FileContents contents = ReadWholeFile(path);
+    FileContents contents = ReadWholeFile(path, kMaxDataFileBytes);
     switch (contents.status) {
     case ReadStatus::Missing:
         CreateEmptyIfMissing(path);
@@ -26,6 +26,8 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
         return LoadOutcome::LeftAlone;
     case ReadStatus::NotAFile:
         return LoadOutcome::NotAFile;
+    case ReadStatus::TooLarge:
+        return LoadOutcome::TooLarge;
     case ReadStatus::Ok:
         break;
     }
@@ -34,13 +36,23 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
 }
 
 template <typename Record, typename FormatLine>
-bool SaveRecordFile(const std::string& path, const std::vector<Record>& records,
-                    FormatLine formatLine) {
+std::string FormatRecordFile(const std::vector<Record>& records, FormatLine formatLine) {
     std::string bytes;
     for (const Record& record : records) {
         bytes += formatLine(record);
     }
-    return ReplaceFileContents(path, bytes);
+    // A reader skips one leading byte-order mark, so a first record that
+    // begins with one gets another in front of it to come back whole.
+    if (SkipByteOrderMark(bytes).size() != bytes.size()) {
+        bytes.insert(0, bytes.substr(0, bytes.size() - SkipByteOrderMark(bytes).size()));
+    }
+    return bytes;
+}
+
+template <typename Record, typename FormatLine>
+bool SaveRecordFile(const std::string& path, const std::vector<Record>& records,
+                    FormatLine formatLine) {
+    return ReplaceFileContents(path, FormatRecordFile(records, formatLine));
 }
 
 } // namespace quill

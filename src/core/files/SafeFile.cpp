@@ -92,8 +92,55 @@ WriteCall SwapWriteCall(WriteCall call) {
 }
 #endif
 
-FileContents ReadWholeFile(const std::string& path) {
+FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     FileContents result;
+#ifndef _WIN32
+    // Opened without waiting and checked on the open file itself: a named pipe
+    // put in the file's place between a look and the open would otherwise
+    // wait for a writer for ever.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+        if (errno == ENXIO || errno == EISDIR) {
+            result.status = ReadStatus::NotAFile;
+        }
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.status = ReadStatus::NotAFile;
+        ::close(fd);
+        return result;
+    }
+    if (static_cast<unsigned long long>(info.st_size) > limit) {
+        result.status = ReadStatus::TooLarge;
+        ::close(fd);
+        return result;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Read in blocks: the size seen by fstat may change while another program writes.
+    char block[64 * 1024];
+    result.status = ReadStatus::Ok;
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            result.status = ReadStatus::Unreadable;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        result.bytes.append(block, static_cast<std::size_t>(got));
+        if (result.bytes.size() > limit) {
+            result.status = ReadStatus::TooLarge;
+            break;
+        }
+    }
+    ::close(fd);
+#else
     std::error_code ec;
     auto status = fs::status(path, ec);
     if (ec || !fs::exists(status)) {
@@ -102,8 +149,11 @@ FileContents ReadWholeFile(const std::string& path) {
         return result;
     }
     if (!fs::is_regular_file(status)) {
-        // Opening a named pipe would wait for a writer for ever.
         result.status = ReadStatus::NotAFile;
+        return result;
+    }
+    if (fs::file_size(path, ec) > limit) {
+        result.status = ReadStatus::TooLarge;
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -111,12 +161,12 @@ FileContents ReadWholeFile(const std::string& path) {
         result.status = ReadStatus::Unreadable;
         return result;
     }
-    // Read in blocks: the size seen by stat may change while another program writes.
     char block[64 * 1024];
     while (in.read(block, sizeof block) || in.gcount() > 0) {
         result.bytes.append(block, static_cast<std::size_t>(in.gcount()));
     }
     result.status = in.bad() ? ReadStatus::Unreadable : ReadStatus::Ok;
+#endif
     if (result.status != ReadStatus::Ok) {
         result.bytes.clear();
     }
@@ -195,48 +245,81 @@ bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
     return !ec;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {
+namespace {
+
+// The one replace: expected, where given, is what the file must still be
+// just before the rename (none: no file at all).
+GuardedReplace Replace(const std::string& path, const std::string& bytes, Durability durability,
+                       const std::optional<std::optional<FileStamp>>& expected,
+                       std::optional<FileStamp>* written) {
     const fs::path target = ResolveLinks(fs::path(path));
     {
         std::error_code ec;
         const auto status = fs::status(target, ec);
         if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
-            return false;
+            return GuardedReplace::Failed;
         }
     }
     RemoveStaleTemporaries(target.string());
     const std::string temporary = TemporarySibling(target);
 #ifdef _WIN32
     (void)durability; // a scratch file is flushed here as well
-    return ReplaceWithNewContents(*MakeWin32ReplaceCalls(), target, fs::path(temporary), bytes);
+    if (expected && StampOfFile(target.string()) != *expected) {
+        return GuardedReplace::Changed;
+    }
+    if (!ReplaceWithNewContents(*MakeWin32ReplaceCalls(), target, fs::path(temporary), bytes)) {
+        return GuardedReplace::Failed;
+    }
+    if (written) {
+        *written = StampOfFile(target.string());
+    }
+    return GuardedReplace::Replaced;
 #else
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;
     // A file this program cannot read was never loaded, so replacing it would
     // throw away records nobody has seen.
     if (hadFile && ::access(target.c_str(), R_OK) != 0) {
-        return false;
+        return GuardedReplace::Failed;
     }
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return false;
+        return GuardedReplace::Failed;
     }
     bool ok = true;
     if (hadFile) {
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
     ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
+    // Looked at again as late as possible: another program's change made
+    // while this one wrote must not be renamed away.
+    const bool changed = ok && expected && StampOfFile(target.string()) != *expected;
+    ok = ok && !changed && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (ok && written) {
+        *written = StampOfOpenFile(fd);
+    }
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
-        return false;
+        return changed ? GuardedReplace::Changed : GuardedReplace::Failed;
     }
     if (durability == Durability::Synced) {
         SyncFolder(target.parent_path());
     }
-    return true;
+    return GuardedReplace::Replaced;
 #endif
+}
+
+} // namespace
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {
+    return Replace(path, bytes, durability, std::nullopt, nullptr) == GuardedReplace::Replaced;
+}
+
+GuardedReplace ReplaceIfUnchanged(const std::string& path, const std::string& bytes,
+                                  const std::optional<FileStamp>& expected,
+                                  std::optional<FileStamp>& written) {
+    return Replace(path, bytes, Durability::Synced, expected, &written);
 }
 
 } // namespace quill

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "files/FileStamp.h"
+
+#include <cstddef>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace quill {
@@ -8,7 +13,8 @@ enum class ReadStatus {
     Ok,         // the whole file was read
     Missing,    // there is no such file
     Unreadable, // it exists but could not be read (permissions, lock, I/O error)
-    NotAFile,   // a folder, named pipe or device stands there: never opened
+    NotAFile,   // a folder, named pipe or device stands there: never read
+    TooLarge,   // larger than the reader's limit: not read
 };
 
 struct FileContents {
@@ -16,8 +22,9 @@ struct FileContents {
     std::string bytes;
 };
 
-// Reads a whole file as raw bytes.
-FileContents ReadWholeFile(const std::string& path);
+// Reads a whole regular file as raw bytes; anything else is never waited on.
+FileContents ReadWholeFile(const std::string& path,
+                           std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 // Creates an empty file where there is none. An existing file is never touched.
 // Returns true when the file exists afterwards.
@@ -35,6 +42,15 @@ bool CreateEmptyIfMissing(const std::string& path);
 enum class Durability { Synced, Scratch };
 bool ReplaceFileContents(const std::string& path, const std::string& bytes,
                          Durability durability = Durability::Synced);
+
+// The replace above for a data file that another program may change: the
+// file must still carry the stamp expected (none: there must be no file) just
+// before the rename, else nothing is replaced. written receives the stamp of
+// the file this program wrote, taken from the file itself.
+enum class GuardedReplace { Replaced, Changed, Failed };
+GuardedReplace ReplaceIfUnchanged(const std::string& path, const std::string& bytes,
+                                  const std::optional<FileStamp>& expected,
+                                  std::optional<FileStamp>& written);
 
 // Overwrites an existing regular file where it is, for a scratch file: quicker
 // than a replace, and possible where the folder allows no new file beside it.

@@ -1,6 +1,7 @@
 #include "lists/ListStore.h"
 
 #include "files/PathNames.h"
+#include "files/RecordFile.h"
 #include "links/LinkFile.h"
 #include "tasks/TaskFile.h"
 
@@ -8,9 +9,51 @@
 
 namespace quill {
 
+namespace {
+
+// Another program's replace can fall between the last look and the rename a
+// few times in a row; after that the save is reported as failed.
+constexpr int kSaveAttempts = 4;
+
+bool ReadOrCreated(LoadOutcome outcome) {
+    return outcome == LoadOutcome::Loaded || outcome == LoadOutcome::CreatedNew;
+}
+
+template <typename Record, typename Load, typename Format, typename SameTexts>
+bool SaveList(const std::string& path, std::vector<Record>& list, FileAsRead<Record>& asRead,
+              Load load, Format format, SameTexts sameTexts) {
+    for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
+        if (!asRead.TakeInOtherEdits(path, list, load, sameTexts)) {
+            return false;
+        }
+        std::optional<FileStamp> written;
+        switch (ReplaceIfUnchanged(path, FormatRecordFile(list, format), asRead.Stamp(), written)) {
+        case GuardedReplace::Replaced:
+            asRead.Saved(written, list);
+            return true;
+        case GuardedReplace::Failed:
+            return false;
+        case GuardedReplace::Changed:
+            break; // taken in on the next round
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void ListStore::SetFolder(const std::string& workingFolder) {
-    m_linkFilePath = ResolveInFolder(workingFolder, kLinkFileName);
-    m_taskFilePath = ResolveInFolder(workingFolder, kTaskFileName);
+    const std::string links = ResolveInFolder(workingFolder, kLinkFileName);
+    const std::string tasks = ResolveInFolder(workingFolder, kTaskFileName);
+    // Unwritten changes belong to the files they were made for.
+    if (links != m_linkFilePath) {
+        m_linksAsRead.Forget();
+    }
+    if (tasks != m_taskFilePath) {
+        m_tasksAsRead.Forget();
+    }
+    m_linkFilePath = links;
+    m_taskFilePath = tasks;
 }
 
 ListsLoadReport ListStore::Reload() {
@@ -22,31 +65,25 @@ ListsLoadReport ListStore::Reload() {
     report.links = LoadLinkFile(m_linkFilePath, m_links);
     auto taskStamp = StampOfFile(m_taskFilePath);
     report.tasks = LoadTaskFile(m_taskFilePath, m_tasks);
+    m_linksAsRead.Loaded(linkStamp, ReadOrCreated(report.links), m_links,
+                         std::equal_to<LinkRecord>());
+    m_tasksAsRead.Loaded(taskStamp, ReadOrCreated(report.tasks), m_tasks, SameTask);
     CarryOverReminders(previous, m_tasks);
-    m_linksAsRead.Remember(linkStamp, m_links);
-    m_tasksAsRead.Remember(taskStamp, m_tasks);
     TasksChanged();
     return report;
 }
 
 bool ListStore::SaveLinks() {
-    m_linksAsRead.TakeInOtherEdits(m_linkFilePath, m_links, LoadLinkFile,
-                                   std::equal_to<LinkRecord>());
-    const bool ok = SaveLinkFile(m_linkFilePath, m_links);
-    if (ok) {
-        m_linksAsRead.Remember(StampOfFile(m_linkFilePath), m_links);
-    }
+    const bool ok = SaveList(m_linkFilePath, m_links, m_linksAsRead, LoadLinkFile, FormatLinkLine,
+                             std::equal_to<LinkRecord>());
     return Saved(ok, m_linkFilePath);
 }
 
 bool ListStore::SaveTasks() {
     std::vector<TaskRecord> before = m_tasks;
-    m_tasksAsRead.TakeInOtherEdits(m_taskFilePath, m_tasks, LoadTaskFile, SameTask);
+    const bool ok =
+        SaveList(m_taskFilePath, m_tasks, m_tasksAsRead, LoadTaskFile, FormatTaskLine, SameTask);
     CarryOverReminders(before, m_tasks);
-    const bool ok = SaveTaskFile(m_taskFilePath, m_tasks);
-    if (ok) {
-        m_tasksAsRead.Remember(StampOfFile(m_taskFilePath), m_tasks);
-    }
     TasksChanged();
     return Saved(ok, m_taskFilePath);
 }

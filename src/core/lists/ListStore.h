@@ -34,10 +34,11 @@ public:
     const std::string& LinkFilePath() const { return m_linkFilePath; }
     const std::string& TaskFilePath() const { return m_taskFilePath; }
 
-    // Empties both lists and reads both files again. A task whose date, time
-    // and comment are unchanged keeps its reminder mark, so a reminder already
-    // shown in this minute does not come back; new or changed tasks start not
-    // reminded.
+    // Empties both lists and reads both files again; changes that a failed
+    // save left unwritten are made again in what was read. A task whose date,
+    // time and comment are unchanged keeps its reminder mark, so a reminder
+    // already shown in this minute does not come back; new or changed tasks
+    // start not reminded.
     ListsLoadReport Reload();
 
     std::vector<LinkRecord>& Links() { return m_links; }
@@ -47,8 +48,10 @@ public:
 
     // Rewrite one file from its list in one step. Where another program
     // changed the file since it was read, the list first takes that change in
-    // (this program's change is made in the file's list as it is now). A file
-    // that cannot be replaced is reported and stays whole; false then.
+    // (each change this program made since its last successful save is made
+    // again, in order, in the file's list as it is now). A file that cannot be
+    // replaced, or could not be read and still cannot, is reported and stays
+    // whole; false then, and the changes are kept for the next save.
     bool SaveLinks();
     bool SaveTasks();
 

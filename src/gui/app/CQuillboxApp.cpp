@@ -35,6 +35,9 @@ bool CQuillboxApp::InitInstance() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.png")));
 
+    // Caught from the start: a signal during a slow start ends the program in
+    // order once its window exists, instead of killing it halfway.
+    m_termination = std::make_unique<TerminationSignals>();
     m_profile = std::make_unique<QtProfile>();
     m_menuEntry = CreateBrowserMenuEntry(LinkHostProgramPath());
     m_document = std::make_unique<CQuillboxDoc>();
@@ -49,8 +52,10 @@ bool CQuillboxApp::InitInstance() {
     m_document->OnNewDocument();
 
     connect(m_frame.get(), &CMainFrame::Closed, qApp, [] { QCoreApplication::quit(); });
-    m_termination = std::make_unique<TerminationSignals>();
-    connect(m_termination.get(), &TerminationSignals::Requested, m_frame.get(), &QWidget::close);
+    connect(m_termination.get(), &TerminationSignals::Requested, m_frame.get(), [this] {
+        m_frame->ReportToLogOnly();
+        m_frame->close();
+    });
     // At the end of the desktop session the settings are stored at once, in
     // case the session does not give the program time to end in order.
     connect(qApp, &QGuiApplication::commitDataRequest, m_frame.get(), &CMainFrame::StoreSettings);
@@ -93,12 +98,18 @@ void CQuillboxApp::OnInstanceRequest(const quill::InstanceMessage& launch) {
     FinishLauncherActivation(m_frame.get(), launch);
 }
 
+namespace {
+constexpr int kEndLockWaitMs = 2000;
+} // namespace
+
 int CQuillboxApp::ExitInstance(int exitCode) {
     m_termination.reset();
     if (m_frame) {
         // Stored here, while a failure can still be reported; the frame's
         // destructor stores once more without a word.
         m_frame->StoreSettings();
+        // Values still waiting for a lock held elsewhere get a last short wait.
+        m_frame->ReportProfileWrite(m_profile->Flush(kEndLockWaitMs));
     }
     m_frame.reset();
     m_document.reset();

@@ -34,10 +34,14 @@ CMainFrame::CMainFrame(QtProfile& profile, CQuillboxDoc& document,
     m_newLinkPickup = std::make_unique<CNewLinkPickup>(m_profile, [this](quill::QueuedLink link) {
         QTimer::singleShot(0, this, [this, link] { OnLinkHandover(link); });
     });
+    // Values that waited for the profile's lock, or for a folder that could
+    // not be written, are written later: a failure then is reported as well.
+    m_profile.OnRetried([this](bool written) { ReportProfileWrite(written); });
 }
 
 CMainFrame::~CMainFrame() {
     m_destroying = true;
+    m_profile.OnRetried(nullptr);
     m_parts.reset(); // timers stop and the tray icon goes before anything else
     // The tabs go while the frame is still whole: the note reports its last
     // store to it.
@@ -88,7 +92,7 @@ bool CMainFrame::OnCreate() {
     SetTrayMode(m_parts->tray.TrayMode());
     connect(&m_parts->tray, &FrameTray::TrayModeChanged, this, &CMainFrame::SetTrayMode);
     m_parts->timers.Duties().SetLinkPickup(
-        new LinkPickupWatch(*m_newLinkPickup, m_profile.Settings().fileName(), this));
+        new LinkPickupWatch(*m_newLinkPickup, m_profile.Path(), this));
     m_parts->commands.SetHandler(quill::kSettingsCommand, [this] { OnSettings(); });
     m_tabView = new CQuillboxView(m_document, m_profile, this);
     setCentralWidget(m_tabView);
@@ -180,21 +184,30 @@ void CMainFrame::ReportProfileWrite(bool written) {
         return;
     }
     m_profileFailureReported = true;
+    if (m_reportToLogOnly) {
+        qWarning("Quillmark could not write the note and the settings to %s",
+                 qPrintable(QDir::toNativeSeparators(m_profile.Path())));
+        return;
+    }
     ShowWarning(this, tr("Quillmark could not write the note and the settings to\n%1\n\n"
-                         "They are kept while the program runs. Check that the file and its "
+                         "They are kept while the program runs and tried again. Check that "
+                         "the file is an ordinary file (at most 8 MB) and that it and its "
                          "folder can be written.")
-                          .arg(QDir::toNativeSeparators(m_profile.Settings().fileName())));
+                          .arg(QDir::toNativeSeparators(m_profile.Path())));
 }
 
 void CMainFrame::ReportUnreadableFiles() {
     QStringList unreadable;
     QStringList notFiles;
+    QStringList tooLarge;
     const quill::ListStore& store = m_document.Store();
     auto sort = [&](quill::LoadOutcome outcome, const std::string& path) {
         if (outcome == quill::LoadOutcome::LeftAlone) {
             unreadable << QString::fromStdString(path);
         } else if (outcome == quill::LoadOutcome::NotAFile) {
             notFiles << QString::fromStdString(path);
+        } else if (outcome == quill::LoadOutcome::TooLarge) {
+            tooLarge << QString::fromStdString(path);
         }
     };
     sort(m_start.lists.links, store.LinkFilePath());
@@ -204,6 +217,13 @@ void CMainFrame::ReportUnreadableFiles() {
                              "(a folder, pipe or device). It was left as it is and will not "
                              "be written; its list stays empty.")
                               .arg(QDir::toNativeSeparators(notFiles.join(QLatin1Char('\n')))));
+    }
+    if (!tooLarge.isEmpty()) {
+        ShowWarning(this, tr("Quillmark could not read\n%1\n\nThe file is larger than %2 MB, "
+                             "which no list of Quillmark's is. It was left as it is and will "
+                             "not be written; its list stays empty.")
+                              .arg(QDir::toNativeSeparators(tooLarge.join(QLatin1Char('\n'))))
+                              .arg(quill::kMaxDataFileBytes >> 20));
     }
     if (unreadable.isEmpty()) {
         return;

@@ -48,6 +48,9 @@ public:
     // failure is reported, naming the profile file; after that the user hears
     // again only once a write has succeeded in between.
     void ReportProfileWrite(bool written);
+    // Ending on a signal (logout, kill): failures go to the log, since no one
+    // may be there to close a message box.
+    void ReportToLogOnly() { m_reportToLogOnly = true; }
 
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
@@ -96,4 +99,5 @@ private:
     bool m_closing = false; // the program is ending: open dialogs are no answer
     bool m_destroying = false;
     bool m_trayMode = true;
+    bool m_reportToLogOnly = false;
 };

@@ -9,6 +9,13 @@
 #include <QWebEngineUrlScheme>
 
 #include <initializer_list>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,6 +31,43 @@ QByteArray ContentTypeFor(const QString& name) {
         return "text/css";
     }
     return {};
+}
+
+// A page's image or style sheet is a few kilobytes; a larger file is not
+// read on the window's thread.
+constexpr qint64 kMaxServedFileBytes = 16 << 20;
+
+// The file's bytes when it is a regular file of sane size. Opened without
+// waiting and checked on the open file: a named pipe in the Data folder
+// would otherwise hold the window (and its signal handling) for good.
+std::optional<QByteArray> ReadRegularFile(const QString& path) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxServedFileBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kMaxServedFileBytes + 1);
+#else
+    QFile file(path);
+    if (file.size() > kMaxServedFileBytes || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kMaxServedFileBytes + 1);
+#endif
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxServedFileBytes) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 void Reply(QWebEngineUrlRequestJob* job, const QByteArray& contentType, const QByteArray& bytes) {
@@ -110,10 +154,10 @@ void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    QFile file(page->folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(page->folder + QLatin1Char('/') + name);
+    if (!bytes) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    Reply(job, contentType, file.readAll());
+    Reply(job, contentType, *bytes);
 }

@@ -64,6 +64,15 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
                                       "||\r\n");
     ASSERT_TRUE(SaveLinkFile(path, {}));
     EXPECT_EQ(folder.Read("records"), "");
+
+    // A first record that itself begins with a byte-order mark keeps it.
+    const std::vector<LinkRecord> marked{{"\xEF\xBB\xBF"
+                                          "a.org",
+                                          "A"}};
+    ASSERT_TRUE(SaveLinkFile(path, marked));
+    records.clear();
+    ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
+    EXPECT_EQ(records, marked);
 }
 
 TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {

@@ -138,6 +138,27 @@ TEST(SafeFile, APipeOrFolderInADataFilesPlaceIsNeitherOpenedNorReplaced) {
     }
     EXPECT_TRUE(fs::is_fifo(folder.Path() / "links.txt"));
     EXPECT_EQ(folder.Listing(), "links.txt\ntasks.txt\n");
+
+    // A file larger than the reader's limit is not read either.
+    folder.Write("big", "12345");
+    EXPECT_EQ(ReadWholeFile(folder.File("big"), 4).status, ReadStatus::TooLarge);
+    EXPECT_EQ(ReadWholeFile(folder.File("big"), 5).bytes, "12345");
+}
+
+// Another program's change that falls between the save's last read and its
+// rename is never renamed away, and the stamp kept is the written file's.
+TEST(SafeFile, AGuardedReplaceLeavesAFileThatChangedMeanwhile) {
+    test::TempFolder folder;
+    const std::string path = folder.File("links.txt");
+    folder.Write("links.txt", "a");
+    const auto read = StampOfFile(path);
+    folder.Write("links.txt", "ab");
+    std::optional<FileStamp> written;
+    EXPECT_EQ(ReplaceIfUnchanged(path, "mine", read, written), GuardedReplace::Changed);
+    EXPECT_EQ(folder.Listing() + folder.Read("links.txt"), "links.txt\nab");
+    EXPECT_EQ(ReplaceIfUnchanged(path, "mine", StampOfFile(path), written),
+              GuardedReplace::Replaced);
+    EXPECT_TRUE(written && written == StampOfFile(path));
 }
 
 TEST(SafeFile, LeftoverTemporariesOfAFileGoAtLoadAndBeforeASaveAndNothingElse) {

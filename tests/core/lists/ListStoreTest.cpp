@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 
 namespace quill {
 namespace {
@@ -104,10 +105,32 @@ TEST(ReapplyChange, MakesThisProgramsChangeInTheFileAsAnotherProgramLeftIt) {
         {"A B", "", "A X B", "X"},                  // delete all keeps what nobody here saw
         {"A B", "A B'", "A", "A"},                  // edit of a record removed elsewhere
         {"A A", "A", "A A C", "A C"},               // second of two equal records deleted
-        {"A", "A", "X A", "X A"}};
+        {"A", "A", "X A", "X A"},
+        {"A B C D E", "B C E", "A B' C D E", "B' C E"}, // two deletes around another's edit
+        {"A B C", "A' B C'", "A B' C", "A' B' C'"}};    // two edits, the middle one theirs
     for (const auto& [base, mine, theirs, expected] : cases) {
         EXPECT_EQ(ReapplyChange(L(base), L(mine), L(theirs), SameTexts), L(expected)) << mine;
     }
+}
+
+// A file that could not be read is written only after a read succeeds, and
+// then holds what it held with this program's change made in it.
+TEST(FileAsRead, AFileNeverReadIsNeverWrittenWithoutAFreshRead) {
+    FileAsRead<LinkRecord> asRead;
+    std::vector<LinkRecord> mine;
+    asRead.Loaded(std::nullopt, false, mine, SameTexts);
+    mine = L("N");
+    for (LoadOutcome outcome : {LoadOutcome::LeftAlone, LoadOutcome::Loaded}) {
+        EXPECT_EQ(asRead.TakeInOtherEdits(
+                      "no file", mine,
+                      [&](const std::string&, std::vector<LinkRecord>& read) {
+                          read = L("A B C");
+                          return outcome;
+                      },
+                      SameTexts),
+                  outcome == LoadOutcome::Loaded);
+    }
+    EXPECT_EQ(mine, L("A B C N"));
 }
 
 TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
@@ -123,14 +146,15 @@ TEST(FileStamp, ChangesWithAReplaceOrAnEditInPlace) {
     const auto replaced = StampOfFile(folder.File("links.txt"));
     EXPECT_NE(replaced, read);
     folder.Write("links.txt", "a|cd\n");
-    auto stamp = StampOfFile(folder.File("links.txt"));
+    const auto stamp = StampOfFile(folder.File("links.txt"));
     EXPECT_NE(stamp, replaced);
+    // The same size written in place with its time put back (cp -p, touch -r).
     const auto file = folder.Path() / "links.txt";
-    for (auto step : {std::chrono::nanoseconds(1), std::chrono::nanoseconds(1'000'000'000)}) {
-        std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + step);
-        EXPECT_NE(StampOfFile(folder.File("links.txt")), stamp);
-        stamp = StampOfFile(folder.File("links.txt"));
-    }
+    const auto time = std::filesystem::last_write_time(file);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // past the clock's tick
+    folder.Write("links.txt", "a|ce\n");
+    std::filesystem::last_write_time(file, time);
+    EXPECT_NE(StampOfFile(folder.File("links.txt")), stamp);
 }
 
 } // namespace

@@ -9,10 +9,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 
@@ -124,6 +127,32 @@ TEST(RunningInstance, AnotherUsersLockIsNotHeeded) {
     ASSERT_EQ(::chown(QFile::encodeName(lock.fileName()).constData(), 65534, 65534), 0);
     SingleInstance instance(name);
     EXPECT_EQ(instance.Start({quill::InstanceRequest::Show}, 300), SingleInstance::Outcome::First);
+}
+
+// Named pipes in place of the profile, the page's style sheet and an image:
+// the program starts all the same, never writes over them, and ends in order
+// on SIGTERM.
+TEST(HostileFiles, PipesInPlaceOfFilesNeitherHoldTheProgramNorItsEnd) {
+    RunFolder run;
+    run.CopyShippedData();
+    const QString profile = RunFolder::ProfileFile();
+    QDir().mkpath(QFileInfo(profile).path());
+    for (const QString& path : {profile, run.File("Data/2.css"), run.File("Data/back.gif")}) {
+        QFile::remove(path);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    QProcess program;
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // inherited by the program alone: this one runs
+    program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
+    qunsetenv("QT_QPA_PLATFORM");
+    // The lists are read (a missing one made) once the profile has been read.
+    EXPECT_TRUE(WaitUntil([&] { return QFile::exists(run.File("Data/qmtasks.qbx")); }, 30000));
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit)
+        << program.readAll().constData();
+    EXPECT_TRUE(QFileInfo(profile).isFile() == false && QFileInfo::exists(profile));
+    QFile::remove(profile);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "QtProfile.h"
 #include "support/RunFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +25,42 @@ TEST(QtProfile, StringsReadBackUnchangedAndOddNumbersReadAsAbsent) {
     EXPECT_EQ(profile.ReadInt("Status", "Percent"), std::nullopt);
     EXPECT_EQ(profile.ReadInt("Status", "Integrate"), 0);
     EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
+}
+
+// A write never waits for the profile's lock (held here by another process,
+// as QLockFile holds it): the value is kept, reads see it, and it lands once
+// the lock is let go; one that failed (the profile no file for a while) is
+// tried again as well.
+TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
+    quill::test::RunFolder run;
+    const QString file = quill::test::RunFolder::ProfileFile();
+    auto written = [&](const char* text) {
+        return QTest::qWaitFor([&] { return quill::test::RunFolder::Read(file).contains(text); },
+                               10000);
+    };
+    QDir().mkpath(QFileInfo(file).path());
+    QProcess holder;
+    holder.start("python3", {"-c",
+                             "import fcntl,os,sys; f=os.open(sys.argv[1],os.O_RDWR|os.O_CREAT);"
+                             "fcntl.flock(f,fcntl.LOCK_EX); os.write(f,b'%d\\n' % os.getpid());"
+                             "print(flush=True); sys.stdin.read(); os.unlink(sys.argv[1])",
+                             file + ".lock"});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    QtProfile profile;
+    EXPECT_TRUE(profile.WriteString("Status", "Note text", "while held"));
+    EXPECT_EQ(profile.ReadString("Status", "Note text"), "while held");
+    EXPECT_FALSE(quill::test::RunFolder::Read(file).contains("while held"));
+    holder.closeWriteChannel();
+    EXPECT_TRUE(written("while held"));
+
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkdir(file));
+    bool reported = true;
+    profile.OnRetried([&](bool ok) { reported = ok; });
+    EXPECT_FALSE(profile.WriteString("Status", "Note text", "after a failure"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !reported; }, 10000));
+    QDir().rmdir(file);
+    EXPECT_TRUE(written("after a failure") && reported);
 }
 
 } // namespace
