@@ -1,0 +1,254 @@
+#include "find/ShownText.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace quill {
+
+namespace {
+
+bool IsHtmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool IsAlnum(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
+    if (text.size() - at < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (LowerAscii(text[at + i]) != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Elements that start a block of their own: text never runs across them.
+bool BreaksBlock(std::string_view name) {
+    static constexpr std::array<std::string_view, 17> kBlocks{
+        "body", "br", "center", "div",   "h1",    "h2", "h3", "hr", "html",
+        "li",   "ol", "p",      "table", "tbody", "td", "th", "tr"};
+    return std::find(kBlocks.begin(), kBlocks.end(), name) != kBlocks.end() || name == "ul";
+}
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        code = 0xFFFD;
+    }
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+struct Reference {
+    std::uint32_t code = 0;
+    std::size_t length = 0; // 0: not a reference, the "&" is shown as it is
+};
+
+// The named references the pages and their stored texts use. Browsers also
+// read these without the closing ";"; any other name is left to the engine.
+Reference NamedReference(std::string_view html, std::size_t at) {
+    struct Name {
+        std::string_view name;
+        std::uint32_t code;
+    };
+    static constexpr std::array<Name, 8> kNames{{{"nbsp", 0xA0},
+                                                 {"amp", '&'},
+                                                 {"lt", '<'},
+                                                 {"gt", '>'},
+                                                 {"quot", '"'},
+                                                 {"copy", 0xA9},
+                                                 {"reg", 0xAE},
+                                                 {"apos", '\''}}};
+    for (const Name& name : kNames) {
+        if (html.compare(at + 1, name.name.size(), name.name) == 0) {
+            std::size_t length = 1 + name.name.size();
+            const bool closed = at + length < html.size() && html[at + length] == ';';
+            if (!closed && name.code == '\'') {
+                continue; // not one of the legacy names
+            }
+            return {name.code, length + (closed ? 1 : 0)};
+        }
+    }
+    return {};
+}
+
+Reference NumericReference(std::string_view html, std::size_t at) {
+    std::size_t pos = at + 2; // past "&#"
+    const bool hex = pos < html.size() && (html[pos] == 'x' || html[pos] == 'X');
+    pos += hex ? 1 : 0;
+    const std::size_t first = pos;
+    std::uint32_t code = 0;
+    for (; pos < html.size(); ++pos) {
+        const char c = LowerAscii(html[pos]);
+        std::uint32_t digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = static_cast<std::uint32_t>(c - '0');
+        } else if (hex && c >= 'a' && c <= 'f') {
+            digit = static_cast<std::uint32_t>(c - 'a' + 10);
+        } else {
+            break;
+        }
+        code = std::min<std::uint32_t>(code * (hex ? 16 : 10) + digit, 0x110000);
+    }
+    if (pos == first) {
+        return {};
+    }
+    return {code, pos - at + (pos < html.size() && html[pos] == ';' ? 1 : 0)};
+}
+
+class TextWriter {
+public:
+    explicit TextWriter(std::size_t expected) { m_text.reserve(expected); }
+
+    void Space() { m_space = true; }
+    void Break() {
+        m_space = false;
+        if (!m_text.empty() && m_text.back() != '\n') {
+            m_text.push_back('\n');
+        }
+    }
+    void Put(std::string_view shown) {
+        if (std::exchange(m_space, false) && !m_text.empty() && m_text.back() != '\n') {
+            m_text.push_back(' ');
+        }
+        m_text.append(shown);
+    }
+    std::string Take() {
+        if (!m_text.empty() && m_text.back() == '\n') {
+            m_text.pop_back();
+        }
+        return std::move(m_text);
+    }
+
+private:
+    std::string m_text;
+    bool m_space = false; // white space seen since the last shown character
+};
+
+// Folds ASCII and Latin-1 capitals (UTF-8 "C3 80" to "C3 9E", but not the
+// multiplication sign) to lower case without changing the byte count.
+void FoldCase(std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = LowerAscii(text[i]);
+        if (text[i] == '\xC3' && i + 1 < text.size()) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
+                text[i + 1] = static_cast<char>(next + 0x20);
+            }
+            ++i;
+        }
+    }
+}
+
+} // namespace
+
+std::string ShownPageText(std::string_view html) {
+    TextWriter out(html.size() / 8);
+    std::size_t i = 0;
+    while (i < html.size()) {
+        const char c = html[i];
+        if (c == '<' && html.compare(i, 4, "<!--") == 0) {
+            const std::size_t end = html.find("-->", i + 4);
+            i = end == std::string_view::npos ? html.size() : end + 3;
+            continue;
+        }
+        if (c == '<') {
+            const std::size_t nameStart = i + 1 + (i + 1 < html.size() && html[i + 1] == '/');
+            std::size_t nameEnd = nameStart;
+            while (nameEnd < html.size() && IsAlnum(html[nameEnd])) {
+                ++nameEnd;
+            }
+            if (nameEnd > nameStart && LowerAscii(html[nameStart]) >= 'a' &&
+                LowerAscii(html[nameStart]) <= 'z') {
+                std::string name(html.substr(nameStart, nameEnd - nameStart));
+                std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+                const std::size_t close = html.find('>', nameEnd);
+                i = close == std::string_view::npos ? html.size() : close + 1;
+                if ((name == "style" || name == "script") && html[nameStart - 1] != '/') {
+                    // Their content is never shown.
+                    std::size_t end = i;
+                    while (end < html.size() && !StartsWithNoCase(html, end, "</" + name)) {
+                        end = html.find('<', end + 1);
+                        end = end == std::string_view::npos ? html.size() : end;
+                    }
+                    i = end;
+                } else if (BreaksBlock(name)) {
+                    out.Break();
+                }
+                continue;
+            }
+        }
+        if (IsHtmlSpace(c)) {
+            out.Space();
+            ++i;
+            continue;
+        }
+        if (c == '&') {
+            const Reference ref = i + 1 < html.size() && html[i + 1] == '#'
+                                      ? NumericReference(html, i)
+                                      : NamedReference(html, i);
+            if (ref.length > 0) {
+                std::string shown;
+                AppendUtf8(shown, ref.code == 0xA0 ? ' ' : ref.code);
+                out.Put(shown);
+                i += ref.length;
+                continue;
+            }
+        }
+        // A run of plain text up to the next tag, reference or space.
+        std::size_t end = i + 1;
+        while (end < html.size() && html[end] != '<' && html[end] != '&' &&
+               !IsHtmlSpace(html[end])) {
+            ++end;
+        }
+        out.Put(html.substr(i, end - i));
+        i = end;
+    }
+    return out.Take();
+}
+
+ShownText::ShownText(std::string_view html) : m_text(ShownPageText(html)), m_folded(m_text) {
+    FoldCase(m_folded);
+}
+
+std::vector<TextSpan> ShownText::Matches(std::string_view needle, bool matchCase) const {
+    std::vector<TextSpan> matches;
+    if (needle.empty() || needle.find('\n') != std::string_view::npos) {
+        return matches;
+    }
+    std::string folded(needle);
+    if (!matchCase) {
+        FoldCase(folded);
+    }
+    const std::string_view text = matchCase ? m_text : m_folded;
+    for (std::size_t at = text.find(folded); at != std::string_view::npos;
+         at = text.find(folded, at + folded.size())) {
+        matches.push_back({at, at + folded.size()});
+    }
+    return matches;
+}
+
+} // namespace quill
