@@ -148,19 +148,40 @@ private:
     bool m_space = false; // white space seen since the last shown character
 };
 
-// Folds ASCII and Latin-1 capitals (UTF-8 "C3 80" to "C3 9E", but not the
-// multiplication sign) to lower case without changing the byte count.
-void FoldCase(std::string& text) {
+// What a search that ignores case compares, as the engine's does: letters in
+// lower case, the accented Latin-1 letters as their plain ones ("É" as "e")
+// and a non-breaking space as a space.
+std::string FoldForSearch(std::string_view text) {
+    // Latin-1 letters U+00C0 to U+00FF by their UTF-8 second byte; 0: keep.
+    static constexpr char kLatin1[] = "aaaaaa\xE6"
+                                      "ceeeeiiii\xF0"
+                                      "nooooo\0\xF8"
+                                      "uuuuy\xFE\0"
+                                      "aaaaaa\xE6"
+                                      "ceeeeiiii\xF0"
+                                      "nooooo\0\xF8"
+                                      "uuuuy\xFEy";
+    static_assert(sizeof kLatin1 == 64 + 1);
+    std::string folded;
+    folded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = LowerAscii(text[i]);
-        if (text[i] == '\xC3' && i + 1 < text.size()) {
-            const auto next = static_cast<unsigned char>(text[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
-                text[i + 1] = static_cast<char>(next + 0x20);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (text[i] == '\xC2' && next == 0xA0) {
+            folded.push_back(' ');
+            ++i;
+        } else if (text[i] == '\xC3' && next >= 0x80 && next <= 0xBF && kLatin1[next - 0x80] != 0) {
+            const auto plain = static_cast<unsigned char>(kLatin1[next - 0x80]);
+            if (plain < 0x80) {
+                folded.push_back(static_cast<char>(plain));
+            } else { // a letter of its own: only its case is folded
+                AppendUtf8(folded, plain);
             }
             ++i;
+        } else {
+            folded.push_back(LowerAscii(text[i]));
         }
     }
+    return folded;
 }
 
 } // namespace
@@ -212,7 +233,7 @@ std::string ShownPageText(std::string_view html) {
                                       : NamedReference(html, i);
             if (ref.length > 0) {
                 std::string shown;
-                AppendUtf8(shown, ref.code == 0xA0 ? ' ' : ref.code);
+                AppendUtf8(shown, ref.code);
                 out.Put(shown);
                 i += ref.length;
                 continue;
@@ -230,19 +251,15 @@ std::string ShownPageText(std::string_view html) {
     return out.Take();
 }
 
-ShownText::ShownText(std::string_view html) : m_text(ShownPageText(html)), m_folded(m_text) {
-    FoldCase(m_folded);
-}
+ShownText::ShownText(std::string_view html)
+    : m_text(ShownPageText(html)), m_folded(FoldForSearch(m_text)) {}
 
 std::vector<TextSpan> ShownText::Matches(std::string_view needle, bool matchCase) const {
     std::vector<TextSpan> matches;
     if (needle.empty() || needle.find('\n') != std::string_view::npos) {
         return matches;
     }
-    std::string folded(needle);
-    if (!matchCase) {
-        FoldCase(folded);
-    }
+    const std::string folded = matchCase ? std::string(needle) : FoldForSearch(needle);
     const std::string_view text = matchCase ? m_text : m_folded;
     for (std::size_t at = text.find(folded); at != std::string_view::npos;
          at = text.find(folded, at + folded.size())) {
