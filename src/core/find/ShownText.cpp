@@ -35,10 +35,25 @@ bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
 
 // Elements that start a block of their own: text never runs across them.
 bool BreaksBlock(std::string_view name) {
-    static constexpr std::array<std::string_view, 17> kBlocks{
-        "body", "br", "center", "div",   "h1",    "h2", "h3", "hr", "html",
-        "li",   "ol", "p",      "table", "tbody", "td", "th", "tr"};
-    return std::find(kBlocks.begin(), kBlocks.end(), name) != kBlocks.end() || name == "ul";
+    // Most tags are one of a few: try the likely ones first, by length.
+    switch (name.size()) {
+    case 1:
+        return name[0] == 'p';
+    case 2:
+        return name == "td" || name == "tr" || name == "br" || name == "th" || name == "li" ||
+               name == "ol" || name == "ul" || name == "hr" ||
+               (name[0] == 'h' && name[1] >= '1' && name[1] <= '6');
+    case 3:
+        return name == "div";
+    case 4:
+        return name == "body" || name == "html";
+    case 5:
+        return name == "table" || name == "tbody";
+    case 6:
+        return name == "center";
+    default:
+        return false;
+    }
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
@@ -83,7 +98,8 @@ Reference NamedReference(std::string_view html, std::size_t at) {
                                                  {"reg", 0xAE},
                                                  {"apos", '\''}}};
     for (const Name& name : kNames) {
-        if (html.compare(at + 1, name.name.size(), name.name) == 0) {
+        if (at + 1 < html.size() && html[at + 1] == name.name[0] &&
+            html.compare(at + 1, name.name.size(), name.name) == 0) {
             std::size_t length = 1 + name.name.size();
             const bool closed = at + length < html.size() && html[at + length] == ';';
             if (!closed && name.code == '\'') {
@@ -191,7 +207,8 @@ std::string ShownPageText(std::string_view html) {
     std::size_t i = 0;
     while (i < html.size()) {
         const char c = html[i];
-        if (c == '<' && html.compare(i, 4, "<!--") == 0) {
+        if (c == '<' && i + 1 < html.size() && html[i + 1] == '!' &&
+            html.compare(i, 4, "<!--") == 0) {
             const std::size_t end = html.find("-->", i + 4);
             i = end == std::string_view::npos ? html.size() : end + 3;
             continue;
@@ -204,14 +221,20 @@ std::string ShownPageText(std::string_view html) {
             }
             if (nameEnd > nameStart && LowerAscii(html[nameStart]) >= 'a' &&
                 LowerAscii(html[nameStart]) <= 'z') {
-                std::string name(html.substr(nameStart, nameEnd - nameStart));
-                std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+                // Longer names are neither blocks nor hidden content.
+                char lower[7] = {};
+                const std::size_t length = nameEnd - nameStart;
+                for (std::size_t k = 0; k < std::min<std::size_t>(length, 6); ++k) {
+                    lower[k] = LowerAscii(html[nameStart + k]);
+                }
+                const std::string_view name = length <= 6 ? std::string_view(lower, length) : "";
                 const std::size_t close = html.find('>', nameEnd);
                 i = close == std::string_view::npos ? html.size() : close + 1;
                 if ((name == "style" || name == "script") && html[nameStart - 1] != '/') {
                     // Their content is never shown.
                     std::size_t end = i;
-                    while (end < html.size() && !StartsWithNoCase(html, end, "</" + name)) {
+                    while (end < html.size() && !(html.compare(end, 2, "</") == 0 &&
+                                                  StartsWithNoCase(html, end + 2, name))) {
                         end = html.find('<', end + 1);
                         end = end == std::string_view::npos ? html.size() : end;
                     }
