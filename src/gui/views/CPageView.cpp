@@ -41,6 +41,7 @@ bool CPageView::PublishPage() {
         m_document.ReportPageFileUnwritable();
         return false;
     }
+    m_shownText = quill::ShownText(page);
     if (m_pEngine != nullptr) {
         const QFileInfo file(QString::fromStdString(m_pageFilePath));
         m_pEngine->SetPage(m_host, file.absolutePath(), file.fileName(),
@@ -125,4 +126,8 @@ bool CPageView::Find(const QString& text, bool matchCase, PageEngine::FindStep s
     }
     m_pEngine->Find(*m_browser, text, matchCase, step, std::move(onFound));
     return true;
+}
+
+std::vector<quill::TextSpan> CPageView::ShownMatches(const QString& text, bool matchCase) const {
+    return m_shownText.Matches(text.toStdString(), matchCase);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find/ShownText.h"
 #include "views/PageEngine.h"
 
 #include <QPointer>
@@ -36,6 +37,9 @@ public:
     // no web view, and then nothing answers.
     bool Find(const QString& text, bool matchCase, PageEngine::FindStep step,
               std::function<void(int active, int total)> onFound);
+    // The matches of text in the page's shown text, counted at once; the
+    // engine's own count (Find) may come seconds later on a long page.
+    std::vector<quill::TextSpan> ShownMatches(const QString& text, bool matchCase) const;
 
 protected:
     // The tab's page for the lists as they are now.
@@ -65,5 +69,6 @@ private:
     QPointer<QWidget> m_browser;
     QLabel* m_problem = nullptr;
     std::string m_pageFilePath;
+    quill::ShownText m_shownText; // of the page last published
     bool m_bRunningCommand = false;
 };

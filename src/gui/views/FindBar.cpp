@@ -73,6 +73,9 @@ FindBar::FindBar(CQuillboxView& tabs, QWidget* parent)
     connect(close, &QToolButton::clicked, this, &FindBar::Close);
     layout->addWidget(close);
 
+    m_engineDelay.setSingleShot(true);
+    m_engineDelay.setInterval(150);
+    connect(&m_engineDelay, &QTimer::timeout, this, [this] { AskEngine(quill::FindStep::Refine); });
     connect(m_text, &QLineEdit::textEdited, this, [this] { Find(quill::FindStep::Refine); });
     connect(m_matchCase, &QCheckBox::toggled, this, [this] { Find(quill::FindStep::Refine); });
     connect(&m_tabs, &CQuillboxView::TabChanged, this, &FindBar::OnTabChanged);
@@ -98,6 +101,7 @@ void FindBar::Step(quill::FindStep step) {
 
 void FindBar::Close() {
     m_open = false;
+    AskEngineNow(); // so that the match typed last is the one left selected
     EndPageFind();
     emit ShownChanged(false);
     if (QWidget* tab = m_tabs.currentWidget()) {
@@ -109,26 +113,80 @@ void FindBar::Find(quill::FindStep step) {
     if (!m_open) {
         return;
     }
-    const int request = ++m_request;
+    ++m_request; // an answer the engine still owes is out of date
     QWidget* tab = m_tabs.currentWidget();
     if (auto* notes = qobject_cast<CNotesView*>(tab)) {
         ShowCount(FindInNote(*notes, m_text->text(), m_matchCase->isChecked(), step));
         return;
     }
-    auto* page = qobject_cast<CPageView*>(tab);
-    if (page == nullptr) {
+    if (auto* page = qobject_cast<CPageView*>(tab)) {
+        FindInPage(*page, step);
+    }
+}
+
+void FindBar::FindInPage(CPageView& page, quill::FindStep step) {
+    if (m_searchedPage != &page) {
+        EndPageFind();
+        m_searchedPage = &page;
+    }
+    if (page.Browser() == nullptr) {
+        m_engineDelay.stop();
+        ShowCount({});
         return;
     }
-    m_searchedPage = page;
-    const bool asked = page->Find(m_text->text(), m_matchCase->isChecked(), PageStep(step),
-                                  [bar = QPointer(this), request](int active, int total) {
-                                      if (bar && request == bar->m_request) {
-                                          bar->ShowCount({active, total});
-                                      }
-                                  });
-    if (!asked || m_text->text().isEmpty()) {
+    if (m_text->text().isEmpty()) {
+        m_engineDelay.stop();
+        m_pageMatches.clear();
         ShowCount({});
+        AskEngine(step); // ends the engine's search
+        return;
     }
+    m_pageMatches = page.ShownMatches(m_text->text(), m_matchCase->isChecked());
+    const auto picked = quill::PickMatch(m_pageMatches, m_pageSelection, step);
+    if (picked) {
+        m_pageSelection = m_pageMatches[*picked];
+    }
+    ShowCount({picked ? static_cast<int>(*picked) + 1 : 0, static_cast<int>(m_pageMatches.size())});
+    if (step == quill::FindStep::Refine) {
+        m_engineDelay.start();
+    } else {
+        // The engine steps from the match it was asked for last.
+        AskEngineNow();
+        AskEngine(step);
+    }
+}
+
+void FindBar::AskEngineNow() {
+    if (m_engineDelay.isActive()) {
+        m_engineDelay.stop();
+        AskEngine(quill::FindStep::Refine);
+    }
+}
+
+void FindBar::AskEngine(quill::FindStep step) {
+    if (!m_searchedPage) {
+        return;
+    }
+    const int request = ++m_request;
+    m_searchedPage->Find(m_text->text(), m_matchCase->isChecked(), PageStep(step),
+                         [bar = QPointer(this), request](int active, int total) {
+                             if (bar && request == bar->m_request) {
+                                 bar->OnEngineAnswer({active, total});
+                             }
+                         });
+}
+
+void FindBar::OnEngineAnswer(quill::FindCount count) {
+    // The engine also answers again after the page was drawn anew.
+    if (m_searchedPage) {
+        m_pageMatches = m_searchedPage->ShownMatches(m_text->text(), m_matchCase->isChecked());
+    }
+    // Where the engine's count differs it is the one to trust; the matches
+    // counted here then no longer say where its current match is.
+    if (count.active > 0 && count.total == static_cast<int>(m_pageMatches.size())) {
+        m_pageSelection = m_pageMatches[static_cast<std::size_t>(count.active) - 1];
+    }
+    ShowCount(count);
 }
 
 void FindBar::ShowCount(quill::FindCount count) {
@@ -142,6 +200,9 @@ void FindBar::ShowCount(quill::FindCount count) {
 }
 
 void FindBar::EndPageFind() {
+    m_engineDelay.stop();
+    m_pageMatches.clear();
+    m_pageSelection = {};
     if (m_searchedPage) {
         ++m_request;
         m_searchedPage->Find(QString(), false, PageEngine::FindStep::Afresh, {});

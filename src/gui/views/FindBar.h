@@ -3,7 +3,9 @@
 #include "find/FindMatch.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <vector>
 
 class CPageView;
 class CQuillboxView;
@@ -14,8 +16,9 @@ class QLineEdit;
 // The find bar under the tabs: a text field, "Previous" and "Next", the
 // match count and "Match case". It searches the tab in front as the text
 // changes and follows the tabs: the tab that comes to the front is searched
-// for the same text. Searching a page only asks the engine, so typing never
-// waits for it; the count follows when it answers.
+// for the same text. A page's count is shown at once from its shown text;
+// the engine, which takes seconds on a long page, is asked once typing
+// pauses, and its answer, which highlights every match, is the one that stays.
 class FindBar : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +43,11 @@ protected:
 private:
     void Step(quill::FindStep step);
     void Find(quill::FindStep step);
+    void FindInPage(CPageView& page, quill::FindStep step);
+    // Sends the search typed last to the engine, if it still waits.
+    void AskEngineNow();
+    void AskEngine(quill::FindStep step);
+    void OnEngineAnswer(quill::FindCount count);
     void ShowCount(quill::FindCount count);
     // The page that was searched last stops highlighting when another tab comes up.
     void EndPageFind();
@@ -51,6 +59,12 @@ private:
     QCheckBox* m_matchCase;
     bool m_open = false;
     QPointer<CPageView> m_searchedPage;
+    // The searched page's matches in its shown text and the current one, so
+    // that the count and the steps answer before the engine does.
+    std::vector<quill::TextSpan> m_pageMatches;
+    quill::TextSpan m_pageSelection;
+    // Typing waits this long for the next key before the engine is asked.
+    QTimer m_engineDelay;
     // Only the latest request's answer is shown.
     int m_request = 0;
 };

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QWebEngineFindTextResult>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
@@ -22,10 +23,10 @@ struct FindBarTest : ::testing::Test {
     RunFolder run;
     std::unique_ptr<CQuillboxApp> app;
 
-    void Start(int tab) {
+    void Start(int tab, const QByteArray& links = kLinks, const QByteArray& tasks = kTasks) {
         run.CopyShippedData();
-        run.Write(QStringLiteral("Data/qmlinks.qbx"), kLinks);
-        run.Write(QStringLiteral("Data/qmtasks.qbx"), kTasks);
+        run.Write(QStringLiteral("Data/qmlinks.qbx"), links);
+        run.Write(QStringLiteral("Data/qmtasks.qbx"), tasks);
         app = std::make_unique<CQuillboxApp>();
         ASSERT_TRUE(app->InitInstance());
         QApplication::setActiveWindow(&Frame());
@@ -139,6 +140,37 @@ TEST_F(FindBarTest, ThePagesCountTheirMatchesFollowTheTabAndKeepTheSearchOverARe
     AddAndRedraw(QStringLiteral("Data/qmtasks.qbx"), "02.01.2099|08:00|RENT\r\n");
     EXPECT_TRUE(CountEndsWith(QStringLiteral(" of 3"))) << Count().toStdString();
     EscapeLeavesTheMatchSelected(tasks);
+}
+
+// The bar's first answer is counted in the page's shown text; the engine's
+// count, which follows, must agree with it, markup and references included.
+TEST_F(FindBarTest, TheCountShownAtOnceIsTheEngines) {
+    const QString data = QStringLiteral(QUILLMARK_TEST_DATA_DIR "/");
+    Start(1, RunFolder::Read(data + "links_markup.qbx"),
+          RunFolder::Read(data + "tasks_markup.qbx"));
+    for (int tab : {1, 2}) {
+        TabView(Frame()).setCurrentIndex(tab);
+        auto& view = *qobject_cast<CPageView*>(TabView(Frame()).currentWidget());
+        ASSERT_TRUE(Loaded(view));
+        for (const char* text : {"Edit", "add TASK", "Tasks:", "Edit  Delete", "Edit\u00a0 Delete",
+                                 "e", "<b>", "& \"q", "\u00a9 2024", "gr\u00fc\u00dfe",
+                                 "\u00dcN\u00efC", "unicode", "2020", "...", "http"}) {
+            for (bool matchCase : {false, true}) {
+                const QString find = QString::fromUtf8(text);
+                // The engine takes the text it searched last as a step.
+                PageOf(*view.Browser()).findText(QString());
+                const int engine = AnswerOf<QWebEngineFindTextResult>([&](auto done) {
+                                       PageOf(*view.Browser())
+                                           .findText(find,
+                                                     matchCase ? QWebEnginePage::FindCaseSensitively
+                                                               : QWebEnginePage::FindFlags(),
+                                                     done);
+                                   }).numberOfMatches();
+                EXPECT_EQ(view.ShownMatches(find, matchCase).size(), std::size_t(engine))
+                    << text << (matchCase ? " (case)" : "");
+            }
+        }
+    }
 }
 
 } // namespace
