@@ -10,9 +10,8 @@
 
 namespace {
 
-// Installed: in the helper folder (beside the program on Windows). From the
-// build folder, the program and the plug-in lie side by side, and the tests
-// run from a folder below.
+// Installed: in the helper folder. From the build folder, the program and the
+// plug-in lie side by side, and the tests run from a folder below.
 QString FileBesideProgram() {
     const QString name = QStringLiteral(QUILLMARK_PAGES_FILE);
     const QString programFolder = QCoreApplication::applicationDirPath();
