@@ -10,11 +10,6 @@ namespace quill {
 StartReport StartProgram(StartEnvironment& environment, ListStore& store) {
     StartReport report;
     report.settings = ReadFrameSettings(environment.profile);
-    if (report.settings.firstRun) {
-        if (auto command = FirstRunImportCommand(environment.windowsFolder)) {
-            environment.runner.RunAndWait(*command, kRunAndWaitTimeoutMs);
-        }
-    }
     store.SetFolder(environment.workingFolder);
     report.extensionPage = ExtensionPageAddress(environment.workingFolder);
     // A page write cut short leaves its temporary file beside the page; the

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/InstanceRequest.h"
-#include "app/QtProgramRunner.h"
 
 #include <QObject>
 #include <memory>
@@ -42,7 +41,6 @@ public:
 
 private:
     std::unique_ptr<QtProfile> m_profile;
-    QtProgramRunner m_runner;
     std::unique_ptr<quill::BrowserMenuEntry> m_menuEntry;
     std::unique_ptr<CQuillboxDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
