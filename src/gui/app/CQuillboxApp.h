@@ -33,7 +33,6 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CQuillboxDoc* GetDocument() const { return m_document.get(); }
-    QtProfile& GetProfile() const { return *m_profile; }
 
     // The page file cannot be written, so the pages cannot be shown: says so,
     // keeps what a normal exit keeps and ends the program with status -1.
