@@ -1,6 +1,7 @@
 #include "settings/CSettingsDlg.h"
 
 #include "BrowserIntegration.h"
+#include "common/Utf8View.h"
 #include "settings/CDeleteAllLinksDlg.h"
 #include "settings/CDeleteAllTasksDlg.h"
 #include "views/CQuillboxDoc.h"
@@ -38,7 +39,7 @@ CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& setting
     // One radio per level, in menu order, labelled as the menu item.
     int index = 0;
     for (const quill::LevelCommand& level : quill::LevelCommands()) {
-        QString label = QString::fromUtf8(level.item.data(), static_cast<int>(level.item.size()));
+        QString label = FromUtf8View(level.item);
         label.remove(QLatin1Char('&'));
         auto* radio = new QRadioButton(label);
         radio->setObjectName(QStringLiteral("radio") + QString(label).remove(QLatin1Char('%')));
