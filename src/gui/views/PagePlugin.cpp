@@ -1,5 +1,6 @@
 #include "views/PagePlugin.h"
 
+#include "common/BuildFolder.h"
 #include "views/PageEngine.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,7 @@ QString FileBesideProgram() {
                                            QStringLiteral("/" QUILLMARK_PAGES_FROM_PROGRAM "/") +
                                            name),
                            programFolder + QLatin1Char('/') + name};
-    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
-    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
+    if (const QString buildFolder = BuildFolderOfProgram(); !buildFolder.isEmpty()) {
         candidates << buildFolder + QLatin1Char('/') + name;
     }
     for (const QString& candidate : candidates) {
