@@ -2,7 +2,6 @@
 
 #include "files/PathNames.h"
 #include "files/SafeFile.h"
-#include "integration/FirstRunImport.h"
 #include "pages/PageFile.h"
 
 namespace quill {
@@ -11,11 +10,10 @@ StartReport StartProgram(StartEnvironment& environment, ListStore& store) {
     StartReport report;
     report.settings = ReadFrameSettings(environment.profile);
     store.SetFolder(environment.workingFolder);
-    report.extensionPage = ExtensionPageAddress(environment.workingFolder);
     // A page write cut short leaves its temporary file beside the page; the
     // lists' own leftovers go when they load.
     RemoveStaleTemporaries(ResolveInFolder(environment.workingFolder, kPageFileName));
-    environment.menuEntry.Apply(report.settings.integrate, report.extensionPage);
+    environment.menuEntry.Apply(report.settings.integrate);
     report.lists = store.Reload();
     return report;
 }

@@ -17,7 +17,6 @@ struct StartEnvironment {
 
 struct StartReport {
     FrameSettings settings;
-    std::string extensionPage; // where the browser menu entry points
     ListsLoadReport lists;
 };
 

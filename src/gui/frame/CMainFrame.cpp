@@ -58,7 +58,7 @@ void CMainFrame::OnLinkHandover(const std::string& href, const std::string& text
 }
 
 void CMainFrame::OnSettings() {
-    CSettingsDlg dialog(m_document, m_settings, {m_menuEntry, m_start.extensionPage});
+    CSettingsDlg dialog(m_document, m_settings, m_menuEntry);
     dialog.exec();
     if (m_parts) {
         m_parts->timers.Duties().Refresh(); // "Track mouse" may have changed

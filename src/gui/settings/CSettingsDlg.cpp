@@ -26,8 +26,8 @@ QPushButton* Button(const QString& text, const QString& name) {
 } // namespace
 
 CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
-                           BrowserSwitch browserSwitch)
-    : m_document(document), m_settings(settings), m_browserSwitch(std::move(browserSwitch)) {
+                           quill::BrowserMenuEntry& menuEntry)
+    : m_document(document), m_settings(settings), m_menuEntry(menuEntry) {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(QStringLiteral("Quillmark settings"));
     // Opened without a parent, it would come up behind the always-on-top window.
@@ -105,8 +105,7 @@ quill::SettingsChoice CSettingsDlg::ChoiceFromControls() const {
 }
 
 void CSettingsDlg::OnSave() {
-    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_browserSwitch.menuEntry,
-                              m_browserSwitch.extensionPage);
+    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_menuEntry);
     accept();
 }
 
