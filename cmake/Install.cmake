@@ -10,12 +10,8 @@ file(RELATIVE_PATH QUILLMARK_HOST_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_PREFIX}/${QUILLMARK_INSTALL_HELPERDIR}")
 # The page plug-in: in a folder of its own below the link host's, since a
 # library straight in a folder of lib/ has the Debian package run ldconfig for
-# nothing; beside the program on Windows, where a program's libraries live.
-if(WIN32)
-  set(QUILLMARK_INSTALL_PAGESDIR ${CMAKE_INSTALL_BINDIR})
-else()
-  set(QUILLMARK_INSTALL_PAGESDIR ${QUILLMARK_INSTALL_HELPERDIR}/plugins)
-endif()
+# nothing.
+set(QUILLMARK_INSTALL_PAGESDIR ${QUILLMARK_INSTALL_HELPERDIR}/plugins)
 file(RELATIVE_PATH QUILLMARK_PAGES_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_PREFIX}/${QUILLMARK_INSTALL_PAGESDIR}")
 

@@ -9,7 +9,6 @@ cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/d
 cmake --build "$root/build" -j"$(nproc)" --target quillmark quillmark-link-host
 mkdir -p "$root/run/Data"
 cp -rn "$root/Data/." "$root/run/Data/"
-[ -f "$root/run/state.reg" ] || cp "$root/res/state.reg" "$root/run/state.reg" 2>/dev/null || true
 cd "$root/run"
 # The web engine's sandbox cannot run as root (as on a fresh container).
 if [ "$(id -u)" -eq 0 ]; then

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every check: the folders' include
-# graph, the logic library cross-compiled for Windows, the logic tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets briefly, all
-# tests (logic, GUI, link host, browser extension) in the normal build on a
-# virtual X display, and the GUI tests again under UndefinedBehaviorSanitizer.
+# graph, the C++ sources' formatting against .clang-format, the logic library
+# cross-compiled for Windows, the logic tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets briefly, all tests (logic, GUI,
+# link host, browser extension) in the normal build on a virtual X display, and
+# the GUI tests again under UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 
-# An include cycle fails the run, but only at the end, so that every other
-# result is still shown.
+# An include cycle or a badly formatted file fails the run, but only at the
+# end, so that every other result is still shown.
 echo "== include cycles between folders"
 cycles_ok=true
 python3 "$root/scripts/check-include-cycles.py" || cycles_ok=false
+
+echo "== formatting (clang-format)"
+format_ok=true
+find "$root/src" "$root/tests" "$root/bench" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror || format_ok=false
 
 echo "== logic library for Windows (MinGW-w64)"
 "$root/scripts/build.sh" "$root/build-mingw" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
@@ -58,7 +64,12 @@ echo "== GUI tests under UBSan"
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "${desktop[@]}" ctest --test-dir "$root/build-ubsan-gui" -L gui --output-on-failure --timeout 300
 
+if [ "$format_ok" != true ]; then
+    echo "FAILED: sources not formatted (see the second step; the format target mends them)" >&2
+fi
 if [ "$cycles_ok" != true ]; then
     echo "FAILED: folders include each other (see the first step)" >&2
+fi
+if [ "$cycles_ok" != true ] || [ "$format_ok" != true ]; then
     exit 1
 fi

@@ -56,9 +56,6 @@ public:
     void Refresh();
     bool CursorPolled() const { return m_polling; }
 
-    // A mouse move over the caption or borders, where the platform reports one.
-    void OnNcMouseMove() { m_hoverWatch.Start(*this); }
-
     const CHoverWatch& HoverWatch() const { return m_hoverWatch; }
     // The cursor is on the caption or borders (drawn hovered then).
     bool OverNonClient() const { return m_bOverNonClient; }

@@ -20,7 +20,7 @@ std::vector<std::string> HostManifestFiles::ManifestPaths() const {
     return paths;
 }
 
-void HostManifestFiles::Apply(bool integrate, const std::string& /*extensionPage*/) {
+void HostManifestFiles::Apply(bool integrate) {
     for (const auto& folder : m_folders) {
         fs::path file = fs::path(folder.folder) / HostManifestFileName();
         std::error_code ignored;

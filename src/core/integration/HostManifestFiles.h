@@ -17,9 +17,7 @@ class HostManifestFiles : public BrowserMenuEntry {
 public:
     HostManifestFiles(std::vector<ManifestFolder> folders, std::string hostPath);
 
-    // The extension page is the old menu-extension address; the manifests do
-    // not need it.
-    void Apply(bool integrate, const std::string& extensionPage) override;
+    void Apply(bool integrate) override;
 
     std::vector<std::string> ManifestPaths() const;
     const std::vector<ManifestFolder>& Folders() const { return m_folders; }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 namespace quill {
 
 // The "Add link" entry of the web browser's context menu: added while browser
@@ -9,7 +7,7 @@ namespace quill {
 class BrowserMenuEntry {
 public:
     virtual ~BrowserMenuEntry() = default;
-    virtual void Apply(bool integrate, const std::string& extensionPage) = 0;
+    virtual void Apply(bool integrate) = 0;
 };
 
 } // namespace quill

@@ -1,16 +1,6 @@
 #include "settings/ProfileValues.h"
 
-#include <array>
-
 namespace quill {
-
-std::span<const ProfileValue> AllProfileValues() {
-    static constexpr std::array kAll{
-        values::kIsOpened,     values::kIntegrate,    values::kTrackMouse,  values::kPercent,
-        values::kNoteText,     values::kNewLink,      values::kNewLinkHref, values::kNewLinkText,
-        values::kLastDueCheck, values::kTrayHintShown};
-    return kAll;
-}
 
 int ReadInt(const Profile& profile, const ProfileValue& value) {
     return profile.ReadInt(value.section, value.name).value_or(value.integerDefault);

@@ -8,13 +8,13 @@ SettingsChoice SettingsChoiceFrom(const FrameSettings& settings) {
 }
 
 void SaveSettingsChoice(const SettingsChoice& choice, FrameSettings& settings,
-                        BrowserMenuEntry& menuEntry, const std::string& extensionPage) {
+                        BrowserMenuEntry& menuEntry) {
     settings.integrate = choice.integrate;
     settings.trackMouse = choice.trackMouse;
     if (auto level = LevelForTransparencyRadio(choice.transparencyRadio)) {
         settings.transparency = *level;
     }
-    menuEntry.Apply(settings.integrate, extensionPage);
+    menuEntry.Apply(settings.integrate);
 }
 
 } // namespace quill

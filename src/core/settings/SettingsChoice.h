@@ -4,8 +4,6 @@
 #include "settings/FrameSettings.h"
 #include "settings/Transparency.h"
 
-#include <string>
-
 namespace quill {
 
 // What the settings dialog shows and lets the user change.
@@ -20,6 +18,6 @@ SettingsChoice SettingsChoiceFrom(const FrameSettings& settings);
 // Save: the two flags, the level when a radio is chosen, then the browser menu
 // entry at once. The profile values are stored when the frame goes, as ever.
 void SaveSettingsChoice(const SettingsChoice& choice, FrameSettings& settings,
-                        BrowserMenuEntry& menuEntry, const std::string& extensionPage);
+                        BrowserMenuEntry& menuEntry);
 
 } // namespace quill

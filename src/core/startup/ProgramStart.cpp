@@ -2,7 +2,6 @@
 
 #include "files/PathNames.h"
 #include "files/SafeFile.h"
-#include "integration/FirstRunImport.h"
 #include "pages/PageFile.h"
 
 namespace quill {
@@ -10,17 +9,11 @@ namespace quill {
 StartReport StartProgram(StartEnvironment& environment, ListStore& store) {
     StartReport report;
     report.settings = ReadFrameSettings(environment.profile);
-    if (report.settings.firstRun) {
-        if (auto command = FirstRunImportCommand(environment.windowsFolder)) {
-            environment.runner.RunAndWait(*command, kRunAndWaitTimeoutMs);
-        }
-    }
     store.SetFolder(environment.workingFolder);
-    report.extensionPage = ExtensionPageAddress(environment.workingFolder);
     // A page write cut short leaves its temporary file beside the page; the
     // lists' own leftovers go when they load.
     RemoveStaleTemporaries(ResolveInFolder(environment.workingFolder, kPageFileName));
-    environment.menuEntry.Apply(report.settings.integrate, report.extensionPage);
+    environment.menuEntry.Apply(report.settings.integrate);
     report.lists = store.Reload();
     return report;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/ProgramRunner.h"
 #include "lists/ListStore.h"
 #include "settings/BrowserMenuEntry.h"
 #include "settings/FrameSettings.h"
@@ -12,21 +11,17 @@ namespace quill {
 // What the program needs from outside while it starts.
 struct StartEnvironment {
     Profile& profile;
-    ProgramRunner& runner;
     BrowserMenuEntry& menuEntry;
     std::string workingFolder;
-    std::string windowsFolder; // empty where there is no registry editor
 };
 
 struct StartReport {
     FrameSettings settings;
-    std::string extensionPage; // where the browser menu entry points
     ListsLoadReport lists;
 };
 
-// Reads the settings, runs the first-run import when the program has not run
-// before, resolves the file paths, applies the browser menu entry and loads
-// both lists into the store, in that order.
+// Reads the settings, resolves the file paths, applies the browser menu entry
+// and loads both lists into the store, in that order.
 StartReport StartProgram(StartEnvironment& environment, ListStore& store);
 
 } // namespace quill

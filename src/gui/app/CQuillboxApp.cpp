@@ -2,7 +2,6 @@
 
 #include "BrowserIntegration.h"
 #include "LauncherActivation.h"
-#include "PlatformFolders.h"
 #include "QtProfile.h"
 #include "TerminationSignals.h"
 #include "common/CaretRest.h"
@@ -41,8 +40,8 @@ bool CQuillboxApp::InitInstance() {
     m_profile = std::make_unique<QtProfile>();
     m_menuEntry = CreateBrowserMenuEntry(LinkHostProgramPath());
     m_document = std::make_unique<CQuillboxDoc>();
-    quill::StartEnvironment environment{*m_profile, m_runner, *m_menuEntry,
-                                        QDir::currentPath().toStdString(), WindowsFolder()};
+    quill::StartEnvironment environment{*m_profile, *m_menuEntry,
+                                        QDir::currentPath().toStdString()};
     m_frame = std::make_unique<CMainFrame>(*m_profile, *m_document, environment);
     connect(m_document.get(), &CQuillboxDoc::PageFileFailed, this,
             &CQuillboxApp::EndOnUnwritablePageFile);

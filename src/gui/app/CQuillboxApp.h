@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/InstanceRequest.h"
-#include "app/QtProgramRunner.h"
 
 #include <QObject>
 #include <memory>
@@ -34,7 +33,6 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CQuillboxDoc* GetDocument() const { return m_document.get(); }
-    QtProfile& GetProfile() const { return *m_profile; }
 
     // The page file cannot be written, so the pages cannot be shown: says so,
     // keeps what a normal exit keeps and ends the program with status -1.
@@ -42,7 +40,6 @@ public:
 
 private:
     std::unique_ptr<QtProfile> m_profile;
-    QtProgramRunner m_runner;
     std::unique_ptr<quill::BrowserMenuEntry> m_menuEntry;
     std::unique_ptr<CQuillboxDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

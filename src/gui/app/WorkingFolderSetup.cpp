@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 #include "app/WorkingFolder.h"
+#include "common/BuildFolder.h"
 #include "common/UserWorkingFolder.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,7 @@ std::string ShippedData() {
     std::vector<std::string> candidates{
         QDir::cleanPath(programFolder + QStringLiteral("/" QUILLMARK_DATA_FROM_PROGRAM))
             .toStdString()};
-    // The build folder is gone once the program is installed elsewhere.
-    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
-    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
+    if (!BuildFolderOfProgram().isEmpty()) {
         candidates.push_back(QUILLMARK_SOURCE_DATA_DIR);
     }
     return quill::FindShippedData(candidates);

@@ -1,10 +1,10 @@
 #include "common/RecordText.h"
 
+#include "common/Utf8View.h"
 #include "text/Utf8.h"
 
 QString ToShownText(const std::string& bytes) {
-    const std::string text = quill::DisplayUtf8(bytes);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8View(quill::DisplayUtf8(bytes));
 }
 
 std::string FromEditedText(const QString& text, const std::string& original) {

@@ -19,10 +19,6 @@ void ShowWarning(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Warning, text);
 }
 
-void ShowError(QWidget* parent, const QString& text) {
-    Show(parent, QMessageBox::Critical, text);
-}
-
 void ShowSaveFailure(QWidget* parent, const QString& path) {
     ShowWarning(parent, QObject::tr("Quillmark could not save your change to\n%1\n\n"
                                     "The change is kept while the program runs, but the file "

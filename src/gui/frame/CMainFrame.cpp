@@ -76,7 +76,7 @@ void CMainFrame::OnLinkHandover(const quill::QueuedLink& link) {
 }
 
 void CMainFrame::OnSettings() {
-    CSettingsDlg dialog(m_document, m_settings, {m_menuEntry, m_start.extensionPage});
+    CSettingsDlg dialog(m_document, m_settings, m_menuEntry);
     dialog.exec();
     if (m_parts) {
         m_parts->timers.Duties().Refresh(); // "Track mouse" may have changed

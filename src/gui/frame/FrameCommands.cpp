@@ -1,6 +1,7 @@
 #include "frame/FrameCommands.h"
 
 #include "common/AfterFirstPaint.h"
+#include "common/Utf8View.h"
 #include "frame/CAboutDlg.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameFind.h"
@@ -14,10 +15,6 @@
 #include <QWindow>
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Cut, copy, paste and undo act on whatever has the focus (the note, a dialog's field).
 void ForwardToFocus(const char* slot) {
@@ -34,10 +31,10 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
       m_translucencyAvailable(translucencyAvailable), m_levelMenu(new QMenu(&window)) {
     using namespace quill;
     for (const FrameCommand& command : CommandTable()) {
-        Add(command.id, Text(command.text), Text(command.toolTip), false);
+        Add(command.id, FromUtf8View(command.text), FromUtf8View(command.toolTip), false);
     }
     for (const LevelCommand& level : LevelCommands()) {
-        m_levelMenu->addAction(Add(level.id, Text(level.item), {}, true));
+        m_levelMenu->addAction(Add(level.id, FromUtf8View(level.item), {}, true));
         Connect(level.id, [this, id = level.id] { ApplyLevelCommand(m_settings, id); });
     }
     m_levelMenu->setObjectName(QStringLiteral("levelMenu"));

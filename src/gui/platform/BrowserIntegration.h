@@ -9,7 +9,7 @@
 QString LinkHostProgramPath();
 
 // The "Add link" entry for this system's browsers: the link host registered
-// with every browser of the user (and, on Windows, the old menu-extension key).
+// with every browser of the user.
 std::unique_ptr<quill::BrowserMenuEntry> CreateBrowserMenuEntry(const QString& hostProgram);
 
 // The settings dialog's text for the integration box, naming this system's browser.

@@ -1,6 +1,7 @@
 #include "settings/CSettingsDlg.h"
 
 #include "BrowserIntegration.h"
+#include "common/Utf8View.h"
 #include "settings/CDeleteAllLinksDlg.h"
 #include "settings/CDeleteAllTasksDlg.h"
 #include "views/CQuillboxDoc.h"
@@ -25,8 +26,8 @@ QPushButton* Button(const QString& text, const QString& name) {
 } // namespace
 
 CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
-                           BrowserSwitch browserSwitch)
-    : m_document(document), m_settings(settings), m_browserSwitch(std::move(browserSwitch)) {
+                           quill::BrowserMenuEntry& menuEntry)
+    : m_document(document), m_settings(settings), m_menuEntry(menuEntry) {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(QStringLiteral("Quillmark settings"));
     // Opened without a parent, it would come up behind the always-on-top window.
@@ -38,7 +39,7 @@ CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& setting
     // One radio per level, in menu order, labelled as the menu item.
     int index = 0;
     for (const quill::LevelCommand& level : quill::LevelCommands()) {
-        QString label = QString::fromUtf8(level.item.data(), static_cast<int>(level.item.size()));
+        QString label = FromUtf8View(level.item);
         label.remove(QLatin1Char('&'));
         auto* radio = new QRadioButton(label);
         radio->setObjectName(QStringLiteral("radio") + QString(label).remove(QLatin1Char('%')));
@@ -104,8 +105,7 @@ quill::SettingsChoice CSettingsDlg::ChoiceFromControls() const {
 }
 
 void CSettingsDlg::OnSave() {
-    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_browserSwitch.menuEntry,
-                              m_browserSwitch.extensionPage);
+    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_menuEntry);
     accept();
 }
 

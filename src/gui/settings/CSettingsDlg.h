@@ -3,7 +3,6 @@
 #include "settings/SettingsChoice.h"
 
 #include <QDialog>
-#include <string>
 
 class CQuillboxDoc;
 class QButtonGroup;
@@ -16,14 +15,8 @@ class QCheckBox;
 class CSettingsDlg : public QDialog {
     Q_OBJECT
 public:
-    // The browser menu entry and the page it points at.
-    struct BrowserSwitch {
-        quill::BrowserMenuEntry& menuEntry;
-        std::string extensionPage;
-    };
-
     CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
-                 BrowserSwitch browserSwitch);
+                 quill::BrowserMenuEntry& menuEntry);
 
     void OnSave();
     void OnDeleteAllLinks();
@@ -34,7 +27,7 @@ private:
 
     CQuillboxDoc& m_document;
     quill::FrameSettings& m_settings;
-    BrowserSwitch m_browserSwitch;
+    quill::BrowserMenuEntry& m_menuEntry;
     QButtonGroup* m_transparence = nullptr;
     QCheckBox* m_trackingCheck = nullptr;
     QCheckBox* m_integrationCheck = nullptr;

@@ -25,7 +25,6 @@ public:
     CPageView(CQuillboxDoc& document, PagePlugin& pages, const QString& host,
               const QString& tabName);
 
-    const std::string& PageFilePath() const { return m_pageFilePath; }
     QUrl PageUrl() const;
     // The web view, once the view has been drawn.
     QWidget* Browser() const { return m_browser; }

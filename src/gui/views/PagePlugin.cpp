@@ -1,6 +1,7 @@
 #include "views/PagePlugin.h"
 
 #include "EngineReadAhead.h"
+#include "common/BuildFolder.h"
 #include "views/PageEngine.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,8 @@
 
 namespace {
 
-// Installed: in the helper folder (beside the program on Windows). From the
-// build folder, the program and the plug-in lie side by side, and the tests
-// run from a folder below.
+// Installed: in the helper folder. From the build folder, the program and the
+// plug-in lie side by side, and the tests run from a folder below.
 QString FileBesideProgram() {
     const QString name = QStringLiteral(QUILLMARK_PAGES_FILE);
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -21,8 +21,7 @@ QString FileBesideProgram() {
                                            QStringLiteral("/" QUILLMARK_PAGES_FROM_PROGRAM "/") +
                                            name),
                            programFolder + QLatin1Char('/') + name};
-    const QString buildFolder = QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath();
-    if (!buildFolder.isEmpty() && QDir(programFolder).canonicalPath().startsWith(buildFolder)) {
+    if (const QString buildFolder = BuildFolderOfProgram(); !buildFolder.isEmpty()) {
         candidates << buildFolder + QLatin1Char('/') + name;
     }
     for (const QString& candidate : candidates) {

@@ -5,7 +5,6 @@
 #include "app/StartupNotification.h"
 #include "app/WindowSystemChoice.h"
 #include "app/WorkingFolder.h"
-#include "integration/FirstRunImport.h"
 #include "startup/ProgramStart.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
@@ -209,45 +208,30 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
     }));
 }
 
-struct ProgramStartTest : ::testing::Test, ProgramRunner, BrowserMenuEntry {
-    void RunAndWait(const ProgramCommand& command, int) override { runs.push_back(command); }
-    void Apply(bool integrate, const std::string& page) override {
-        menuCalls.emplace_back(integrate, page);
-    }
-    StartReport Start(std::string windowsFolder) {
-        StartEnvironment environment{profile, *this, *this, data.folder.Path().string(),
-                                     std::move(windowsFolder)};
+struct ProgramStartTest : ::testing::Test, BrowserMenuEntry {
+    void Apply(bool integrate) override { menuCalls.push_back(integrate); }
+    StartReport Start() {
+        StartEnvironment environment{profile, *this, data.folder.Path().string()};
         return StartProgram(environment, data.store);
     }
 
     test::StoreFolder data;
     test::FakeProfile profile;
-    std::vector<ProgramCommand> runs;
-    std::vector<std::pair<bool, std::string>> menuCalls;
+    std::vector<bool> menuCalls;
 };
 
-TEST_F(ProgramStartTest, ImportsOnTheFirstRunOnlyLoadsTheListsAndAppliesTheMenuEntry) {
+TEST_F(ProgramStartTest, LoadsTheListsAndAppliesTheMenuEntry) {
     data.WriteLinks("a.org|A\r\nb.org|B\r\n");
     data.store.SetFolder("/nowhere");
-    StartReport first = Start("C:\\Windows");
+    StartReport first = Start();
     EXPECT_TRUE(first.settings.firstRun);
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].program, "C:\\Windows\\regedit.exe"); // by its full path
-    EXPECT_EQ(FirstRunImportCommand("/win/")->program, "/win/regedit.exe");
-    EXPECT_EQ(runs[0].arguments, (std::vector<std::string>{"/s", "state.reg"}));
-    EXPECT_EQ(first.extensionPage,
-              "res://" + (data.folder.Path() / "Tapgrabber.dll").string() + "/GoFenwa.dll.htm");
     EXPECT_EQ(std::tuple(first.lists.links, first.lists.tasks, data.store.Links().size()),
               std::tuple(LoadOutcome::Loaded, LoadOutcome::CreatedNew, 2u));
 
     first.settings.integrate = false;
     StoreFrameSettings(first.settings, profile);
-    Start("C:\\Windows");
-    Start(""); // no registry editor here: nothing to run
-    EXPECT_EQ(runs.size(), 1u);
-    EXPECT_EQ(menuCalls, (std::vector<std::pair<bool, std::string>>{{true, first.extensionPage},
-                                                                    {false, first.extensionPage},
-                                                                    {false, first.extensionPage}}));
+    Start();
+    EXPECT_EQ(menuCalls, (std::vector<bool>{true, false}));
 }
 
 } // namespace

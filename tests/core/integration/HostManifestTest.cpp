@@ -58,10 +58,10 @@ TEST(HostManifestFiles, OnWritesAManifestPerBrowserThereOffRemovesExactlyThem) {
     test::TempFolder home;
     auto folders = LinuxManifestFolders(home.Path().string(), "");
     HostManifestFiles entry(folders, "/usr/bin/quillmark-link-host");
-    entry.Apply(true, "res://ignored");
+    entry.Apply(true);
     EXPECT_EQ(Entries(home.Path().string()), 0); // no browser: no folder made
     fs::create_directories(home.Path() / ".config/chromium");
-    entry.Apply(true, "res://ignored");
+    entry.Apply(true);
     EXPECT_TRUE(fs::exists(entry.ManifestPaths()[0]));
     EXPECT_FALSE(fs::exists(home.Path() / ".config/google-chrome") ||
                  fs::exists(home.Path() / ".mozilla"));
@@ -69,12 +69,12 @@ TEST(HostManifestFiles, OnWritesAManifestPerBrowserThereOffRemovesExactlyThem) {
     fs::create_directories(home.Path() / ".config/google-chrome");
     fs::create_directories(home.Path() / ".mozilla/native-messaging-hosts");
     home.Write(".mozilla/native-messaging-hosts/other.host.json", "{}");
-    entry.Apply(true, "res://ignored");
+    entry.Apply(true);
     const std::string unchanged = entry.ManifestPaths()[1];
     const auto marked = fs::last_write_time(unchanged) - std::chrono::hours(1);
     fs::last_write_time(unchanged, marked);
     home.Write(".config/chromium/NativeMessagingHosts/quillmark.link_host.json", "{stale}");
-    entry.Apply(true, "res://ignored"); // again: a stale one rewritten, the same ones left alone
+    entry.Apply(true); // again: a stale one rewritten, the same ones left alone
     EXPECT_EQ(fs::last_write_time(unchanged), marked);
     for (const auto& folder : folders) {
         std::string file = folder.folder + "/quillmark.link_host.json";
@@ -82,8 +82,8 @@ TEST(HostManifestFiles, OnWritesAManifestPerBrowserThereOffRemovesExactlyThem) {
                   HostManifestText(folder.family, "/usr/bin/quillmark-link-host"));
         EXPECT_EQ(Entries(folder.folder), folder.family == BrowserFamily::Firefox ? 2 : 1);
     }
-    entry.Apply(false, "res://ignored");
-    entry.Apply(false, "res://ignored"); // nothing left to remove: no harm
+    entry.Apply(false);
+    entry.Apply(false); // nothing left to remove: no harm
     for (const auto& path : entry.ManifestPaths()) {
         EXPECT_FALSE(fs::exists(path)) << path;
     }

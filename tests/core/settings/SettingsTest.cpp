@@ -53,10 +53,8 @@ TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
 // level, both flags and the browser entry at once.
 TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
     struct : BrowserMenuEntry {
-        void Apply(bool integrate, const std::string& page) override {
-            calls.emplace_back(integrate, page);
-        }
-        std::vector<std::pair<bool, std::string>> calls;
+        void Apply(bool integrate) override { calls.push_back(integrate); }
+        std::vector<bool> calls;
     } entry;
     std::vector<std::pair<std::string_view, int>> stored;
     int radio = 0;
@@ -70,13 +68,13 @@ TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
         }
         const bool on = radio % 2;
         FrameSettings settings;
-        SaveSettingsChoice({radio, on, !on}, settings, entry, "res://page");
+        SaveSettingsChoice({radio, on, !on}, settings, entry);
         EXPECT_EQ(std::tuple(settings.transparency, settings.integrate, settings.trackMouse),
                   std::tuple(menu.transparency, on, !on));
         const SettingsChoice shown = SettingsChoiceFrom(settings);
         EXPECT_EQ(std::tuple(shown.transparencyRadio, shown.integrate, shown.trackMouse),
                   std::tuple(radio++, on, !on));
-        EXPECT_EQ(entry.calls.back(), (std::pair<bool, std::string>{on, "res://page"}));
+        EXPECT_EQ(entry.calls.back(), on);
     }
     EXPECT_EQ(stored, (decltype(stored){
                           {"&No", 1}, {"&20%", 20}, {"&40%", 60}, {"&60%", 40}, {"&80%", 80}}));
@@ -86,7 +84,7 @@ TEST(LevelCommands, StoreTheirCodeCheckOnlyTheirItemAndMatchTheRadios) {
     odd.transparency = 55;
     EXPECT_FALSE(ApplyLevelCommand(odd, LevelCommands().back().id + 1));
     EXPECT_EQ(SettingsChoiceFrom(odd).transparencyRadio, kNoTransparencyRadio);
-    SaveSettingsChoice(SettingsChoiceFrom(odd), odd, entry, "page");
+    SaveSettingsChoice(SettingsChoiceFrom(odd), odd, entry);
     EXPECT_EQ(odd.transparency, 55);
 }
 

@@ -1,5 +1,6 @@
 #include "BrowserIntegration.h"
 
+#include "common/Utf8View.h"
 #include "integration/HostManifestFiles.h"
 
 #include <QCoreApplication>
@@ -7,8 +8,7 @@
 #include <QFileInfo>
 
 QString LinkHostProgramPath() {
-    const QString name = QString::fromUtf8(quill::kLinkHostProgram.data(),
-                                           static_cast<qsizetype>(quill::kLinkHostProgram.size()));
+    const QString name = FromUtf8View(quill::kLinkHostProgram);
     const QDir programFolder(QCoreApplication::applicationDirPath());
     // Installed: in the helper folder; in the build folder: beside the program.
     const QString installed = QDir::cleanPath(

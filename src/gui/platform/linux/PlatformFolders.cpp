@@ -1,5 +1,0 @@
-#include "PlatformFolders.h"
-
-std::string WindowsFolder() {
-    return {};
-}
