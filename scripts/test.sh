@@ -17,7 +17,11 @@ python3 "$root/scripts/check-include-cycles.py" || cycles_ok=false
 
 echo "== formatting (clang-format)"
 format_ok=true
-find "$root/src" "$root/tests" "$root/bench" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+sources=()
+for folder in src tests bench fuzz; do
+    if [ -d "$root/$folder" ]; then sources+=("$root/$folder"); fi
+done
+find "${sources[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror || format_ok=false
 
 echo "== logic library for Windows (MinGW-w64)"
