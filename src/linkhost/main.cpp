@@ -22,7 +22,6 @@ int main() {
 #endif
     // The queue lies beside the profile and shares its lock; QSettings only
     // says where that file is.
-    const quill::HandOverPaths paths(
-        QFile::encodeName(QtProfile().Path()).toStdString());
+    const quill::HandOverPaths paths(QFile::encodeName(QtProfile().Path()).toStdString());
     return quill::ServeLinkHost(std::cin, std::cout, paths);
 }

@@ -11,9 +11,8 @@ Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtWarningMsg)
 } // namespace
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
-    : m_profilePath(QFile::encodeName(profile.Path())),
-      m_slot(m_profilePath.toStdString()), m_inbox(m_profilePath.toStdString()),
-      m_offer(std::move(offer)) {
+    : m_profilePath(QFile::encodeName(profile.Path())), m_slot(m_profilePath.toStdString()),
+      m_inbox(m_profilePath.toStdString()), m_offer(std::move(offer)) {
     // A lock left by a killed host would make every QSettings write here wait.
     quill::RecoverStaleLock(m_slot.LockPath());
 }

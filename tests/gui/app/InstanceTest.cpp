@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
