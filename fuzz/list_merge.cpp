@@ -6,9 +6,6 @@
 // or out-of-range access (run under ASan/UBSan), a change found between two
 // lists turns the first into the second exactly, and applying recorded
 // changes to a list nobody else touched gives this program's list.
-//
-//   clang++ -std=c++20 -g -fsanitize=fuzzer,address,undefined -Isrc/core \
-//       fuzz/MergeFuzz.cpp -o merge-fuzz && ./merge-fuzz -max_total_time=60
 
 #include "files/ReapplyChange.h"
 
