@@ -4,6 +4,7 @@
 #include "common/UserMessages.h"
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
+#include "text/NoteFileName.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -58,6 +59,8 @@ void CNotesView::OnSaveNoteToFile() {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setNameFilter(tr("Text files (*.txt)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(
+        QString::fromStdString(quill::ProposedNoteFileName(toPlainText().toStdString())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }

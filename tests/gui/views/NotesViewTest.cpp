@@ -100,10 +100,11 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     menu->actions()[2]->trigger();
     menu->hide();
 
-    // Typed without an extension: ".txt" is added, and the old file is replaced on "Yes".
+    // The first line is proposed; typed without an extension: ".txt" is added, and the old file is replaced on "Yes".
     ModalScript script;
     script.Then("", [&](QWidget& fileDialog) {
         auto* name = fileDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        EXPECT_EQ(name->text(), "line one.txt");
         name->setText(run.File(QStringLiteral("note")));
         script.Then(
             "",
