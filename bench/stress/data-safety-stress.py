@@ -210,7 +210,7 @@ def killed_saves(root, kills):
 
 def lock_stall(seconds):
     out = subprocess.run([STALL, str(seconds)], capture_output=True, text=True).stdout
-    print("4. " + out.strip())
+    print("5. " + out.strip())
 
 
 def merge_property(cases):
@@ -220,7 +220,7 @@ def merge_property(cases):
     out = subprocess.run([CORE_TESTS, "--gtest_filter=ListMerge.*"], env=env,
                          capture_output=True, text=True).stdout
     line = next((l for l in out.splitlines() if l.startswith("merge property")), out)
-    print("5. " + line.strip())
+    print("6. " + line.strip())
 
 
 def main():

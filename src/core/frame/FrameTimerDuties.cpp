@@ -107,9 +107,7 @@ void FrameTimerDuties::OnCursorOnWindow(bool on) {
     m_enterLeaveReported = true;
     m_cursorOnWindow = on;
     if (!on && m_settings.trackMouse) {
-        // Off the caption first, then the level's alpha. The window system may
-        // report the leave before it places the cursor outside: the poll then
-        // goes on until a tick finds it there.
+        // Off the caption first, then the level's alpha.
         if (m_hoverWatch.IsRunning()) {
             m_hoverWatch.Check(*this);
         }
@@ -140,7 +138,7 @@ void FrameTimerDuties::PollTick() {
     if (!m_settings.trackMouse) {
         return;
     }
-    const CursorPlace place = m_probe.LocateCursor();
+    const CursorPlace place = Locate();
     // Where the window manager draws the caption, no mouse move reaches the
     // program there: the poll tick is what notices the cursor on it.
     if (place == CursorPlace::NonClient && !m_hoverWatch.IsRunning()) {
@@ -159,7 +157,18 @@ void FrameTimerDuties::StopHoverTimer() {
 }
 
 bool FrameTimerDuties::CursorOverFrameItself() {
-    return m_probe.LocateCursor() == CursorPlace::NonClient;
+    return Locate() == CursorPlace::NonClient;
+}
+
+CursorPlace FrameTimerDuties::Locate() {
+    // Once the window system said the cursor left the window, a place on it
+    // is stale: another window covers that place, or the X server runs under
+    // Wayland and stopped following the cursor when it left for a Wayland
+    // window. It is on the window again when the window system says so.
+    if (m_enterLeaveReported && !m_cursorOnWindow) {
+        return CursorPlace::Outside;
+    }
+    return m_probe.LocateCursor();
 }
 
 void FrameTimerDuties::OnHoverEnter() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/CHoverWatch.h"
+#include "frame/CursorPlace.h"
 #include "frame/MinuteAlarm.h"
 #include "settings/FrameSettings.h"
 
@@ -62,6 +63,8 @@ public:
 
 private:
     void PollTick();
+    // Where the cursor is, as far as the window system still knows it.
+    CursorPlace Locate();
     void RunDuePass();
     // Runs the cursor poll exactly while it can find something.
     void UpdatePolling();
