@@ -6,20 +6,15 @@
 #include <gtest/gtest.h>
 #include <set>
 
-namespace {
-
-// A command without a look comes up with no shortcut, check mark or picture;
-// a look twice, one left by a removed command or a key on two commands is a
-// slip of the same kind.
+// A command without a look has no keys, check mark or picture.
 TEST(CommandLook, EveryCommandHasOneLookAndNoKeyServesTwo) {
-    std::multiset<int> commands;
+    std::multiset<int> commands, looks;
     for (const quill::FrameCommand& command : quill::CommandTable()) {
         commands.insert(command.id);
     }
     for (const quill::LevelCommand& level : quill::LevelCommands()) {
         commands.insert(level.id);
     }
-    std::multiset<int> looks;
     std::set<QKeySequence> keys;
     for (const CommandLook& look : CommandLooks()) {
         looks.insert(look.id);
@@ -28,10 +23,7 @@ TEST(CommandLook, EveryCommandHasOneLookAndNoKeyServesTwo) {
         }
     }
     EXPECT_EQ(looks, commands);
-    // A button shows its drawn picture until the theme's icons are looked up.
     for (int id : quill::ToolbarCommands()) {
-        EXPECT_NE(LookOf(id).picture, nullptr) << id;
+        EXPECT_NE(LookOf(id).picture, nullptr) << id; // shown before the theme's icons
     }
 }
-
-} // namespace
