@@ -35,7 +35,8 @@ struct FrameCommand {
 };
 
 // Every command of the frame apart from the transparency levels, toolbar
-// buttons in their default order.
+// buttons in their default order. The GUI keeps each command's keys, check
+// mark and icon in a table of its own, keyed by these ids.
 std::span<const FrameCommand> CommandTable();
 
 } // namespace quill

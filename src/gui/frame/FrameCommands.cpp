@@ -3,6 +3,7 @@
 #include "common/AfterFirstPaint.h"
 #include "common/Utf8View.h"
 #include "frame/CAboutDlg.h"
+#include "frame/CommandLook.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameFind.h"
 #include "settings/FrameSettings.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-// Cut, copy, paste and undo act on whatever has the focus (the note, a dialog's field).
 void ForwardToFocus(const char* slot) {
     if (QWidget* focus = QApplication::focusWidget()) {
         QMetaObject::invokeMethod(focus, slot);
@@ -31,19 +31,15 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
       m_translucencyAvailable(translucencyAvailable), m_levelMenu(new QMenu(&window)) {
     using namespace quill;
     for (const FrameCommand& command : CommandTable()) {
-        Add(command.id, FromUtf8View(command.text), FromUtf8View(command.toolTip), false);
+        Add(command.id, FromUtf8View(command.text), FromUtf8View(command.toolTip));
     }
     for (const LevelCommand& level : LevelCommands()) {
-        m_levelMenu->addAction(Add(level.id, FromUtf8View(level.item), {}, true));
+        m_levelMenu->addAction(Add(level.id, FromUtf8View(level.item), {}));
         Connect(level.id, [this, id = level.id] { ApplyLevelCommand(m_settings, id); });
     }
     m_levelMenu->setObjectName(QStringLiteral("levelMenu"));
     connect(m_levelMenu, &QMenu::aboutToShow, this, &FrameCommands::UpdateCommandUI);
 
-    // The two items of the tray menu, checked by the window's state.
-    for (int id : {kShowWindowCommand, kHideWindowCommand}) {
-        Action(id)->setCheckable(true);
-    }
     Connect(kShowWindowCommand, [this] { ShowWindow(); });
     Connect(kHideWindowCommand, [this] { HideWindow(); });
     Connect(kAboutCommand, [] {
@@ -52,42 +48,34 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
     });
     Connect(kExitCommand, [this] { m_window.close(); });
     Connect(kNewDocumentCommand, [&document] { document.OnNewDocument(); });
-    Connect(kCutCommand, [] { ForwardToFocus("cut"); });
-    Connect(kCopyCommand, [] { ForwardToFocus("copy"); });
-    Connect(kPasteCommand, [] { ForwardToFocus("paste"); });
-    Connect(kUndoCommand, [] { ForwardToFocus("undo"); });
     new FrameFind(m_window, *Action(kFindCommand));
-    AddShortcuts();
+    AddKeysAndForwarding();
     UpdateCommandUI();
 }
 
-// The accelerators. Editing keys reach a focused editor first; these are for
-// the toolbar's sake and for widgets without their own.
-void FrameCommands::AddShortcuts() {
-    using namespace quill;
-    const std::map<int, QList<QKeySequence>> keys{
-        {kNewDocumentCommand, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {kCutCommand,
-         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
-        {kCopyCommand,
-         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {kPasteCommand,
-         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-        {kUndoCommand,
-         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
-        {kFindCommand, {QKeySequence(Qt::CTRL | Qt::Key_F)}},
-    };
-    for (const auto& [id, sequences] : keys) {
-        Action(id)->setShortcuts(sequences);
-        m_window.addAction(Action(id));
+// The accelerators and the commands that act on whatever has the focus (the
+// note, a dialog's field).
+void FrameCommands::AddKeysAndForwarding() {
+    for (const CommandLook& look : CommandLooks()) {
+        QAction* action = Action(look.id);
+        if (action == nullptr) {
+            continue;
+        }
+        if (look.focusSlot != nullptr) {
+            Connect(look.id, [slot = look.focusSlot] { ForwardToFocus(slot); });
+        }
+        if (!look.shortcuts.isEmpty()) {
+            action->setShortcuts(look.shortcuts);
+            m_window.addAction(action);
+        }
     }
 }
 
-QAction* FrameCommands::Add(int id, const QString& text, const QString& toolTip, bool checkable) {
+QAction* FrameCommands::Add(int id, const QString& text, const QString& toolTip) {
     auto* action = new QAction(text, this);
     action->setData(id);
     action->setObjectName(QStringLiteral("command%1").arg(id));
-    action->setCheckable(checkable);
+    action->setCheckable(LookOf(id).checkable);
     if (!toolTip.isEmpty()) {
         action->setToolTip(toolTip);
     }

@@ -38,9 +38,9 @@ public:
     void SetHideToTray(bool toTray) { m_hideToTray = toTray; }
 
 private:
-    QAction* Add(int id, const QString& text, const QString& toolTip, bool checkable);
+    QAction* Add(int id, const QString& text, const QString& toolTip);
     void Connect(int id, std::function<void()> run);
-    void AddShortcuts();
+    void AddKeysAndForwarding();
 
     QWidget& m_window;
     quill::FrameSettings& m_settings;

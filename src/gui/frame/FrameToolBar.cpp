@@ -32,7 +32,6 @@ FrameToolBar::FrameToolBar(QMainWindow& frame, FrameCommands& commands, quill::P
 
     m_contextMenu->setObjectName(QStringLiteral("toolbarMenu"));
     QAction* standard = m_commands.Action(quill::kStandardToolbarCommand);
-    standard->setCheckable(true);
     m_contextMenu->addAction(standard);
     connect(standard, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
     connect(m_contextMenu, &QMenu::aboutToShow, this,
