@@ -14,7 +14,7 @@ namespace quill {
 
 template <typename Record, typename ParseLine>
 LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records,
-                           ParseLine parseLine) {
+                           ParseLine parseLine, FileError* error = nullptr) {
     // Whatever an interrupted save left beside the file goes first.
     RemoveStaleTemporaries(path);
     FileContents contents = ReadWholeFile(path, kMaxDataFileBytes);
@@ -23,10 +23,19 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
         CreateEmptyIfMissing(path);
         return LoadOutcome::CreatedNew;
     case ReadStatus::Unreadable:
+        if (error) {
+            *error = {"reading", contents.errorNumber};
+        }
         return LoadOutcome::LeftAlone;
     case ReadStatus::NotAFile:
+        if (error) {
+            *error = {"it is not an ordinary file", 0};
+        }
         return LoadOutcome::NotAFile;
     case ReadStatus::TooLarge:
+        if (error) {
+            *error = {"it is too large for a list", 0};
+        }
         return LoadOutcome::TooLarge;
     case ReadStatus::Ok:
         break;
