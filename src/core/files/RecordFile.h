@@ -18,24 +18,18 @@ LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records
     // Whatever an interrupted save left beside the file goes first.
     RemoveStaleTemporaries(path);
     FileContents contents = ReadWholeFile(path, kMaxDataFileBytes);
+    if (const FileError failure = ReadFailure(contents); error && failure) {
+        *error = failure;
+    }
     switch (contents.status) {
     case ReadStatus::Missing:
         CreateEmptyIfMissing(path);
         return LoadOutcome::CreatedNew;
     case ReadStatus::Unreadable:
-        if (error) {
-            *error = {"reading", contents.errorNumber};
-        }
         return LoadOutcome::LeftAlone;
     case ReadStatus::NotAFile:
-        if (error) {
-            *error = {"it is not an ordinary file", 0};
-        }
         return LoadOutcome::NotAFile;
     case ReadStatus::TooLarge:
-        if (error) {
-            *error = {"it is too large for a list", 0};
-        }
         return LoadOutcome::TooLarge;
     case ReadStatus::Ok:
         break;

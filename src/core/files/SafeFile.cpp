@@ -177,6 +177,21 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     return result;
 }
 
+FileError ReadFailure(const FileContents& contents) {
+    switch (contents.status) {
+    case ReadStatus::Unreadable:
+        return {"reading", contents.errorNumber};
+    case ReadStatus::NotAFile:
+        return {"it is not an ordinary file", 0};
+    case ReadStatus::TooLarge:
+        return {"it is too large", 0};
+    case ReadStatus::Ok:
+    case ReadStatus::Missing:
+        break;
+    }
+    return {};
+}
+
 bool CreateEmptyIfMissing(const std::string& path) {
     std::error_code ec;
     if (fs::exists(path, ec)) {

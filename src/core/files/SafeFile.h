@@ -28,6 +28,9 @@ struct FileContents {
 FileContents ReadWholeFile(const std::string& path,
                            std::size_t limit = std::numeric_limits<std::size_t>::max());
 
+// Why a read did not give the file's bytes (none for Ok and Missing).
+FileError ReadFailure(const FileContents& contents);
+
 // Creates an empty file where there is none. An existing file is never touched.
 // Returns true when the file exists afterwards.
 bool CreateEmptyIfMissing(const std::string& path);

@@ -1,15 +1,12 @@
 #include "app/Logging.h"
 
+#include "common/LogCategories.h"
 #include "files/Log.h"
 
 #include <QString>
 #include <cstdio>
 
 Q_LOGGING_CATEGORY(lcGui, "quillmark.gui", QtInfoMsg)
-Q_LOGGING_CATEGORY(lcFiles, "quillmark.files", QtInfoMsg)
-Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtInfoMsg)
-Q_LOGGING_CATEGORY(lcLock, "quillmark.lock", QtInfoMsg)
-Q_LOGGING_CATEGORY(lcReminders, "quillmark.reminders", QtInfoMsg)
 
 namespace {
 
