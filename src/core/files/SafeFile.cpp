@@ -148,7 +148,7 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     if (ec || !fs::exists(status)) {
         result.status = ec && ec != std::errc::no_such_file_or_directory ? ReadStatus::Unreadable
                                                                          : ReadStatus::Missing;
-        result.errorNumber = ec.value();
+        result.errorNumber = ec.default_error_condition().value();
         return result;
     }
     if (!fs::is_regular_file(status)) {
