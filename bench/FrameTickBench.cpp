@@ -37,7 +37,7 @@ struct Quiet : quill::Clock,
     }
     bool WriteString(std::string_view, std::string_view, std::string_view) override { return true; }
     bool WriteInt(std::string_view, std::string_view, int) override { return true; }
-    void ReportSaveFailure(const std::string&) override {}
+    void ReportSaveFailure(const std::string&, const quill::FileError&) override {}
     void UpdateAllViews() override {}
 };
 

@@ -34,8 +34,9 @@ namespace {
 std::atomic<bool> g_ending{false};
 
 struct Quiet : quill::SaveFailureReporter {
-    void ReportSaveFailure(const std::string& path) override {
-        std::fprintf(stderr, "cannot save %s\n", path.c_str());
+    void ReportSaveFailure(const std::string& path, const quill::FileError& cause) override {
+        std::fprintf(stderr, "cannot save %s: %s\n", path.c_str(),
+                     quill::DescribeCause(cause).c_str());
     }
 };
 

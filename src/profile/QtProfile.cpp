@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "files/LockFile.h"
+#include "files/Log.h"
 #include "files/SafeFile.h"
 #include "settings/ProfileValues.h"
 
@@ -78,6 +79,9 @@ QSettings* MakeSettings(const QString& path) {
 bool WriteThroughCopy(const std::string& path, const QMap<QString, QVariant>& values) {
     quill::FileContents current = quill::ReadWholeFile(path, kMaxProfileBytes);
     if (current.status != quill::ReadStatus::Ok && current.status != quill::ReadStatus::Missing) {
+        quill::LogFailure(quill::LogArea::Files,
+                          "could not read the profile " + path + ": " +
+                              quill::DescribeCause(quill::ReadFailure(current)));
         return false;
     }
     quill::RemoveStaleTemporaries(path);
@@ -104,8 +108,15 @@ bool WriteThroughCopy(const std::string& path, const QMap<QString, QVariant>& va
     const quill::FileContents written =
         ok ? quill::ReadWholeFile(QFile::encodeName(copy).toStdString()) : quill::FileContents{};
     QFile::remove(copy);
-    return ok && written.status == quill::ReadStatus::Ok &&
-           quill::ReplaceFileContents(path, written.bytes);
+    quill::FileError error{"writing a copy of it", 0};
+    if (ok && written.status == quill::ReadStatus::Ok &&
+        quill::ReplaceFileContents(path, written.bytes, quill::Durability::Synced, &error)) {
+        quill::LogStep(quill::LogArea::Files, "saved the profile " + path);
+        return true;
+    }
+    quill::LogFailure(quill::LogArea::Files,
+                      "could not save the profile " + path + ": " + quill::DescribeCause(error));
+    return false;
 }
 
 } // namespace

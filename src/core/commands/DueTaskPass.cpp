@@ -1,5 +1,6 @@
 #include "commands/DueTaskPass.h"
 
+#include "files/Log.h"
 #include "tasks/TaskPostpone.h"
 
 namespace quill {
@@ -35,6 +36,9 @@ void DueTaskPass::Show(const PendingReminder& pending) {
     if (!FindTaskByTexts(tasks, pending.task)) {
         return;
     }
+    // The task's text stays out of the log: it is the user's own.
+    LogStep(LogArea::Reminders,
+            pending.missed ? "showing a missed reminder" : "showing a reminder");
     const ReminderReply reply =
         m_dialog.ShowReminder(pending.due, pending.task.m_comment, pending.missed);
     if (reply.answer == ReminderAnswer::Ok) {

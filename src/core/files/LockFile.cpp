@@ -1,5 +1,8 @@
 #include "files/LockFile.h"
 
+#include "files/FileError.h"
+#include "files/Log.h"
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -181,6 +184,8 @@ LockFile::Attempt LockFile::TryTake() {
             return Attempt::Taken;
         }
         if (errno != EEXIST) {
+            LogFailure(LogArea::Lock, "could not make the lock " + m_path + ": " +
+                                          DescribeCause({"creating it", errno}));
             return Attempt::Failed;
         }
         if (round == 0 && !RemoveIfStale(m_path)) {
@@ -199,6 +204,9 @@ LockFile::Attempt LockFile::Take(int waitMs) {
     while (true) {
         Attempt attempt = TryTake();
         if (attempt != Attempt::Busy || std::chrono::steady_clock::now() >= deadline) {
+            if (attempt == Attempt::Busy) {
+                LogFailure(LogArea::Lock, "another process still holds the lock " + m_path);
+            }
             return attempt;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(3));

@@ -14,10 +14,13 @@ namespace quill {
 
 template <typename Record, typename ParseLine>
 LoadOutcome LoadRecordFile(const std::string& path, std::vector<Record>& records,
-                           ParseLine parseLine) {
+                           ParseLine parseLine, FileError* error = nullptr) {
     // Whatever an interrupted save left beside the file goes first.
     RemoveStaleTemporaries(path);
     FileContents contents = ReadWholeFile(path, kMaxDataFileBytes);
+    if (const FileError failure = ReadFailure(contents); error && failure) {
+        *error = failure;
+    }
     switch (contents.status) {
     case ReadStatus::Missing:
         CreateEmptyIfMissing(path);

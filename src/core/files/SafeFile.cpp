@@ -100,6 +100,7 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     // wait for a writer for ever.
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
+        result.errorNumber = errno;
         result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
         if (errno == ENXIO || errno == EISDIR) {
             result.status = ReadStatus::NotAFile;
@@ -127,6 +128,7 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
             continue;
         }
         if (got < 0) {
+            result.errorNumber = errno;
             result.status = ReadStatus::Unreadable;
             break;
         }
@@ -146,6 +148,7 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     if (ec || !fs::exists(status)) {
         result.status = ec && ec != std::errc::no_such_file_or_directory ? ReadStatus::Unreadable
                                                                          : ReadStatus::Missing;
+        result.errorNumber = ec.default_error_condition().value();
         return result;
     }
     if (!fs::is_regular_file(status)) {
@@ -158,6 +161,7 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
+        result.errorNumber = errno;
         result.status = ReadStatus::Unreadable;
         return result;
     }
@@ -171,6 +175,21 @@ FileContents ReadWholeFile(const std::string& path, std::size_t limit) {
         result.bytes.clear();
     }
     return result;
+}
+
+FileError ReadFailure(const FileContents& contents) {
+    switch (contents.status) {
+    case ReadStatus::Unreadable:
+        return {"reading", contents.errorNumber};
+    case ReadStatus::NotAFile:
+        return {"it is not an ordinary file", 0};
+    case ReadStatus::TooLarge:
+        return {"it is too large", 0};
+    case ReadStatus::Ok:
+    case ReadStatus::Missing:
+        break;
+    }
+    return {};
 }
 
 bool CreateEmptyIfMissing(const std::string& path) {
@@ -248,15 +267,16 @@ bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
 namespace {
 
 // The one replace: expected, where given, is what the file must still be
-// just before the rename (none: no file at all).
+// just before the rename (none: no file at all). error receives why it failed.
 GuardedReplace Replace(const std::string& path, const std::string& bytes, Durability durability,
                        const std::optional<std::optional<FileStamp>>& expected,
-                       std::optional<FileStamp>* written) {
+                       std::optional<FileStamp>* written, FileError& error) {
     const fs::path target = ResolveLinks(fs::path(path));
     {
         std::error_code ec;
         const auto status = fs::status(target, ec);
         if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
+            error = {"it is not an ordinary file", 0};
             return GuardedReplace::Failed;
         }
     }
@@ -268,6 +288,7 @@ GuardedReplace Replace(const std::string& path, const std::string& bytes, Durabi
         return GuardedReplace::Changed;
     }
     if (!ReplaceWithNewContents(*MakeWin32ReplaceCalls(), target, fs::path(temporary), bytes)) {
+        error = {"the system refused to replace it", 0};
         return GuardedReplace::Failed;
     }
     if (written) {
@@ -280,25 +301,34 @@ GuardedReplace Replace(const std::string& path, const std::string& bytes, Durabi
     // A file this program cannot read was never loaded, so replacing it would
     // throw away records nobody has seen.
     if (hadFile && ::access(target.c_str(), R_OK) != 0) {
+        error = {"reading the file", errno};
         return GuardedReplace::Failed;
     }
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
+        error = {"creating a new file beside it", errno};
         return GuardedReplace::Failed;
     }
-    bool ok = true;
-    if (hadFile) {
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    }
-    ok = ok && WriteAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
+    // Each step records its errno before the clean-up below can change it.
+    auto step = [&](bool done, const char* what) {
+        if (!done && !error) {
+            error = {what, errno};
+        }
+        return done;
+    };
+    bool ok =
+        !hadFile || step(::fchmod(fd, existing.st_mode & 07777) == 0, "keeping its permissions");
+    ok = ok && step(WriteAll(fd, bytes), "writing");
+    ok = ok && (durability == Durability::Scratch || step(::fsync(fd) == 0, "flushing to disk"));
     // Looked at again as late as possible: another program's change made
     // while this one wrote must not be renamed away.
     const bool changed = ok && expected && StampOfFile(target.string()) != *expected;
-    ok = ok && !changed && ::rename(temporary.c_str(), target.c_str()) == 0;
+    ok = ok && !changed &&
+         step(::rename(temporary.c_str(), target.c_str()) == 0, "renaming over it");
     if (ok && written) {
         *written = StampOfOpenFile(fd);
     }
-    ok = (::close(fd) == 0) && ok;
+    ok = step(::close(fd) == 0, "closing") && ok;
     if (!ok) {
         ::unlink(temporary.c_str());
         return changed ? GuardedReplace::Changed : GuardedReplace::Failed;
@@ -312,14 +342,29 @@ GuardedReplace Replace(const std::string& path, const std::string& bytes, Durabi
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability) {
-    return Replace(path, bytes, durability, std::nullopt, nullptr) == GuardedReplace::Replaced;
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, Durability durability,
+                         FileError* error) {
+    FileError cause;
+    if (Replace(path, bytes, durability, std::nullopt, nullptr, cause) ==
+        GuardedReplace::Replaced) {
+        return true;
+    }
+    if (error) {
+        *error = cause;
+    }
+    return false;
 }
 
 GuardedReplace ReplaceIfUnchanged(const std::string& path, const std::string& bytes,
                                   const std::optional<FileStamp>& expected,
-                                  std::optional<FileStamp>& written) {
-    return Replace(path, bytes, Durability::Synced, expected, &written);
+                                  std::optional<FileStamp>& written, FileError* error) {
+    FileError cause;
+    const GuardedReplace result =
+        Replace(path, bytes, Durability::Synced, expected, &written, cause);
+    if (error && result == GuardedReplace::Failed) {
+        *error = cause;
+    }
+    return result;
 }
 
 } // namespace quill

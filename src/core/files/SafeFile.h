@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileError.h"
 #include "files/FileStamp.h"
 
 #include <cstddef>
@@ -20,11 +21,15 @@ enum class ReadStatus {
 struct FileContents {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;
+    int errorNumber = 0; // errno when Unreadable
 };
 
 // Reads a whole regular file as raw bytes; anything else is never waited on.
 FileContents ReadWholeFile(const std::string& path,
                            std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// Why a read did not give the file's bytes (none for Ok and Missing).
+FileError ReadFailure(const FileContents& contents);
 
 // Creates an empty file where there is none. An existing file is never touched.
 // Returns true when the file exists afterwards.
@@ -38,10 +43,11 @@ bool CreateEmptyIfMissing(const std::string& path);
 // never replaced.
 // Anything but a regular file in the target's place is never replaced.
 // Stale temporary files left beside the target by an interrupted replace are
-// removed first. A scratch file is not flushed to disk.
+// removed first. A scratch file is not flushed to disk. On failure error,
+// where given, receives the step that failed and why.
 enum class Durability { Synced, Scratch };
 bool ReplaceFileContents(const std::string& path, const std::string& bytes,
-                         Durability durability = Durability::Synced);
+                         Durability durability = Durability::Synced, FileError* error = nullptr);
 
 // The replace above for a data file that another program may change: the
 // file must still carry the stamp expected (none: there must be no file) just
@@ -50,7 +56,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes,
 enum class GuardedReplace { Replaced, Changed, Failed };
 GuardedReplace ReplaceIfUnchanged(const std::string& path, const std::string& bytes,
                                   const std::optional<FileStamp>& expected,
-                                  std::optional<FileStamp>& written);
+                                  std::optional<FileStamp>& written, FileError* error = nullptr);
 
 // Overwrites an existing regular file where it is, for a scratch file: quicker
 // than a replace, and possible where the folder allows no new file beside it.

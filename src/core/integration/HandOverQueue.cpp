@@ -1,6 +1,7 @@
 #include "integration/HandOverQueue.h"
 
 #include "files/LockFile.h"
+#include "files/Log.h"
 #include "files/SafeFile.h"
 
 #include <chrono>
@@ -226,9 +227,12 @@ Enqueued EnqueueLinkLocked(const HandOverPaths& paths, const std::string& href,
                            const std::string& text) {
     FileContents contents = ReadWholeFile(paths.queue);
     if (contents.status != ReadStatus::Ok && contents.status != ReadStatus::Missing) {
+        LogFailure(LogArea::HandOver, "could not read the queue " + paths.queue + ": " +
+                                          DescribeCause(ReadFailure(contents)));
         return Enqueued::Failed;
     }
     if (ParseQueue(contents.bytes).size() >= kMaxWaitingLinks) {
+        LogFailure(LogArea::HandOver, "the queue " + paths.queue + " is full");
         return Enqueued::Full;
     }
     std::string bytes = std::move(contents.bytes);
@@ -236,8 +240,14 @@ Enqueued EnqueueLinkLocked(const HandOverPaths& paths, const std::string& href,
         bytes += '\n'; // a cut line stays unparsed instead of swallowing this one
     }
     bytes += QueueLine({NewId(), href, text});
-    return ReplaceFileContents(paths.queue, bytes, Durability::Synced) ? Enqueued::Stored
-                                                                       : Enqueued::Failed;
+    FileError error;
+    if (!ReplaceFileContents(paths.queue, bytes, Durability::Synced, &error)) {
+        LogFailure(LogArea::HandOver,
+                   "could not write the queue " + paths.queue + ": " + DescribeCause(error));
+        return Enqueued::Failed;
+    }
+    LogStep(LogArea::HandOver, "queued a link in " + paths.queue);
+    return Enqueued::Stored;
 }
 
 Enqueued EnqueueLink(const HandOverPaths& paths, const std::string& href, const std::string& text,

@@ -1,6 +1,7 @@
 #include "integration/LinkInbox.h"
 
 #include "files/LockFile.h"
+#include "files/Log.h"
 #include "files/SafeFile.h"
 
 #include <set>
@@ -20,6 +21,8 @@ bool LinkInbox::Claim() {
     }
     FileContents answers = ReadWholeFile(m_paths.answers);
     if (answers.status != ReadStatus::Ok && answers.status != ReadStatus::Missing) {
+        LogFailure(LogArea::HandOver, "could not read the answers " + m_paths.answers + ": " +
+                                          DescribeCause(ReadFailure(answers)));
         m_claim.Release(); // reading on would offer answered links again
         return false;
     }
@@ -30,6 +33,7 @@ bool LinkInbox::Claim() {
 std::optional<std::vector<QueuedLink>> LinkInbox::Pending() const {
     auto queue = ReadQueue(m_paths.queue);
     if (!queue) {
+        LogFailure(LogArea::HandOver, "could not read the queue " + m_paths.queue);
         return std::nullopt;
     }
     std::vector<QueuedLink> pending;
@@ -50,7 +54,7 @@ const LinkAnswer* LinkInbox::AnswerOf(const std::string& id) const {
 
 bool LinkInbox::Record(const std::string& id, LinkAnswer answer) {
     m_answers[id] = std::move(answer);
-    return ReplaceFileContents(m_paths.answers, AnswersText(m_answers), Durability::Synced);
+    return WriteAnswers();
 }
 
 void LinkInbox::Compact() {
@@ -67,6 +71,8 @@ void LinkInbox::Compact() {
     }
     FileContents contents = ReadWholeFile(m_paths.queue);
     if (contents.status != ReadStatus::Ok && contents.status != ReadStatus::Missing) {
+        LogFailure(LogArea::HandOver, "could not read the queue " + m_paths.queue + ": " +
+                                          DescribeCause(ReadFailure(contents)));
         return;
     }
     std::string kept;
@@ -78,13 +84,27 @@ void LinkInbox::Compact() {
             left.insert(link.id);
         }
     }
-    if (kept != contents.bytes && !ReplaceFileContents(m_paths.queue, kept, Durability::Synced)) {
+    FileError error;
+    if (kept != contents.bytes &&
+        !ReplaceFileContents(m_paths.queue, kept, Durability::Synced, &error)) {
+        LogFailure(LogArea::HandOver,
+                   "could not shorten the queue " + m_paths.queue + ": " + DescribeCause(error));
         return;
     }
     lock.Release();
     // Only now may the answers go: a link still queued keeps its answer.
     std::erase_if(m_answers, [&](const auto& entry) { return !left.count(entry.first); });
-    ReplaceFileContents(m_paths.answers, AnswersText(m_answers), Durability::Synced);
+    WriteAnswers();
+}
+
+bool LinkInbox::WriteAnswers() {
+    FileError error;
+    if (!ReplaceFileContents(m_paths.answers, AnswersText(m_answers), Durability::Synced, &error)) {
+        LogFailure(LogArea::HandOver,
+                   "could not write the answers " + m_paths.answers + ": " + DescribeCause(error));
+        return false;
+    }
+    return true;
 }
 
 } // namespace quill

@@ -40,6 +40,8 @@ public:
     const HandOverPaths& Paths() const { return m_paths; }
 
 private:
+    bool WriteAnswers();
+
     HandOverPaths m_paths;
     ProcessClaim m_claim;
     std::map<std::string, LinkAnswer> m_answers;

@@ -19,8 +19,9 @@ std::string FormatLinkLine(const LinkRecord& link) {
     return line;
 }
 
-LoadOutcome LoadLinkFile(const std::string& path, std::vector<LinkRecord>& links) {
-    return LoadRecordFile(path, links, ParseLinkLine);
+LoadOutcome LoadLinkFile(const std::string& path, std::vector<LinkRecord>& links,
+                         FileError* error) {
+    return LoadRecordFile(path, links, ParseLinkLine, error);
 }
 
 bool SaveLinkFile(const std::string& path, const std::vector<LinkRecord>& links) {

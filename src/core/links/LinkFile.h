@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DataFileResult.h"
+#include "files/FileError.h"
 #include "links/LinkRecord.h"
 
 #include <string>
@@ -18,7 +19,8 @@ std::string FormatLinkLine(const LinkRecord& link);
 
 // Appends the file's records to the end of links (it does not empty the list).
 // A missing file is created empty; a file that cannot be read is left untouched.
-LoadOutcome LoadLinkFile(const std::string& path, std::vector<LinkRecord>& links);
+LoadOutcome LoadLinkFile(const std::string& path, std::vector<LinkRecord>& links,
+                         FileError* error = nullptr);
 
 // Rewrites the whole file from links in one step. Returns false when the file
 // could not be replaced; the old file is then still whole.

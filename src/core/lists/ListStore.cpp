@@ -1,5 +1,6 @@
 #include "lists/ListStore.h"
 
+#include "files/Log.h"
 #include "files/PathNames.h"
 #include "files/RecordFile.h"
 #include "links/LinkFile.h"
@@ -21,13 +22,17 @@ bool ReadOrCreated(LoadOutcome outcome) {
 
 template <typename Record, typename Load, typename Format, typename SameTexts>
 bool SaveList(const std::string& path, std::vector<Record>& list, FileAsRead<Record>& asRead,
-              Load load, Format format, SameTexts sameTexts) {
+              Load load, Format format, SameTexts sameTexts, FileError& error) {
+    auto loadNoting = [&](const std::string& file, std::vector<Record>& records) {
+        return load(file, records, &error);
+    };
     for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
-        if (!asRead.TakeInOtherEdits(path, list, load, sameTexts)) {
+        if (!asRead.TakeInOtherEdits(path, list, loadNoting, sameTexts)) {
             return false;
         }
         std::optional<FileStamp> written;
-        switch (ReplaceIfUnchanged(path, FormatRecordFile(list, format), asRead.Stamp(), written)) {
+        switch (ReplaceIfUnchanged(path, FormatRecordFile(list, format), asRead.Stamp(), written,
+                                   &error)) {
         case GuardedReplace::Replaced:
             asRead.Saved(written, list);
             return true;
@@ -37,7 +42,16 @@ bool SaveList(const std::string& path, std::vector<Record>& list, FileAsRead<Rec
             break; // taken in on the next round
         }
     }
+    error = {"another program kept changing it", 0};
     return false;
+}
+
+void LogLoad(const std::string& path, LoadOutcome outcome, const FileError& error) {
+    if (outcome == LoadOutcome::Loaded || outcome == LoadOutcome::CreatedNew) {
+        LogStep(LogArea::Files, (outcome == LoadOutcome::Loaded ? "read " : "created ") + path);
+    } else {
+        LogFailure(LogArea::Files, "could not read " + path + ": " + DescribeCause(error));
+    }
 }
 
 } // namespace
@@ -62,9 +76,11 @@ ListsLoadReport ListStore::Reload() {
     m_tasks.clear();
     ListsLoadReport report;
     auto linkStamp = StampOfFile(m_linkFilePath);
-    report.links = LoadLinkFile(m_linkFilePath, m_links);
+    report.links = LoadLinkFile(m_linkFilePath, m_links, &report.linksError);
+    LogLoad(m_linkFilePath, report.links, report.linksError);
     auto taskStamp = StampOfFile(m_taskFilePath);
-    report.tasks = LoadTaskFile(m_taskFilePath, m_tasks);
+    report.tasks = LoadTaskFile(m_taskFilePath, m_tasks, &report.tasksError);
+    LogLoad(m_taskFilePath, report.tasks, report.tasksError);
     m_linksAsRead.Loaded(linkStamp, ReadOrCreated(report.links), m_links,
                          std::equal_to<LinkRecord>());
     m_tasksAsRead.Loaded(taskStamp, ReadOrCreated(report.tasks), m_tasks, SameTask);
@@ -74,18 +90,20 @@ ListsLoadReport ListStore::Reload() {
 }
 
 bool ListStore::SaveLinks() {
+    FileError error;
     const bool ok = SaveList(m_linkFilePath, m_links, m_linksAsRead, LoadLinkFile, FormatLinkLine,
-                             std::equal_to<LinkRecord>());
-    return Saved(ok, m_linkFilePath);
+                             std::equal_to<LinkRecord>(), error);
+    return Saved(ok, m_linkFilePath, error);
 }
 
 bool ListStore::SaveTasks() {
     std::vector<TaskRecord> before = m_tasks;
-    const bool ok =
-        SaveList(m_taskFilePath, m_tasks, m_tasksAsRead, LoadTaskFile, FormatTaskLine, SameTask);
+    FileError error;
+    const bool ok = SaveList(m_taskFilePath, m_tasks, m_tasksAsRead, LoadTaskFile, FormatTaskLine,
+                             SameTask, error);
     CarryOverReminders(before, m_tasks);
     TasksChanged();
-    return Saved(ok, m_taskFilePath);
+    return Saved(ok, m_taskFilePath, error);
 }
 
 bool ListStore::ChangedElsewhere() const {
@@ -98,9 +116,12 @@ void ListStore::TasksChanged() {
     }
 }
 
-bool ListStore::Saved(bool ok, const std::string& path) {
-    if (!ok) {
-        m_reporter.ReportSaveFailure(path);
+bool ListStore::Saved(bool ok, const std::string& path, const FileError& cause) {
+    if (ok) {
+        LogStep(LogArea::Files, "saved " + path);
+    } else {
+        LogFailure(LogArea::Files, "could not save " + path + ": " + DescribeCause(cause));
+        m_reporter.ReportSaveFailure(path, cause);
     }
     return ok;
 }

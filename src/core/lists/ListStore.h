@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DataFileResult.h"
+#include "files/FileError.h"
 #include "files/ReapplyChange.h"
 #include "links/LinkRecord.h"
 #include "tasks/TaskRecord.h"
@@ -11,17 +12,19 @@
 
 namespace quill {
 
-// Told of every data file that could not be written: the change stays in
-// memory, the file keeps its old contents, and the user should hear of it.
+// Told of every data file that could not be written, and why: the change
+// stays in memory, the file keeps its old contents, and the user should hear of it.
 class SaveFailureReporter {
 public:
     virtual ~SaveFailureReporter() = default;
-    virtual void ReportSaveFailure(const std::string& path) = 0;
+    virtual void ReportSaveFailure(const std::string& path, const FileError& cause) = 0;
 };
 
 struct ListsLoadReport {
     LoadOutcome links = LoadOutcome::Loaded;
     LoadOutcome tasks = LoadOutcome::Loaded;
+    FileError linksError; // why links were not loaded
+    FileError tasksError;
 };
 
 // Both lists, their files, and the one way they are read and written.
@@ -62,7 +65,7 @@ public:
     bool ChangedElsewhere() const;
 
 private:
-    bool Saved(bool ok, const std::string& path);
+    bool Saved(bool ok, const std::string& path, const FileError& cause);
     void TasksChanged();
 
     SaveFailureReporter& m_reporter;

@@ -22,8 +22,9 @@ std::string FormatTaskLine(const TaskRecord& task) {
     return line;
 }
 
-LoadOutcome LoadTaskFile(const std::string& path, std::vector<TaskRecord>& tasks) {
-    return LoadRecordFile(path, tasks, ParseTaskLine);
+LoadOutcome LoadTaskFile(const std::string& path, std::vector<TaskRecord>& tasks,
+                         FileError* error) {
+    return LoadRecordFile(path, tasks, ParseTaskLine, error);
 }
 
 bool SaveTaskFile(const std::string& path, const std::vector<TaskRecord>& tasks) {

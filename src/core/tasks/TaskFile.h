@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DataFileResult.h"
+#include "files/FileError.h"
 #include "tasks/TaskRecord.h"
 
 #include <string>
@@ -19,7 +20,8 @@ std::string FormatTaskLine(const TaskRecord& task);
 
 // Appends the file's records (each not yet reminded) to the end of tasks.
 // A missing file is created empty; a file that cannot be read is left untouched.
-LoadOutcome LoadTaskFile(const std::string& path, std::vector<TaskRecord>& tasks);
+LoadOutcome LoadTaskFile(const std::string& path, std::vector<TaskRecord>& tasks,
+                         FileError* error = nullptr);
 
 // Rewrites the whole file from tasks in one step. Returns false when the file
 // could not be replaced; the old file is then still whole.

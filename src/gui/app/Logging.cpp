@@ -1,11 +1,42 @@
 #include "app/Logging.h"
 
+#include "common/LogCategories.h"
+#include "files/Log.h"
+
 #include <QString>
 #include <cstdio>
 
 Q_LOGGING_CATEGORY(lcGui, "quillmark.gui", QtInfoMsg)
 
 namespace {
+
+const QLoggingCategory& CategoryOf(quill::LogArea area) {
+    switch (area) {
+    case quill::LogArea::Files:
+        return lcFiles();
+    case quill::LogArea::HandOver:
+        return lcHandOver();
+    case quill::LogArea::Lock:
+        return lcLock();
+    case quill::LogArea::Reminders:
+        return lcReminders();
+    }
+    return lcGui();
+}
+
+class CategorySink : public quill::LogSink {
+public:
+    void Write(quill::LogArea area, quill::LogLevel level, std::string_view message) override {
+        const QLoggingCategory& category = CategoryOf(area);
+        const QString text =
+            QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+        if (level == quill::LogLevel::Warning) {
+            qCWarning(category).noquote() << text;
+        } else {
+            qCDebug(category).noquote() << text;
+        }
+    }
+};
 
 QtMessageHandler g_nextHandler = nullptr;
 
@@ -36,6 +67,8 @@ void DropStartupChatter(QtMsgType type, const QMessageLogContext& context, const
 } // namespace
 
 void ChooseLoggingDefaults(bool verbose) {
+    static CategorySink sink;
+    quill::SetLogSink(&sink);
     // Rules in QT_LOGGING_RULES take precedence over these.
     if (verbose) {
         QLoggingCategory::setFilterRules(QStringLiteral("quillmark.*.debug=true"));

@@ -19,9 +19,9 @@ void ShowWarning(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Warning, text);
 }
 
-void ShowSaveFailure(QWidget* parent, const QString& path) {
-    ShowWarning(parent, QObject::tr("Quillmark could not save your change to\n%1\n\n"
+void ShowSaveFailure(QWidget* parent, const QString& path, const QString& cause) {
+    ShowWarning(parent, QObject::tr("Quillmark could not save your change to\n%1:\n%2\n\n"
                                     "The change is kept while the program runs, but the file "
                                     "still holds the old list.")
-                            .arg(QDir::toNativeSeparators(path)));
+                            .arg(QDir::toNativeSeparators(path), cause));
 }

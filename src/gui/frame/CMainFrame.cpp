@@ -102,8 +102,9 @@ bool CMainFrame::OnCreate() {
     connect(m_tabView->Notes(), &CNotesView::NoteWritten, this, &CMainFrame::ReportProfileWrite);
     OnTabChanged();
     connect(&m_document, &CQuillboxDoc::TitleChanged, this, &CMainFrame::UpdateCaption);
-    connect(&m_document, &CQuillboxDoc::SaveFailed, this,
-            [this](const QString& path) { ShowSaveFailure(this, path); });
+    connect(
+        &m_document, &CQuillboxDoc::SaveFailed, this,
+        [this](const QString& path, const QString& cause) { ShowSaveFailure(this, path, cause); });
     UpdateCaption();
     resize(360, 420);
 
@@ -201,17 +202,19 @@ void CMainFrame::ReportUnreadableFiles() {
     QStringList notFiles;
     QStringList tooLarge;
     const quill::ListStore& store = m_document.Store();
-    auto sort = [&](quill::LoadOutcome outcome, const std::string& path) {
+    auto sort = [&](quill::LoadOutcome outcome, const std::string& path,
+                    const quill::FileError& cause) {
         if (outcome == quill::LoadOutcome::LeftAlone) {
-            unreadable << QString::fromStdString(path);
+            unreadable << QString::fromStdString(path) + QStringLiteral(": ") +
+                              QString::fromStdString(quill::DescribeCause(cause));
         } else if (outcome == quill::LoadOutcome::NotAFile) {
             notFiles << QString::fromStdString(path);
         } else if (outcome == quill::LoadOutcome::TooLarge) {
             tooLarge << QString::fromStdString(path);
         }
     };
-    sort(m_start.lists.links, store.LinkFilePath());
-    sort(m_start.lists.tasks, store.TaskFilePath());
+    sort(m_start.lists.links, store.LinkFilePath(), m_start.lists.linksError);
+    sort(m_start.lists.tasks, store.TaskFilePath(), m_start.lists.tasksError);
     if (!notFiles.isEmpty()) {
         ShowWarning(this, tr("Quillmark could not read\n%1\n\nThis is not an ordinary file "
                              "(a folder, pipe or device). It was left as it is and will not "

@@ -1,14 +1,9 @@
 #include "integration/CNewLinkPickup.h"
 
 #include "QtProfile.h"
+#include "common/LogCategories.h"
 
 #include <QFile>
-#include <QLoggingCategory>
-
-namespace {
-// Debug output on request (QT_LOGGING_RULES="quillmark.*.debug=true").
-Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtWarningMsg)
-} // namespace
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
     : m_profilePath(QFile::encodeName(profile.Path())), m_slot(m_profilePath.toStdString()),

@@ -66,10 +66,12 @@ void CNotesView::OnSaveNoteToFile() {
     }
     const QString path = dialog.selectedFiles().constFirst();
     const QByteArray bytes = toPlainText().toUtf8();
-    if (!quill::ReplaceFileContents(path.toStdString(), bytes.toStdString())) {
-        ShowWarning(
-            this,
-            tr("Quillmark could not write the note to\n%1").arg(QDir::toNativeSeparators(path)));
+    quill::FileError error;
+    if (!quill::ReplaceFileContents(path.toStdString(), bytes.toStdString(),
+                                    quill::Durability::Synced, &error)) {
+        ShowWarning(this, tr("Quillmark could not write the note to\n%1:\n%2")
+                              .arg(QDir::toNativeSeparators(path),
+                                   QString::fromStdString(quill::DescribeCause(error))));
         return;
     }
     moveCursor(QTextCursor::Start);

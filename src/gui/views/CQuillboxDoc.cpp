@@ -28,6 +28,7 @@ void CQuillboxDoc::ReportPageFileUnwritable() {
     }
 }
 
-void CQuillboxDoc::ReportSaveFailure(const std::string& path) {
-    emit SaveFailed(QString::fromStdString(path));
+void CQuillboxDoc::ReportSaveFailure(const std::string& path, const quill::FileError& cause) {
+    emit SaveFailed(QString::fromStdString(path),
+                    QString::fromStdString(quill::DescribeCause(cause)));
 }

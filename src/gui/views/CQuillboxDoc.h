@@ -35,13 +35,14 @@ public:
 signals:
     void TitleChanged(const QString& title);
     void ViewsUpdateRequested();
-    // A list's file could not be written; the change stays in memory.
-    void SaveFailed(const QString& path);
+    // A list's file could not be written, for the cause given; the change
+    // stays in memory.
+    void SaveFailed(const QString& path, const QString& cause);
     // The pages cannot be shown: the program has to end.
     void PageFileFailed();
 
 private:
-    void ReportSaveFailure(const std::string& path) override;
+    void ReportSaveFailure(const std::string& path, const quill::FileError& cause) override;
 
     quill::ListStore m_store{*this};
     PagePlugin m_pages;

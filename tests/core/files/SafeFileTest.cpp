@@ -59,16 +59,25 @@ TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
     }
 }
 
-TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElse) {
+TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElseAndSaysWhy) {
     enum Failure { DiskFull, FolderReadOnly, FileUnreadable };
+    const char* const causes[] = {"no space left on device (writing)",
+                                  "permission denied (creating a new file beside it)",
+                                  "permission denied (reading the file)"};
     for (Failure failure : {DiskFull, FolderReadOnly, FileUnreadable}) {
         test::TempFolder folder;
         folder.Write("data.txt", "old");
         const fs::path path = folder.Path() / "data.txt";
-        auto refused = [] { return !ReplaceFileContents("data.txt", "new!"); };
+        auto refused = [&] {
+            FileError error;
+            return !ReplaceFileContents("data.txt", "new!", Durability::Synced, &error) &&
+                   DescribeCause(error) == causes[failure];
+        };
         if (failure == DiskFull) {
             FlakyDisk disk(2);
-            EXPECT_FALSE(ReplaceFileContents(path, "new!"));
+            FileError error;
+            EXPECT_FALSE(ReplaceFileContents(path, "new!", Durability::Synced, &error));
+            EXPECT_EQ(DescribeCause(error), causes[failure]);
         } else {
             // A file this program cannot read was never loaded: replacing it
             // would throw away records nobody has seen.

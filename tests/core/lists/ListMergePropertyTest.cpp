@@ -113,6 +113,9 @@ struct MergeRun {
         if (saved == fail || links != expected) {
             return "save result or list after save";
         }
+        if (fail && data.causes.back() != "no space left on device (writing)") {
+            return "cause reported";
+        }
         if (saved) {
             file = expected;
             ops.clear();

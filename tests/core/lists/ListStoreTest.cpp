@@ -1,6 +1,7 @@
 #include "lists/ListStore.h"
 
 #include "files/FileStamp.h"
+#include "files/Log.h"
 #include "files/ReapplyChange.h"
 #include "links/LinkRecord.h"
 #include "support/StoreFolder.h"
@@ -24,8 +25,20 @@ std::vector<bool> Reminded(const std::vector<TaskRecord>& tasks) {
     return reminded;
 }
 
-// A save rewrites its file, or reports it once and keeps the list.
+struct RecordedLog : LogSink {
+    RecordedLog() { SetLogSink(this); }
+    ~RecordedLog() override { SetLogSink(nullptr); }
+    void Write(LogArea area, LogLevel level, std::string_view message) override {
+        if (area == LogArea::Files && level == LogLevel::Warning) {
+            warnings.emplace_back(message);
+        }
+    }
+    std::vector<std::string> warnings;
+};
+
+// A save rewrites its file, or reports it once with its cause, logs it and keeps the list.
 TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
+    RecordedLog log;
     test::StoreFolder data;
     data.WriteLinks("a.org|A\r\n");
     const ListsLoadReport report = data.store.Reload();
@@ -48,6 +61,11 @@ TEST(ListStore, LoadsBothFilesCreatingAMissingOneAndSavesThem) {
     EXPECT_FALSE(data.store.SaveLinks() || data.store.SaveTasks());
     EXPECT_EQ(data.unsaved,
               (std::vector<std::string>{data.store.LinkFilePath(), data.store.TaskFilePath()}));
+    const std::string cause = "no such file or directory (creating a new file beside it)";
+    EXPECT_EQ(data.causes, std::vector<std::string>(2, cause));
+    EXPECT_EQ(log.warnings, (std::vector<std::string>{
+                                "could not save " + data.store.LinkFilePath() + ": " + cause,
+                                "could not save " + data.store.TaskFilePath() + ": " + cause}));
     EXPECT_EQ(data.store.Links().size(), 2u);
 }
 

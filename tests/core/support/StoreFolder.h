@@ -24,7 +24,10 @@ struct StoreFolder : SaveFailureReporter {
         std::filesystem::create_directory(folder.Path() / "Data");
         store.SetFolder(folder.Path().string());
     }
-    void ReportSaveFailure(const std::string& path) override { unsaved.push_back(path); }
+    void ReportSaveFailure(const std::string& path, const FileError& cause) override {
+        unsaved.push_back(path);
+        causes.push_back(DescribeCause(cause));
+    }
 
     void WriteLinks(std::string_view bytes) const { folder.Write("Data/qmlinks.qbx", bytes); }
     void WriteTasks(std::string_view bytes) const { folder.Write("Data/qmtasks.qbx", bytes); }
@@ -33,6 +36,7 @@ struct StoreFolder : SaveFailureReporter {
 
     TempFolder folder;
     std::vector<std::string> unsaved;
+    std::vector<std::string> causes;
     ListStore store{*this};
 };
 

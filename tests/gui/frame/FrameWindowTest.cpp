@@ -107,7 +107,10 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     QDir(run.Path()).mkpath(QStringLiteral("Data/qmlinks.qbx")); // a folder cannot be replaced
     ModalScript script;
     script.Then("quillmarkMessage", [&](QWidget& box) {
-        EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains(QDir::toNativeSeparators(path)));
+        const QString text = static_cast<QMessageBox&>(box).text();
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(path) +
+                                  QStringLiteral(":\nit is not an ordinary file")))
+            << text.toStdString();
         static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
     });
     app.GetDocument()->Store().SaveLinks();
