@@ -1,6 +1,7 @@
 #include "links/LinkFile.h"
 
 #include "files/LineText.h"
+#include "files/SafeFile.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 #include "tasks/TaskDateTime.h"
@@ -34,6 +35,10 @@ TEST(RecordLine, LineBreaksInAnyFieldBecomeBlanksSoARecordStaysOneLine) {
     EXPECT_EQ(FormatTaskLine({"1\n2", "3\r\n4", "5\n6"}), "1 2|3 4|5 6\r\n");
     EXPECT_EQ(SanitizeLinkForStorage({"http://a.org/?q=a|b\n", "keeps | bars\r\nand lines"}),
               (LinkRecord{"http://a.org/?q=a%7Cb ", "keeps | bars and lines"}));
+    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r\n"), " one two three four ");
+    EXPECT_EQ(FlattenLineBreaks("a\r"), "a ");
+    EXPECT_EQ(KeepOnOneLine("keeps\ra lone CR"), "keeps\ra lone CR");
+    EXPECT_EQ(KeepOnOneLine("x\ry\n"), "x y ");
 }
 
 // Both record files share their loading and saving; the links file stands
@@ -75,11 +80,14 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
     EXPECT_EQ(records, marked);
 }
 
+// Creating a missing file never truncates one that appeared meanwhile.
 TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {
     std::vector<LinkRecord> records;
     EXPECT_EQ(LoadLinkFile(path, records), LoadOutcome::CreatedNew);
     EXPECT_TRUE(LoadLinkFile(path, records) == LoadOutcome::Loaded && records.empty());
     EXPECT_EQ(folder.Listing(), "records\n");
+    folder.Write("records", "keep me");
+    EXPECT_TRUE(CreateEmptyIfMissing(path) && folder.Read("records") == "keep me");
 
     const std::string inMissingFolder = folder.File("Data/records");
     EXPECT_EQ(LoadLinkFile(inMissingFolder, records), LoadOutcome::CreatedNew);
@@ -93,7 +101,9 @@ TEST_F(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
 
     EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
         std::vector<LinkRecord> records;
-        return LoadLinkFile("records", records) == LoadOutcome::LeftAlone && records.empty();
+        return LoadLinkFile("records", records) == LoadOutcome::LeftAlone && records.empty() &&
+               ReadWholeFile("records").status == ReadStatus::Unreadable &&
+               ReadWholeFile("none").status == ReadStatus::Missing;
     }));
     fs::permissions(path, fs::perms::owner_read);
     EXPECT_EQ(folder.Read("records"), "precious|record|kept\r\n");
@@ -115,13 +125,6 @@ TEST(SplitLines, BothLineEndsEndALineAndALoneCrStaysText) {
     for (const auto& [bytes, lines] : cases) {
         EXPECT_EQ(SplitLines(bytes), lines) << bytes;
     }
-}
-
-TEST(FlattenLineBreaks, EachBreakBecomesOneBlankButOnlyALineFeedForcesIt) {
-    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r\n"), " one two three four ");
-    EXPECT_EQ(FlattenLineBreaks("a\r"), "a ");
-    EXPECT_EQ(KeepOnOneLine("keeps\ra lone CR"), "keeps\ra lone CR");
-    EXPECT_EQ(KeepOnOneLine("x\ry\n"), "x y ");
 }
 
 bool IsCalendarDate(int y, int m, int d) {
