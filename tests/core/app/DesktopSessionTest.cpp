@@ -80,9 +80,7 @@ TEST(InstanceRequest, TravelsAsOneLineWithTheLaunchersTokens) {
     for (const char* line : {"", "Show", "--show", "show startup-id=%2", "show startup-id=%zz"}) {
         EXPECT_EQ(ParseInstanceMessage(line), std::nullopt) << line;
     }
-}
-
-TEST(StartupNotification, TimeComesFromTheIdAndTheRemoveMessageQuotesWhatNeedsIt) {
+    // The token's time, and the message that ends the launcher's feedback.
     EXPECT_EQ(StartupIdTime("xfce4-panel-1234-host-quillmark_TIME2865001"), 2865001u);
     for (const char* id : {"", "plain-id", "a_TIME", "a_TIME12x", "a_TIME99999999999"}) {
         EXPECT_EQ(StartupIdTime(id), std::nullopt) << id;

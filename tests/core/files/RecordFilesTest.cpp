@@ -16,6 +16,8 @@ namespace fs = std::filesystem;
 namespace quill {
 namespace {
 
+const std::string kMark = "\xEF\xBB\xBF"; // a UTF-8 byte-order mark
+
 TEST(RecordLine, EachSplitFallsAtTheFirstBarAndAMissingPartRepeatsTheRest) {
     const std::tuple<const char*, LinkRecord, TaskRecord> cases[] = {
         {"a.org|c", {"a.org", "c"}, {"a.org", "c", "c"}},
@@ -52,10 +54,9 @@ protected:
 // Bytes nobody edited (not UTF-8, a lone CR, bars inside the last field) go
 // back unchanged; only the line ends become CR LF and a byte-order mark goes.
 TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
-    folder.Write("records", "\xEF\xBB\xBF"
-                            "05.03.2004|09:05|Call | bank\r\n"
-                            "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
-                            "||");
+    folder.Write("records", kMark + "05.03.2004|09:05|Call | bank\r\n"
+                                    "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
+                                    "||");
     std::vector<LinkRecord> records{{"", "first"}};
 
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
@@ -71,9 +72,7 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
     EXPECT_EQ(folder.Read("records"), "");
 
     // A first record that itself begins with a byte-order mark keeps it.
-    const std::vector<LinkRecord> marked{{"\xEF\xBB\xBF"
-                                          "a.org",
-                                          "A"}};
+    const std::vector<LinkRecord> marked{{kMark + "a.org", "A"}};
     ASSERT_TRUE(SaveLinkFile(path, marked));
     records.clear();
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
@@ -81,7 +80,7 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
 }
 
 // Creating a missing file never truncates one that appeared meanwhile.
-TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {
+TEST_F(RecordFile, MissingFileIsCreatedEmptyNeverAMissingFolderAndUnreadableLeftAlone) {
     std::vector<LinkRecord> records;
     EXPECT_EQ(LoadLinkFile(path, records), LoadOutcome::CreatedNew);
     EXPECT_TRUE(LoadLinkFile(path, records) == LoadOutcome::Loaded && records.empty());
@@ -93,15 +92,14 @@ TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {
     EXPECT_EQ(LoadLinkFile(inMissingFolder, records), LoadOutcome::CreatedNew);
     EXPECT_FALSE(SaveLinkFile(inMissingFolder, records));
     EXPECT_FALSE(fs::exists(folder.Path() / "Data"));
-}
 
-TEST_F(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
+    // An unreadable file is neither loaded nor wiped.
     folder.Write("records", "precious|record|kept\r\n");
     fs::permissions(path, fs::perms::none);
 
     EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
-        std::vector<LinkRecord> records;
-        return LoadLinkFile("records", records) == LoadOutcome::LeftAlone && records.empty() &&
+        std::vector<LinkRecord> read;
+        return LoadLinkFile("records", read) == LoadOutcome::LeftAlone && read.empty() &&
                ReadWholeFile("records").status == ReadStatus::Unreadable &&
                ReadWholeFile("none").status == ReadStatus::Missing;
     }));
@@ -112,16 +110,13 @@ TEST_F(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, BothLineEndsEndALineAndALoneCrStaysText) {
-    const std::pair<const char*, Lines> cases[] = {
+    const std::pair<std::string, Lines> cases[] = {
         {"", {}},
         {"a\r\nb\nc", {"a", "b", "c"}},
         {"a\r\nb\r\n", {"a", "b"}},
         {"\r\n\nx\r\n", {"", "", "x"}},
         {"a\rb\r\r\n", {"a\rb\r"}},
-        {"\xEF\xBB\xBF"
-         "a\r\n\xEF\xBB\xBF",
-         {"a", "\xEF\xBB\xBF"}}, // a byte-order mark is skipped only at the start
-    };
+        {kMark + "a\r\n" + kMark, {"a", kMark}}}; // a mark is skipped only at the start
     for (const auto& [bytes, lines] : cases) {
         EXPECT_EQ(SplitLines(bytes), lines) << bytes;
     }

@@ -32,9 +32,7 @@ std::string FakeLibrary(const std::vector<std::string>& needed, const std::strin
     const std::uint64_t dynamicAt = 64 + 2 * 56;
     const std::uint64_t stringsAt = dynamicAt + (dynamic.size() + 3) * 16;
     dynamic.insert(dynamic.end(), {{5, stringsAt}, {10, strings.size()}, {0, 0}});
-    std::string elf("\x7f"
-                    "ELF\x02\x01\x01",
-                    7);
+    std::string elf("\177ELF\2\1\1", 7);
     elf.resize(16, '\0');
     auto put = [&elf](std::uint64_t value, int size) {
         for (int i = 0; i < size; ++i) {
