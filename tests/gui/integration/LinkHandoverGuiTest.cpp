@@ -1,6 +1,5 @@
-// Links handed over by the real link host, as the browser starts it, reach
-// the program's "Add new link" dialog one at a time and its link file, and
-// survive the program's end while their dialogs are open.
+// Links handed over by the real link host reach the "Add new link" dialog one
+// at a time and the link file, and survive the program's end meanwhile.
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "support/ModalScript.h"
