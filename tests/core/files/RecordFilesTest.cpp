@@ -130,7 +130,7 @@ bool IsCalendarDate(int y, int m, int d) {
 // The texts name a moment exactly when the calendar has that day and the clock
 // that minute: every month's last day and not the day after, 29 February in
 // 2000 and 2024 but not in 1900 or 2023, times up to 23:59.
-TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndTheClockHaveThem) {
+TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndClockHaveThemInTheOneShape) {
     const std::pair<int, int> times[] = {{0, 0}, {9, 10}, {23, 59}, {24, 0}, {12, 60}};
     for (int year : {1, 4, 1900, 2000, 2023, 2024, 2100, 9999}) {
         for (int month = 0; month <= 13; ++month) {
@@ -146,9 +146,7 @@ TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndTheClockHaveThem) {
             }
         }
     }
-}
-
-TEST(TaskDateTime, PadsAllButTheYearAndReadsNoOtherShape) {
+    // All but the year padded; no other shape read.
     const TaskDateTexts texts = FormatTaskDateTime({800, 3, 5, 9, 7});
     EXPECT_EQ(texts.date + " " + texts.time, "05.03.800 09:07");
     EXPECT_FALSE(IsValidDateTime({10000, 1, 1, 0, 0}));

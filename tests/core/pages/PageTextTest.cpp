@@ -60,7 +60,7 @@ TEST(ShownAddress, CutsAfter28CharactersNeverInsideOne) {
     }
 }
 
-TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
+TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBarAndEachPageKnowsItsWords) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     const std::tuple<const char*, const char*, std::int64_t> cases[] = {
         {"Edit link|3", "Edit link", 3},
@@ -79,13 +79,10 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBar) {
         PageCommandText command = SplitPageCommand(text);
         EXPECT_EQ(std::pair(command.verb, command.index), std::pair(std::string(verb), index));
     }
-}
-
-// Indexed words match the verb; "Add link" and "Add task" the whole text.
-TEST(PageCommand, EachPageKnowsOnlyItsOwnWords) {
+    // Indexed words match the verb; "Add link" and "Add task" the whole text.
     using L = LinkCommandKind;
     using T = TaskCommandKind;
-    const std::tuple<const char*, std::optional<L>, std::optional<T>, std::int64_t> cases[] = {
+    const std::tuple<const char*, std::optional<L>, std::optional<T>, std::int64_t> words[] = {
         {"Add link task|3", L::AddLinkTask, {}, 3},
         {"Delete link|2", L::DeleteLink, {}, 2},
         {"Edit link|12", L::EditLink, {}, 12},
@@ -97,7 +94,7 @@ TEST(PageCommand, EachPageKnowsOnlyItsOwnWords) {
         {"add link", {}, {}, 0},
         {"Edit link |1", {}, {}, 0},
         {"", {}, {}, 0}};
-    for (const auto& [text, link, task, index] : cases) {
+    for (const auto& [text, link, task, index] : words) {
         auto asLink = RecogniseLinkCommand(text);
         auto asTask = RecogniseTaskCommand(text);
         EXPECT_EQ(asLink ? std::optional(asLink->kind) : std::nullopt, link) << text;
