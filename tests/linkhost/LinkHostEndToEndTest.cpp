@@ -26,8 +26,7 @@ TEST(LinkHostEndToEnd, AwkwardTextsReadBackFromTheQueueAndTheProfileIsLeftAlone)
     env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
     const QString texts[] = {QString::fromUtf8("@at, comma; semi = equals"),
                              QStringLiteral(" padded "),
-                             QString::fromUtf8("tab\tthen1f\x01"
-                                               "2F \\ \"q\" \xC3\x9F \xE2\x82\xAC"),
+                             QString::fromUtf8("tab\tthen1f\0012F \\ \"q\" \xC3\x9F \xE2\x82\xAC"),
                              QStringLiteral("line\nbreak\r\n"), QString()};
     for (const QString& text : texts) {
         {

@@ -26,8 +26,7 @@ TEST(InstanceRequest, ServerNameIsOnePerUserAndDisplay) {
              {"", "1000", "localhost:10.0", "quillmark-1000-localhost_10"},
              {"", "1000", "host.lan:0", "quillmark-1000-host_lan_0"},
              {"relative", "1001", "wayland-0", "quillmark-1001-wayland_0"},
-             {"", "1000", "../../x", "quillmark-1000-______x"},
-         }) {
+             {"", "1000", "../../x", "quillmark-1000-______x"}}) {
         EXPECT_EQ(InstanceServerName(runtime, user, display), name) << display;
     }
 }
@@ -81,9 +80,7 @@ TEST(InstanceRequest, TravelsAsOneLineWithTheLaunchersTokens) {
     for (const char* line : {"", "Show", "--show", "show startup-id=%2", "show startup-id=%zz"}) {
         EXPECT_EQ(ParseInstanceMessage(line), std::nullopt) << line;
     }
-}
-
-TEST(StartupNotification, TimeComesFromTheIdAndTheRemoveMessageQuotesWhatNeedsIt) {
+    // The token's time, and the message that ends the launcher's feedback.
     EXPECT_EQ(StartupIdTime("xfce4-panel-1234-host-quillmark_TIME2865001"), 2865001u);
     for (const char* id : {"", "plain-id", "a_TIME", "a_TIME12x", "a_TIME99999999999"}) {
         EXPECT_EQ(StartupIdTime(id), std::nullopt) << id;
@@ -93,38 +90,34 @@ TEST(StartupNotification, TimeComesFromTheIdAndTheRemoveMessageQuotesWhatNeedsIt
 }
 
 // Wayland sessions run on XWayland unless the user asks otherwise; what cannot
-// work is refused in one line before Qt starts.
+// work is refused in one line before Qt starts. Each case: the platform chosen,
+// or a part of the failure.
 TEST(WindowSystem, WaylandSessionsRunOnX11UnlessTheUserAskedOtherwise) {
-    const WindowSystemFacts gnome{.waylandSession = true, .waylandDisplay = true, .x11 = true};
-    EXPECT_EQ(ChooseWindowSystem(gnome).platform, "xcb");
-    EXPECT_EQ(ChooseWindowSystem({.x11 = true}).platform, "");
-    WindowSystemFacts asked = gnome;
-    asked.requested = "wayland";
-    asked.requestedFrom = "QT_QPA_PLATFORM";
-    EXPECT_EQ(ChooseWindowSystem(asked).failure,
-              "quillmark: QT_QPA_PLATFORM asks for wayland, but Qt's Wayland plug-in is not "
-              "installed (package qt6-wayland)");
-    asked.requested = "wayland;xcb";
-    EXPECT_EQ(ChooseWindowSystem(asked).platform, "xcb");
-    asked.waylandPlugin = true;
-    const WindowSystemChoice wayland = ChooseWindowSystem(asked);
-    EXPECT_EQ(wayland.platform, "wayland");
+    const std::tuple<WindowSystemFacts, const char*, const char*> cases[] = {
+        {{.waylandSession = true, .waylandDisplay = true, .x11 = true}, "xcb", ""},
+        {{.x11 = true}, "", ""},
+        {{"wayland", "QT_QPA_PLATFORM", true, true, false, true},
+         "",
+         "quillmark: QT_QPA_PLATFORM asks for wayland, but Qt's Wayland plug-in is not "
+         "installed (package qt6-wayland)"},
+        {{"wayland;xcb", "-platform", true, true, false, true}, "xcb", ""},
+        {{"wayland;xcb", "-platform", true, true, true, true}, "wayland", ""},
+        {{"wayland", "-platform", true, false, true, true}, "", "no Wayland display"},
+        {{"xcb", "-platform", true, false, true, false}, "", "no X11 display"},
+        {{"offscreen", "-platform", true, false, true, false}, "offscreen", ""},
+        // Wayland without X11: Wayland with its limits said, or a plain refusal.
+        {{.waylandSession = true, .waylandDisplay = true, .waylandPlugin = true}, "wayland", ""},
+        {{.waylandSession = true, .waylandDisplay = true}, "", "no X11 (XWayland)"},
+        {{}, "", "no display"}};
+    for (const auto& [facts, platform, failure] : cases) {
+        const WindowSystemChoice choice = ChooseWindowSystem(facts);
+        EXPECT_EQ(choice.platform, platform) << facts.requested << failure;
+        EXPECT_TRUE(choice.failure.empty() != *failure &&
+                    choice.failure.find(failure) != std::string::npos)
+            << choice.failure;
+    }
+    const WindowSystemChoice wayland = ChooseWindowSystem(std::get<0>(cases[4]));
     EXPECT_NE(wayland.notice.find("stay on top"), std::string::npos);
-    asked.requested = "wayland";
-    asked.waylandDisplay = false;
-    EXPECT_NE(ChooseWindowSystem(asked).failure.find("no Wayland display"), std::string::npos);
-    asked.requested = "xcb";
-    asked.x11 = false;
-    EXPECT_NE(ChooseWindowSystem(asked).failure.find("no X11 display"), std::string::npos);
-    asked.requested = "offscreen";
-    EXPECT_EQ(ChooseWindowSystem(asked).platform, "offscreen");
-
-    // Wayland without X11: Wayland with its limits said, or a plain refusal.
-    WindowSystemFacts noX11{.waylandSession = true, .waylandDisplay = true, .waylandPlugin = true};
-    EXPECT_EQ(ChooseWindowSystem(noX11).platform, "wayland");
-    noX11.waylandPlugin = false;
-    EXPECT_NE(ChooseWindowSystem(noX11).failure.find("no X11 (XWayland)"), std::string::npos);
-    EXPECT_NE(ChooseWindowSystem({}).failure.find("no display"), std::string::npos);
 }
 
 TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
@@ -132,8 +125,7 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
              {"/usr/bin/quillmark", "Exec=/usr/bin/quillmark"},
              {"/opt/my apps/quillmark", R"(Exec="/opt/my apps/quillmark")"},
              {"/opt/100%/quillmark", "Exec=/opt/100%%/quillmark"},
-             {R"(/opt/a"b$c\d/quillmark)", R"(Exec="/opt/a\\"b\\$c\\\\d/quillmark")"},
-         }) {
+             {R"(/opt/a"b$c\d/quillmark)", R"(Exec="/opt/a\\"b\\$c\\\\d/quillmark")"}}) {
         // Started hidden: in the tray, or minimised where there is none.
         EXPECT_NE(AutostartEntryText(program, "").find("\n" + exec + " --hide\n"),
                   std::string::npos)

@@ -141,8 +141,7 @@ TEST(HandoverAddress, TakesTheFirstQuotedHrefValueCharacterForCharacterElseAll) 
              {R"(<a href="www.a.org/%20b)", "www.a.org/%20b"},
              // Without a double-quoted href the markup is taken whole.
              {"<a href='single'>x</a>", "<a href='single'>x</a>"},
-             {"<a HREF=\"upper\">", "<a HREF=\"upper\">"},
-         }) {
+             {"<a HREF=\"upper\">", "<a HREF=\"upper\">"}}) {
         EXPECT_EQ(ExtractHandoverAddress(markup), address) << markup;
     }
 }

@@ -26,10 +26,9 @@ struct FakeReminders : ReminderDialog, AllViews {
         if (auto action = std::exchange(whileOpen, nullptr)) {
             action();
         }
-        const ReminderReply answer = answers.empty() ? ReminderReply{} : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
+        answers.emplace_back();
+        const ReminderReply answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     void ShowMoreMissed(std::size_t count) override {
@@ -92,8 +91,7 @@ TEST_F(DueTaskPassTest, MissedRemindersComeFromTheLastCheckedMinuteToNow) {
         // A long absence: five, oldest first, then how many more.
         {"15.05.2024 00:00",
          {"missed 12:00", "missed 23:58", "missed 23:59", "missed 09:00", "missed 09:03", "+1",
-          "09:10"}},
-    };
+          "09:10"}}};
     for (const auto& [lastCheck, atStart] : cases) {
         SCOPED_TRACE(lastCheck.value_or("none"));
         profile.values.clear();
@@ -126,8 +124,7 @@ TEST(AddMinutes, CrossesDaysMonthsAndYearsBothWays) {
         {{2100, 2, 28, 23, 59}, 10, {2100, 3, 1, 0, 9}},
         {{2026, 12, 31, 23, 50}, 10, {2027, 1, 1, 0, 0}},
         {{2024, 3, 1, 0, 0}, -1, {2024, 2, 29, 23, 59}},
-        {{2025, 1, 1, 0, 1}, -2882, {2024, 12, 29, 23, 59}},
-    };
+        {{2025, 1, 1, 0, 1}, -2882, {2024, 12, 29, 23, 59}}};
     for (const auto& [start, minutes, expected] : cases) {
         EXPECT_EQ(AddMinutes(start, minutes), expected) << minutes;
     }

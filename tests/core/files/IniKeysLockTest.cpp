@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(IniKeys, ValuesRoundTripAndQSettingsEscapesAreRead) {
+TEST(IniKeys, ValuesRoundTripQSettingsEscapesAreReadAndOnlyTheNamedKeysChange) {
     for (const std::string& value :
          {std::string("@at, comma; = \"q\" \\ \xC3\x9F"), std::string(" padded "),
           std::string("tab\tx\0012F\177a"), std::string("line\nbreak\r\n"), std::string()}) {
@@ -30,9 +30,7 @@ TEST(IniKeys, ValuesRoundTripAndQSettingsEscapesAreRead) {
         EXPECT_EQ(ReadIniValue(std::string("[Status]\nk=") + raw + "\n", "Status", "k"), value)
             << raw;
     }
-}
-
-TEST(IniKeys, OnlyTheNamedKeysOfTheSectionChange) {
+    // Only the named keys of the section change.
     const std::string text = "[Other]\r\nk=other\r\n [Status] \r\n k = old\r\nkeep=1\r\n"
                              "k=last\r\n[Statusx]\r\nk=x";
     EXPECT_EQ(ReadIniValue(text, "Status", "k"), "last");

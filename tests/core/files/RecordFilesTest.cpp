@@ -1,6 +1,7 @@
 #include "links/LinkFile.h"
 
 #include "files/LineText.h"
+#include "files/SafeFile.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 #include "tasks/TaskDateTime.h"
@@ -14,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace quill {
 namespace {
+
+const std::string kMark = "\xEF\xBB\xBF"; // a UTF-8 byte-order mark
 
 TEST(RecordLine, EachSplitFallsAtTheFirstBarAndAMissingPartRepeatsTheRest) {
     const std::tuple<const char*, LinkRecord, TaskRecord> cases[] = {
@@ -34,6 +37,10 @@ TEST(RecordLine, LineBreaksInAnyFieldBecomeBlanksSoARecordStaysOneLine) {
     EXPECT_EQ(FormatTaskLine({"1\n2", "3\r\n4", "5\n6"}), "1 2|3 4|5 6\r\n");
     EXPECT_EQ(SanitizeLinkForStorage({"http://a.org/?q=a|b\n", "keeps | bars\r\nand lines"}),
               (LinkRecord{"http://a.org/?q=a%7Cb ", "keeps | bars and lines"}));
+    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r\n"), " one two three four ");
+    EXPECT_EQ(FlattenLineBreaks("a\r"), "a ");
+    EXPECT_EQ(KeepOnOneLine("keeps\ra lone CR"), "keeps\ra lone CR");
+    EXPECT_EQ(KeepOnOneLine("x\ry\n"), "x y ");
 }
 
 // Both record files share their loading and saving; the links file stands
@@ -47,10 +54,9 @@ protected:
 // Bytes nobody edited (not UTF-8, a lone CR, bars inside the last field) go
 // back unchanged; only the line ends become CR LF and a byte-order mark goes.
 TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
-    folder.Write("records", "\xEF\xBB\xBF"
-                            "05.03.2004|09:05|Call | bank\r\n"
-                            "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
-                            "||");
+    folder.Write("records", kMark + "05.03.2004|09:05|Call | bank\r\n"
+                                    "caf\xE9|\xFF\xFE|na\xEFve a\rb\n"
+                                    "||");
     std::vector<LinkRecord> records{{"", "first"}};
 
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
@@ -66,34 +72,36 @@ TEST_F(RecordFile, LoadAppendsAndSavingUneditedRecordsGivesTheSameLines) {
     EXPECT_EQ(folder.Read("records"), "");
 
     // A first record that itself begins with a byte-order mark keeps it.
-    const std::vector<LinkRecord> marked{{"\xEF\xBB\xBF"
-                                          "a.org",
-                                          "A"}};
+    const std::vector<LinkRecord> marked{{kMark + "a.org", "A"}};
     ASSERT_TRUE(SaveLinkFile(path, marked));
     records.clear();
     ASSERT_EQ(LoadLinkFile(path, records), LoadOutcome::Loaded);
     EXPECT_EQ(records, marked);
 }
 
-TEST_F(RecordFile, MissingFileIsCreatedEmptyButNeverAMissingFolder) {
+// Creating a missing file never truncates one that appeared meanwhile.
+TEST_F(RecordFile, MissingFileIsCreatedEmptyNeverAMissingFolderAndUnreadableLeftAlone) {
     std::vector<LinkRecord> records;
     EXPECT_EQ(LoadLinkFile(path, records), LoadOutcome::CreatedNew);
     EXPECT_TRUE(LoadLinkFile(path, records) == LoadOutcome::Loaded && records.empty());
     EXPECT_EQ(folder.Listing(), "records\n");
+    folder.Write("records", "keep me");
+    EXPECT_TRUE(CreateEmptyIfMissing(path) && folder.Read("records") == "keep me");
 
     const std::string inMissingFolder = folder.File("Data/records");
     EXPECT_EQ(LoadLinkFile(inMissingFolder, records), LoadOutcome::CreatedNew);
     EXPECT_FALSE(SaveLinkFile(inMissingFolder, records));
     EXPECT_FALSE(fs::exists(folder.Path() / "Data"));
-}
 
-TEST_F(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
+    // An unreadable file is neither loaded nor wiped.
     folder.Write("records", "precious|record|kept\r\n");
     fs::permissions(path, fs::perms::none);
 
     EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
-        std::vector<LinkRecord> records;
-        return LoadLinkFile("records", records) == LoadOutcome::LeftAlone && records.empty();
+        std::vector<LinkRecord> read;
+        return LoadLinkFile("records", read) == LoadOutcome::LeftAlone && read.empty() &&
+               ReadWholeFile("records").status == ReadStatus::Unreadable &&
+               ReadWholeFile("none").status == ReadStatus::Missing;
     }));
     fs::permissions(path, fs::perms::owner_read);
     EXPECT_EQ(folder.Read("records"), "precious|record|kept\r\n");
@@ -102,26 +110,16 @@ TEST_F(RecordFile, UnreadableFileIsNeitherLoadedNorWiped) {
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, BothLineEndsEndALineAndALoneCrStaysText) {
-    const std::pair<const char*, Lines> cases[] = {
+    const std::pair<std::string, Lines> cases[] = {
         {"", {}},
         {"a\r\nb\nc", {"a", "b", "c"}},
         {"a\r\nb\r\n", {"a", "b"}},
         {"\r\n\nx\r\n", {"", "", "x"}},
         {"a\rb\r\r\n", {"a\rb\r"}},
-        {"\xEF\xBB\xBF"
-         "a\r\n\xEF\xBB\xBF",
-         {"a", "\xEF\xBB\xBF"}}, // a byte-order mark is skipped only at the start
-    };
+        {kMark + "a\r\n" + kMark, {"a", kMark}}}; // a mark is skipped only at the start
     for (const auto& [bytes, lines] : cases) {
         EXPECT_EQ(SplitLines(bytes), lines) << bytes;
     }
-}
-
-TEST(FlattenLineBreaks, EachBreakBecomesOneBlankButOnlyALineFeedForcesIt) {
-    EXPECT_EQ(FlattenLineBreaks("\r\none\r\ntwo\nthree\rfour\r\n"), " one two three four ");
-    EXPECT_EQ(FlattenLineBreaks("a\r"), "a ");
-    EXPECT_EQ(KeepOnOneLine("keeps\ra lone CR"), "keeps\ra lone CR");
-    EXPECT_EQ(KeepOnOneLine("x\ry\n"), "x y ");
 }
 
 bool IsCalendarDate(int y, int m, int d) {
@@ -132,7 +130,7 @@ bool IsCalendarDate(int y, int m, int d) {
 // The texts name a moment exactly when the calendar has that day and the clock
 // that minute: every month's last day and not the day after, 29 February in
 // 2000 and 2024 but not in 1900 or 2023, times up to 23:59.
-TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndTheClockHaveThem) {
+TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndClockHaveThemInTheOneShape) {
     const std::pair<int, int> times[] = {{0, 0}, {9, 10}, {23, 59}, {24, 0}, {12, 60}};
     for (int year : {1, 4, 1900, 2000, 2023, 2024, 2100, 9999}) {
         for (int month = 0; month <= 13; ++month) {
@@ -148,9 +146,7 @@ TEST(TaskDateTime, AcceptedExactlyWhenTheCalendarAndTheClockHaveThem) {
             }
         }
     }
-}
-
-TEST(TaskDateTime, PadsAllButTheYearAndReadsNoOtherShape) {
+    // All but the year padded; no other shape read.
     const TaskDateTexts texts = FormatTaskDateTime({800, 3, 5, 9, 7});
     EXPECT_EQ(texts.date + " " + texts.time, "05.03.800 09:07");
     EXPECT_FALSE(IsValidDateTime({10000, 1, 1, 0, 0}));

@@ -114,25 +114,6 @@ TEST(SafeFile, ReplaceWritesThroughChainedLinksAndKeepsThemAndThePermissions) {
     EXPECT_EQ(folder.Listing(), "link.txt\nreal\n");
 }
 
-TEST(SafeFile, ReadTellsMissingFromUnreadableAndCreateNeverTouchesAFile) {
-    test::TempFolder folder;
-    folder.Write("data.txt", "keep me");
-    fs::create_directory(folder.Path() / "closed");
-    folder.Write("closed/data.txt", "x");
-    fs::permissions(folder.Path() / "closed", fs::perms::none);
-
-    EXPECT_EQ(ReadWholeFile(folder.File("none")).status, ReadStatus::Missing);
-    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
-        return ReadWholeFile("closed/data.txt").status == ReadStatus::Unreadable;
-    }));
-    fs::permissions(folder.Path() / "closed", fs::perms::owner_all);
-
-    EXPECT_TRUE(CreateEmptyIfMissing(folder.File("data.txt")));
-    EXPECT_TRUE(CreateEmptyIfMissing(folder.File("new.txt")));
-    EXPECT_FALSE(CreateEmptyIfMissing(folder.File("no-such-folder/new.txt")));
-    EXPECT_EQ(folder.Read("data.txt") + "/" + folder.Read("new.txt"), "keep me/");
-}
-
 TEST(SafeFile, APipeOrFolderInADataFilesPlaceIsNeitherOpenedNorReplaced) {
     test::TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.File("links.txt").c_str(), 0600), 0);

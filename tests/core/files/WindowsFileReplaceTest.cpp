@@ -53,7 +53,7 @@ struct FakeCalls : ReplaceCalls {
     }
 };
 
-TEST(WindowsFileReplace, ReplacesOnlyWhatItCanReadAndLeavesNoStrayTemporary) {
+TEST(WindowsFileReplace, ReplacesOnlyWhatItCanReadLeavesNoStrayTemporaryNorCreatesOverAFile) {
     const Files old{{"t", "old"}}, replaced{{"t", "new!"}};
     const std::tuple<std::set<std::string>, Files, bool, Files> cases[] = {
         {{}, old, true, replaced},
@@ -77,9 +77,7 @@ TEST(WindowsFileReplace, ReplacesOnlyWhatItCanReadAndLeavesNoStrayTemporary) {
         EXPECT_EQ(ReplaceWithNewContents(calls, "t", "tmp", "new!"), ok) << fails.size();
         EXPECT_EQ(calls.files, after) << (fails.empty() ? "" : *fails.begin());
     }
-}
-
-TEST(WindowsFileReplace, CreatesAnEmptyFileOnlyWhereThereIsNone) {
+    // An empty file is made only where there is none.
     FakeCalls calls;
     calls.files = {{"kept", "data"}};
     EXPECT_TRUE(CreateNewEmptyFile(calls, "new") && CreateNewEmptyFile(calls, "kept"));

@@ -14,16 +14,13 @@ ShownText DataPage(const char* name) {
     return ShownText(bytes.str());
 }
 
-TEST(ShownTextTest, ShowsEachBlockOnALineWithReferencesDecodedAndSpacesCollapsed) {
+TEST(ShownTextTest, ShowsBlocksOnLinesDecodedAndCollapsedAndCountsMatchesInThatOnly) {
     EXPECT_EQ(ShownPageText("<html><STYLE>\t<!--A:link { color: red }--></STYLE><table><tr><td> "
                             "&nbsp;&nbsp;Tasks: &nbsp;</td><td><a href=\"Edit|1\">Edit</a>&nbsp "
                             "<a>Del</a>ete</td></tr></table><br>  a&lt;b&gt; &amp;&#38;&#x2F;"
                             "&bad;&#;&copy\n\n c<!-- <td>x --></html>"),
               "\u00a0\u00a0Tasks: \u00a0\nEdit\u00a0 Delete\na<b> &&/&bad;&#;\u00a9 c");
-}
-
-// The written test pages, counted as their shown text reads.
-TEST(ShownTextTest, CountsMatchesOfTheShownTextOnly) {
+    // The written test pages, counted as their shown text reads.
     const ShownText links = DataPage("links_markup.html");
     const auto count = [](const ShownText& page, const char* needle, bool matchCase = false) {
         return page.Matches(needle, matchCase).size();

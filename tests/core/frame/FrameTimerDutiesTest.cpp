@@ -62,8 +62,7 @@ TEST(MinuteAlarm, NoticesAClockSetOrAResumeButNotATimerLateUnderLoad) {
         {"drift up to the tolerance", 42'000, 40'000, false},
         {"clock set back an hour", 40'005 - 3'600'000, 40'005, true},
         {"clock set forward", 25'000, 3'000, true},
-        {"resumed after an hour asleep", 3'603'000, 3'000, true},
-    };
+        {"resumed after an hour asleep", 3'603'000, 3'000, true}};
     FakeTimerClock unarmed;
     EXPECT_FALSE(MinuteAlarm(unarmed).ClockMoved()); // the clocks differ, but nothing was armed
     for (auto [what, wallPassed, steadyPassed, moved] : cases) {
@@ -221,8 +220,7 @@ TEST(KeepInside, MovesTheFramedWindowIntoTheFreeAreaAndShrinksItOnlyWhenItMust) 
         {{500, 300, 360, 200}, {278, 174, 360, 200}}, // off the right and bottom
         {{-50, 0, 360, 200}, {2, 20, 360, 200}},      // caption above the screen
         {{10, 40, 360, 420}, {10, 20, 360, 354}},     // too tall for the screen
-        {{0, 0, 900, 900}, {2, 20, 636, 354}},
-    };
+        {{0, 0, 900, 900}, {2, 20, 636, 354}}};
     for (auto [client, kept] : cases) {
         const ScreenRect got = KeepInside(client, frame, area);
         EXPECT_EQ(std::tie(got.left, got.top, got.width, got.height),

@@ -170,9 +170,7 @@ TEST(NewLinkPickup, ASlotLinkJoinsTheQueueOnceAndOnlyWhenTheFlagIsExactlyTrue) {
                PickupResult::ResetFailed;
     }));
     EXPECT_EQ(folder.Read("q.conf"), Profile("true"));
-}
-
-TEST(PickupRetry, LooksAgainSoonThenLessOftenAndStopsOnceTheLinkIsTaken) {
+    // Looked for again soon, then less often, until the link is taken.
     PickupRetry retry;
     EXPECT_EQ(retry.After(PickupResult::NothingWaiting), 0);
     std::vector<int> delays;

@@ -19,7 +19,7 @@ int Entries(const std::string& folder) {
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
+TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtensionInTheUsersFolders) {
     const std::string path = "/opt/quill \"mark\"\\bin/quillmark-link-host";
     const std::pair<BrowserFamily, std::string> allowed[] = {
         {BrowserFamily::Chromium, R"("allowed_origins": ["chrome-extension://)" +
@@ -36,10 +36,8 @@ TEST(HostManifest, NamesTheHostItsPathAndOnlyTheCompanionExtension) {
         EXPECT_NE(manifest.find(only), std::string::npos) << manifest;
         EXPECT_EQ(manifest.find("allowed_"), manifest.rfind("allowed_")) << manifest;
     }
-}
-
-TEST(HostManifest, LinuxFoldersFollowHomeAndOnlyAnAbsoluteXdgConfigHome) {
-    // home, XDG_CONFIG_HOME, the Chromium folders' parent, Firefox's folder
+    // Folders follow home and only an absolute XDG_CONFIG_HOME. Each case: home,
+    // XDG_CONFIG_HOME, the Chromium folders' parent, Firefox's folder.
     const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
         {"/home/u/", "", "/home/u/.config/", "/home/u/.mozilla/"},
         {"/home/u", "conf", "/home/u/.config/", "/home/u/.mozilla/"},

@@ -8,7 +8,7 @@
 namespace quill {
 namespace {
 
-TEST(LinkMessage, ReadsBothStringsInEitherOrderWithWhiteSpace) {
+TEST(LinkMessage, ReadsOneObjectWithExactlyTheTwoStringsInEitherOrder) {
     const std::pair<const char*, LinkMessage> cases[] = {
         {R"({"href":"<a href=\"https://x.org/\">X</a>","text":"X\u00e9"})",
          {R"(<a href="https://x.org/">X</a>)", "X\xC3\xA9"}},
@@ -19,11 +19,7 @@ TEST(LinkMessage, ReadsBothStringsInEitherOrderWithWhiteSpace) {
             << json << ": " << std::get<LinkMessageError>(parsed).reason;
         EXPECT_EQ(std::get<LinkMessage>(parsed), message);
     }
-}
-
-// A half-understood message must never reach the profile.
-TEST(LinkMessage, RefusesAllButOneObjectWithExactlyTheTwoStrings) {
-    // One refused message a line.
+    // A half-understood message must never reach the program: one refused a line.
     std::istringstream lines("\n   \n{\"href\":\"\xff\",\"text\":\"\"}\n"
                              R"([]
 "href"
@@ -77,16 +73,13 @@ TEST(JsonText, EveryTextQuotesToPrintableJsonThatReadsBackTheSame) {
     }
 }
 
-TEST(JsonText, DecodesEveryEscapeIntoUtf8) {
+TEST(JsonText, DecodesEveryEscapeIntoUtf8AndRefusesAllButOneWellFormedLiteral) {
     EXPECT_EQ(Read(R"("a\/b\\c\"d\n\t\r\b\f")"), "a/b\\c\"d\n\t\r\b\f");
     EXPECT_EQ(Read(R"("\u0041\u0080\u00e9\u07FF\u0800\u20AC\uFFFF\ud800\udc00\uDBFF\uDFFF)"
                    R"(\ud83d\ude00")"),
               "A\xC2\x80\xC3\xA9\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBF\xF0\x90\x80\x80"
               "\xF4\x8F\xBF\xBF\xF0\x9F\x98\x80");
-}
-
-// A lone surrogate has no UTF-8 form; a NUL would cut the text short later on.
-TEST(JsonText, RefusesAnythingButOneWellFormedLiteral) {
+    // A lone surrogate has no UTF-8 form; a NUL would cut the text short later on.
     for (std::string_view bad :
          {"", "abc", "\"abc", "\"abc\\", "\"a\nb\"", "\"\x1f\"", R"("\x41")", R"("\u12")",
           R"("\u12g4")", R"("\ud83d")", R"("\ude00")", R"("\ud83dx")", R"("\ud83d\u0041")",

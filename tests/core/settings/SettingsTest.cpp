@@ -24,8 +24,8 @@ TEST(FrameSettings, ReadWithTheirDefaultsAndFirstRunRulesAndStoredBack) {
         // Any non-zero flag is on; "Track mouse" absent after the first run reads as on.
         {{{"IsOpened", "true"}, {"Integrate", "-7"}, {"Percent", "256"}}, {true, true, 80, false}},
         // "IsOpened" is case-sensitive, and a first run forces tracking on.
-        {{{"IsOpened", "True"}, {"Track mouse", "0"}, {"Percent", "255"}}, {true, true, 255, true}},
-    };
+        {{{"IsOpened", "True"}, {"Track mouse", "0"}, {"Percent", "255"}},
+         {true, true, 255, true}}};
     for (const auto& [stored, expected] : cases) {
         test::FakeProfile profile;
         for (const auto& [name, value] : stored) {

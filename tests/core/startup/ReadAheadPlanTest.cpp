@@ -32,41 +32,25 @@ std::string FakeLibrary(const std::vector<std::string>& needed, const std::strin
     const std::uint64_t dynamicAt = 64 + 2 * 56;
     const std::uint64_t stringsAt = dynamicAt + (dynamic.size() + 3) * 16;
     dynamic.insert(dynamic.end(), {{5, stringsAt}, {10, strings.size()}, {0, 0}});
-    std::string elf("\x7f"
-                    "ELF\x02\x01\x01",
-                    7);
+    std::string elf("\177ELF\2\1\1", 7);
     elf.resize(16, '\0');
     auto put = [&elf](std::uint64_t value, int size) {
         for (int i = 0; i < size; ++i) {
             elf += static_cast<char>(value >> (8 * i));
         }
     };
-    for (auto [value, size] : {std::pair{3, 2},
-                               {62, 2},
-                               {1, 4},
-                               {0, 8},
-                               {64, 8},
-                               {0, 8},
-                               {0, 4},
-                               {64, 2},
-                               {56, 2},
-                               {2, 2},
-                               {64, 2},
-                               {0, 2},
-                               {0, 2}}) {
-        put(value, size);
+    // The file header, then a load and a dynamic program header (type and flags
+    // share their first eight bytes).
+    const int widths[] = {2, 2, 4, 8, 8, 8, 4, 2, 2, 2, 2, 2, 2};
+    const std::uint64_t header[] = {3, 62, 1, 0, 64, 0, 0, 64, 56, 2, 64, 0, 0};
+    for (int i = 0; i < 13; ++i) {
+        put(header[i], widths[i]);
     }
     const std::uint64_t end = stringsAt + strings.size();
     for (auto [type, at, size] : {std::tuple{std::uint64_t{1}, std::uint64_t{0}, end},
                                   std::tuple{std::uint64_t{2}, dynamicAt, dynamic.size() * 16}}) {
-        for (auto [value, width] : {std::pair{type, 8},
-                                    {at, 8},
-                                    {at, 8},
-                                    {at, 8},
-                                    {size, 8},
-                                    {size, 8},
-                                    {std::uint64_t{0}, 8}}) {
-            put(value, width); // type and flags share the first eight bytes
+        for (std::uint64_t value : {type, at, at, at, size, size, std::uint64_t{0}}) {
+            put(value, 8);
         }
     }
     for (auto [tag, value] : dynamic) {

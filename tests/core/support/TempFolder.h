@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -24,9 +25,7 @@ public:
         m_path = pattern;
         // Open to everyone, as folders usually are, so that permission tests can
         // take away exactly what they mean to.
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read |
-                                    fs::perms::group_exec | fs::perms::others_read |
-                                    fs::perms::others_exec);
+        fs::permissions(m_path, fs::perms(0755));
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -55,11 +54,7 @@ public:
         for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
             names.insert(entry.path().filename().string() + "\n");
         }
-        std::string joined;
-        for (const auto& name : names) {
-            joined += name;
-        }
-        return joined;
+        return std::accumulate(names.begin(), names.end(), std::string());
     }
 
 private:

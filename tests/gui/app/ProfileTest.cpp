@@ -9,14 +9,16 @@
 
 namespace {
 
+using quill::test::RunFolder;
+
 // Strings beginning with "@" are not decoded as values; odd values written by hand read as absent.
 TEST(QtProfile, StringsReadBackUnchangedAndOddNumbersReadAsAbsent) {
-    quill::test::RunFolder run;
+    RunFolder run;
     for (const std::string text : {"@Variant(abc)", "@Rect(1 2 3 4)", "@", "a=b;c\\d", "a\nb"}) {
         QtProfile().WriteString("Status", "Text", text);
         EXPECT_EQ(QtProfile().ReadString("Status", "Text"), text);
     }
-    QFile file(quill::test::RunFolder::ProfileFile());
+    QFile file(RunFolder::ProfileFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[Status]\nPercent=lots\nIntegrate= 0 \nTrack%20mouse=1\n");
     file.close();
@@ -27,16 +29,14 @@ TEST(QtProfile, StringsReadBackUnchangedAndOddNumbersReadAsAbsent) {
     EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
 }
 
-// A write never waits for the profile's lock (held here by another process,
-// as QLockFile holds it): the value is kept, reads see it, and it lands once
-// the lock is let go; one that failed (the profile no file for a while) is
-// tried again as well.
+// A write never waits for the profile's lock (held by another process as
+// QLockFile holds it): kept and read back, it lands once the lock is let go;
+// one that failed (the profile no file for a while) is tried again as well.
 TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
-    quill::test::RunFolder run;
-    const QString file = quill::test::RunFolder::ProfileFile();
+    RunFolder run;
+    const QString file = RunFolder::ProfileFile();
     auto written = [&](const char* text) {
-        return QTest::qWaitFor([&] { return quill::test::RunFolder::Read(file).contains(text); },
-                               10000);
+        return QTest::qWaitFor([&] { return RunFolder::Read(file).contains(text); }, 10000);
     };
     QDir().mkpath(QFileInfo(file).path());
     QProcess holder;
@@ -49,7 +49,7 @@ TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
     QtProfile profile;
     EXPECT_TRUE(profile.WriteString("Status", "Note text", "while held"));
     EXPECT_EQ(profile.ReadString("Status", "Note text"), "while held");
-    EXPECT_FALSE(quill::test::RunFolder::Read(file).contains("while held"));
+    EXPECT_FALSE(RunFolder::Read(file).contains("while held"));
     holder.closeWriteChannel();
     EXPECT_TRUE(written("while held"));
 

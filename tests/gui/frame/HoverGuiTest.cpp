@@ -63,13 +63,11 @@ TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsTh
     const struct {
         QPoint from, to;
         int stepPx, stepMs;
-    } leaves[] = {
-        {inside, {outer.right() + 80, inside.y()}, 8, 8},
-        {inside, {inside.x(), outer.bottom() + 40}, 2, 16},
-        {inside, {60, 60}, 1000, 0},
-        {caption, {caption.x(), outer.top() - 60}, 8, 8},
-        {caption, {1200, 60}, 1000, 0},
-    };
+    } leaves[] = {{inside, {outer.right() + 80, inside.y()}, 8, 8},
+                  {inside, {inside.x(), outer.bottom() + 40}, 2, 16},
+                  {inside, {60, 60}, 1000, 0},
+                  {caption, {caption.x(), outer.top() - 60}, 8, 8},
+                  {caption, {1200, 60}, 1000, 0}};
     for (const auto& leave : leaves) {
         SCOPED_TRACE(testing::Message() << leave.from.y() << " to " << leave.to.x() << ","
                                         << leave.to.y() << " by " << leave.stepPx << " px");

@@ -1,6 +1,5 @@
-// The program's tray icon as a status notifier host sees it (KDE Plasma,
-// Xfce's tray plugin, GNOME's AppIndicator extension): this process plays the
-// watcher and the host on the session bus, the real program the item.
+// The tray icon as a status notifier host (Plasma, Xfce, GNOME's AppIndicator)
+// sees it: this process plays watcher and host, the real program the item.
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 

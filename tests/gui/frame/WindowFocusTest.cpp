@@ -99,8 +99,7 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
              ClickAt(*links->Browser(),
                      AnchorCentre(*links->Browser(), QStringLiteral("Add link")));
          }},
-        {"outside4.org", nullptr, nullptr},
-    };
+        {"outside4.org", nullptr, nullptr}};
     for (const auto& round : rounds) {
         SCOPED_TRACE(round.outside);
         // Right after a dialog the window manager may still be acting on the

@@ -48,22 +48,15 @@ public:
         return Xdotool(QStringLiteral("type --delay 20"), text);
     }
     static bool Click(QPoint at, int times = 1) {
-        return Xdotool(QStringLiteral("mousemove %1 %2 click --repeat %3 --delay 80 1")
-                           .arg(at.x())
-                           .arg(at.y())
-                           .arg(times));
+        return Xdotool(QString::asprintf("mousemove %d %d click --repeat %d --delay 80 1", at.x(),
+                                         at.y(), times));
     }
     // Drags with the first button held, as a hand moves a window by its caption.
     static bool Drag(QPoint from, QPoint to) {
         const QPoint half = (from + to) / 2;
-        return Xdotool(QStringLiteral("mousemove %1 %2 mousedown 1 sleep 0.2 mousemove %3 %4 "
-                                      "sleep 0.2 mousemove %5 %6 sleep 0.2 mouseup 1")
-                           .arg(from.x())
-                           .arg(from.y())
-                           .arg(half.x())
-                           .arg(half.y())
-                           .arg(to.x())
-                           .arg(to.y()));
+        return Xdotool(QString::asprintf("mousemove %d %d mousedown 1 sleep 0.2 mousemove %d %d "
+                                         "sleep 0.2 mousemove %d %d sleep 0.2 mouseup 1",
+                                         from.x(), from.y(), half.x(), half.y(), to.x(), to.y()));
     }
     // Maps the window as a window manager would, behind the program's back.
     static bool MapFromOutside(const QWidget& window) {
@@ -76,10 +69,8 @@ public:
     static QRect ScreenGeometry(const QWidget& window) {
         const QString text = XwinInfo(window);
         auto value = [&](const char* label) {
-            return QRegularExpression(QLatin1String(label) + ":\\s+(-?\\d+)")
-                .match(text)
-                .captured(1)
-                .toInt();
+            const QRegularExpression number(label + QStringLiteral(":\\s+(-?\\d+)"));
+            return number.match(text).captured(1).toInt();
         };
         return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
                 value("Height")};

@@ -18,10 +18,9 @@ inline QWebEnginePage& PageOf(QWidget& browser) {
     return *qobject_cast<QWebEngineView*>(&browser)->page();
 }
 
-// The engine's answer, held jointly with its callback: an answer that comes
-// after the wait gave up must not land in a call that has returned. A request
-// the engine drops (its page replaced meanwhile) fails after a few seconds, so
-// that a caller's own wait can ask again.
+// The engine's answer, shared with its callback so that a late one lands in
+// no returned call. A request the engine drops (its page replaced) fails after
+// a few seconds, so that a caller's own wait can ask again.
 template <typename Value, typename Ask> Value AnswerOf(Ask ask) {
     auto answer = std::make_shared<std::optional<Value>>();
     ask([answer](const Value& value) { *answer = value; });

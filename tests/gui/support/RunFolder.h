@@ -8,9 +8,8 @@
 
 namespace quill::test {
 
-// A temporary working folder with an empty "Data" folder, made the current
-// folder for as long as the object lives. The profile is emptied as well, so
-// every test starts like a first run on a fresh machine.
+// A temporary current folder with an empty "Data" folder, and an emptied
+// profile: every test starts like a first run on a fresh machine.
 class RunFolder {
 public:
     RunFolder() : m_previous(QDir::currentPath()) {
