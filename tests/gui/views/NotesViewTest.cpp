@@ -100,7 +100,8 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     menu->actions()[2]->trigger();
     menu->hide();
 
-    // The first line is proposed; typed without an extension: ".txt" is added, and the old file is replaced on "Yes".
+    // The first line is proposed; typed without an extension: ".txt" is added, and the old file is
+    // replaced on "Yes".
     ModalScript script;
     script.Then("", [&](QWidget& fileDialog) {
         auto* name = fileDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
