@@ -78,6 +78,7 @@ TEST(SafeFile, AFailedReplaceLeavesTheOldFileAndNothingElseAndSaysWhy) {
             FileError error;
             EXPECT_FALSE(ReplaceFileContents(path, "new!", Durability::Synced, &error));
             EXPECT_EQ(DescribeCause(error), causes[failure]);
+            EXPECT_EQ(DescribeCause({"writing", E2BIG}), "argument list too long (writing)");
         } else {
             // A file this program cannot read was never loaded: replacing it
             // would throw away records nobody has seen.

@@ -227,6 +227,8 @@ TEST(KeepInside, MovesTheFramedWindowIntoTheFreeAreaAndShrinksItOnlyWhenItMust) 
                   std::tie(kept.left, kept.top, kept.width, kept.height))
             << client.left << "," << client.top;
     }
+    // No screen known (an empty free area): left where it is.
+    EXPECT_EQ(KeepInside({500, 300, 360, 200}, frame, {0, 0, 0, 376}).left, 500);
 }
 
 using Buttons = std::vector<int>;

@@ -13,6 +13,7 @@ TEST(NoteFileName, FirstLineWithTextMadeSafeAndShortEndingInTxt) {
         {"", "Note.txt"},
         {" \n\t\n", "Note.txt"},
         {"\n\n  Shopping list  \nmilk", "Shopping list.txt"},
+        {"\nShopping", "Shopping.txt"},
         {"a/b\\c:d*e?\"f<g>h|i\r", "a b c d e f g h i.txt"},
         {"todo.TXT", "todo.TXT"},
         {"ends in dots...", "ends in dots.txt"},
