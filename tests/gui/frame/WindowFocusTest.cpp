@@ -131,7 +131,13 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             }
         });
-        round.open();
+        // The page may be drawn again right after the return (the activation's
+        // reload): a click lost to that is made again.
+        for (int tries = 0; tries < 3 && !script.Done() && !QApplication::activeModalWidget();
+             ++tries) {
+            round.open();
+            WaitUntil([&] { return script.Done() || QApplication::activeModalWidget(); }, 3000);
+        }
         ASSERT_TRUE(WaitUntil([&] { return script.Done() && frame->isActiveWindow(); }));
         if (QByteArray(round.dialog) == "addLinkDialog") {
             const QByteArray kept = QByteArray(round.outside) + "|edited\r\nadded.org|";
