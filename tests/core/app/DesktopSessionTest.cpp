@@ -89,9 +89,8 @@ TEST(InstanceRequest, TravelsAsOneLineWithTheLaunchersTokens) {
     EXPECT_EQ(StartupRemoveMessage(R"(a b"c\d)"), R"(remove: ID="a b\"c\\d")");
 }
 
-// Wayland sessions run on XWayland unless the user asks otherwise; what cannot
-// work is refused in one line before Qt starts. Each case: the platform chosen,
-// or a part of the failure.
+// Wayland sessions run on XWayland unless the user asks otherwise; what cannot work
+// is refused in one line before Qt starts. Each case: the platform, or the failure.
 TEST(WindowSystem, WaylandSessionsRunOnX11UnlessTheUserAskedOtherwise) {
     const std::tuple<WindowSystemFacts, const char*, const char*> cases[] = {
         {{.waylandSession = true, .waylandDisplay = true, .x11 = true}, "xcb", ""},

@@ -23,9 +23,8 @@ namespace {
 
 using namespace quill::test;
 
-// Runs the real program to its end (exit code; output and errors together),
-// keeping this process's event loop going so an instance running here can answer
-// it. Without settings ("NAME=value") it has no desktop at all.
+// Runs the real program to its end (exit code, output and errors), serving this
+// process's event loop meanwhile; without "NAME=value" settings, with no desktop.
 std::pair<int, QByteArray> RunProgram(const QStringList& arguments,
                                       const QStringList& settings = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -129,9 +128,8 @@ TEST(RunningInstance, AnotherUsersLockIsNotHeeded) {
     EXPECT_EQ(instance.Start({quill::InstanceRequest::Show}, 300), SingleInstance::Outcome::First);
 }
 
-// Named pipes in place of the profile, the page's style sheet and an image:
-// the program starts all the same, never writes over them, and ends in order
-// on SIGTERM.
+// Pipes in place of the profile, the style sheet and an image: the program
+// starts all the same, never writes over them, and ends in order on SIGTERM.
 TEST(HostileFiles, PipesInPlaceOfFilesNeitherHoldTheProgramNorItsEnd) {
     RunFolder run;
     run.CopyShippedData();

@@ -131,8 +131,7 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             }
         });
-        // The page may be drawn again right after the return (the activation's
-        // reload): a click lost to that is made again.
+        // A click lost to the activation's redraw of the page is made again.
         for (int tries = 0; tries < 3 && !script.Done() && !QApplication::activeModalWidget();
              ++tries) {
             round.open();
