@@ -229,6 +229,7 @@ TEST(KeepInside, MovesTheFramedWindowIntoTheFreeAreaAndShrinksItOnlyWhenItMust) 
     }
     // No screen known (an empty free area): left where it is.
     EXPECT_EQ(KeepInside({500, 300, 360, 200}, frame, {0, 0, 0, 376}).left, 500);
+    EXPECT_EQ(KeepInside({500, 300, 360, 200}, frame, {0, 0, 640, 0}).top, 300);
 }
 
 using Buttons = std::vector<int>;
