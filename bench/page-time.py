@@ -20,9 +20,9 @@ import sys
 import time
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("map_time", os.path.join(here, "map-time.py"))
-map_time = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(map_time)
+found = importlib.util.spec_from_file_location("map_time", os.path.join(here, "map-time.py"))
+map_time = importlib.util.module_from_spec(found)
+found.loader.exec_module(map_time)
 x11 = map_time.x11
 
 QUIET_SECONDS = 2
