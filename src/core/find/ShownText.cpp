@@ -1,5 +1,7 @@
 #include "find/ShownText.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -56,25 +58,12 @@ bool BreaksBlock(std::string_view name) {
     }
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
+// A reference to no character (or to none a text may hold) shows as U+FFFD.
+void AppendShownCode(std::string& out, std::uint32_t code) {
     if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
         code = 0xFFFD;
     }
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
+    AppendUtf8(out, code);
 }
 
 struct Reference {
@@ -190,7 +179,7 @@ std::string FoldForSearch(std::string_view text) {
             if (plain < 0x80) {
                 folded.push_back(static_cast<char>(plain));
             } else { // a letter of its own: only its case is folded
-                AppendUtf8(folded, plain);
+                AppendShownCode(folded, plain);
             }
             ++i;
         } else {
@@ -256,7 +245,7 @@ std::string ShownPageText(std::string_view html) {
                                       : NamedReference(html, i);
             if (ref.length > 0) {
                 std::string shown;
-                AppendUtf8(shown, ref.code);
+                AppendShownCode(shown, ref.code);
                 out.Put(shown);
                 i += ref.length;
                 continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,8 @@ bool IsValidUtf8(std::string_view bytes);
 // UTF-8 (a file from an older editor) read as Latin-1 and re-encoded as UTF-8,
 // rather than shown as replacement characters.
 std::string DisplayUtf8(std::string_view bytes);
+
+// Appends the code point as UTF-8 (one to four bytes).
+void AppendUtf8(std::string& out, std::uint32_t code);
 
 } // namespace quill
