@@ -178,9 +178,8 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     EXPECT_FALSE(Watching());
     EXPECT_EQ(std::exchange(window.alphas, {}), Alpha{44});
 
-    // The leave is reported while the cursor is still found on the window or
-    // the caption (another window covers it, or an X server under Wayland no
-    // longer follows it): the level comes at once, and no tick undoes it.
+    // A leave reported while the cursor still reads as on the window or caption (covered,
+    // or an X server under Wayland stopped following it): the level at once, kept.
     for (ScreenPoint stillOn : {ScreenPoint{150, 150}, ScreenPoint{150, 105}}) {
         window.cursor = stillOn;
         duties.OnCursorOnWindow(true);

@@ -1,5 +1,4 @@
-// The window on a real desktop, switched to and from another program and
-// clicked in the tray.
+// The window on a real desktop, switched to and from another program, tray clicked.
 #include "QtProfile.h"
 #include "app/CQuillboxApp.h"
 #include "frame/CommandTable.h"
@@ -110,8 +109,7 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
         ASSERT_TRUE(WaitUntil([&] { return desktop.ActivateOther() && WaitUntil(away, 1000); }))
             << "alpha " << Alpha() << ", active " << frame->isActiveWindow();
         EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
-        // Another program's write shows while the window is inactive; the
-        // return reloads once more, and only once.
+        // Another program's write shows while inactive; the return reloads once.
         run.Write(QStringLiteral("Data/qmlinks.qbx"), QByteArray(round.outside) + "|edited\r\n");
         EXPECT_TRUE(WaitUntil([&] { return pageShows(round.outside); }));
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
@@ -148,8 +146,7 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
 
 TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChangesNothing) {
     const QSystemTrayIcon& trayIcon = *FramePart<FrameTray>(*frame).Icon();
-    // The icon docks once the window is drawn; until the tray has placed it,
-    // it may report where it was made. Its place counts once it held still.
+    // Until the tray has docked it the icon reports where it was made: wait till it holds still.
     QRect last;
     QElapsedTimer held;
     held.start();
@@ -169,8 +166,7 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
         [&] { return clicks.contains({QVariant::fromValue(QSystemTrayIcon::DoubleClick)}); }));
     EXPECT_TRUE(frame->isVisible());
 
-    // Moved by the user, not the program: a window manager that places
-    // windows anew on each map must still put it back there.
+    // Moved by the user: a window manager placing windows anew must still put it back.
     ASSERT_TRUE(WaitUntil([&] {
         return frame->frameGeometry().top() < frame->geometry().top() &&
                DesktopActivation::ScreenGeometry(*frame) == frame->geometry();
