@@ -1,6 +1,6 @@
 // Reading and writing the link and task files at a size well past everyday use.
-#include "links/LinkFile.h"
-#include "tasks/TaskFile.h"
+#include "core/links/LinkFile.h"
+#include "core/tasks/TaskFile.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "commands/DueTaskPass.h"
-#include "frame/FrameTimerDuties.h"
-#include "frame/FrameTimerIds.h"
-#include "frame/FrameWindowProbe.h"
-#include "frame/WindowAlpha.h"
-#include "settings/Profile.h"
+#include "core/commands/DueTaskPass.h"
+#include "core/frame/FrameTimerDuties.h"
+#include "core/frame/FrameTimerIds.h"
+#include "core/frame/FrameWindowProbe.h"
+#include "core/frame/WindowAlpha.h"
+#include "core/settings/Profile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "SampleLinks.h"
-#include "pages/LinksPage.h"
-#include "pages/PageFile.h"
-#include "pages/TasksPage.h"
+#include "core/pages/LinksPage.h"
+#include "core/pages/PageFile.h"
+#include "core/pages/TasksPage.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

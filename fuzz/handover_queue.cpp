@@ -1,5 +1,5 @@
 // The queue and answers files: whatever is read is written and read back the same.
-#include "integration/HandOverQueue.h"
+#include "core/integration/HandOverQueue.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The profile's INI text, edited in place: a value written reads back as
 // written, and the other keys of the section keep their values.
-#include "files/IniKeys.h"
+#include "core/files/IniKeys.h"
 
 #include <cstdlib>
 

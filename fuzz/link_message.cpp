@@ -1,6 +1,6 @@
 // The extension's JSON: what is accepted survives being written and read again.
-#include "integration/JsonText.h"
-#include "integration/LinkMessage.h"
+#include "core/integration/JsonText.h"
+#include "core/integration/LinkMessage.h"
 
 #include <cstdlib>
 

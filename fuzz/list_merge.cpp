@@ -4,7 +4,7 @@
 // so that equal records are common. A change found between two lists turns the
 // first into the second, and the recorded changes applied to the untouched list
 // give this program's; applying them to the other's must not fault (ASan/UBSan).
-#include "files/ReapplyChange.h"
+#include "core/files/ReapplyChange.h"
 
 #include <cstdint>
 #include <cstdlib>

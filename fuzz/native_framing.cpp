@@ -1,5 +1,5 @@
 // Native-messaging frames: a frame read is whole and frames again to the same bytes.
-#include "integration/NativeMessaging.h"
+#include "core/integration/NativeMessaging.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -1,6 +1,6 @@
 // Commands clicked on a page: any text splits into a verb and an index
 // without fault; without a "|" the verb is the whole text.
-#include "pages/PageCommand.h"
+#include "core/pages/PageCommand.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The link and task files' lines: a record read and written again reads the same.
-#include "files/LineText.h"
-#include "links/LinkFile.h"
-#include "tasks/TaskFile.h"
+#include "core/files/LineText.h"
+#include "core/links/LinkFile.h"
+#include "core/tasks/TaskFile.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every check: the folders' include
-# graph, the C++ sources' formatting against .clang-format, the logic library
+# Installs what is missing, builds, and runs every check: includes against the
+# layers' order, the C++ sources' formatting against .clang-format, the logic library
 # cross-compiled for Windows, the logic tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the fuzz targets briefly, all tests (logic, GUI,
 # link host, browser extension) in the normal build on a virtual X display, and
@@ -9,11 +9,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 
-# An include cycle or a badly formatted file fails the run, but only at the
-# end, so that every other result is still shown.
-echo "== include cycles between folders"
-cycles_ok=true
-python3 "$root/scripts/check-include-cycles.py" || cycles_ok=false
+# An include against the layers' order or a badly formatted file fails the run,
+# but only at the end, so that every other result is still shown.
+echo "== includes follow the layers"
+includes_ok=true
+python3 "$root/scripts/check-includes.py" || includes_ok=false
 
 echo "== formatting (clang-format)"
 format_ok=true
@@ -71,9 +71,9 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 if [ "$format_ok" != true ]; then
     echo "FAILED: sources not formatted (see the second step; the format target mends them)" >&2
 fi
-if [ "$cycles_ok" != true ]; then
-    echo "FAILED: folders include each other (see the first step)" >&2
+if [ "$includes_ok" != true ]; then
+    echo "FAILED: an include breaks the layers (see the first step)" >&2
 fi
-if [ "$cycles_ok" != true ] || [ "$format_ok" != true ]; then
+if [ "$includes_ok" != true ] || [ "$format_ok" != true ]; then
     exit 1
 fi

@@ -1,13 +1,13 @@
-#include "app/ApplicationSetup.h"
-#include "app/CQuillboxApp.h"
-#include "app/CommandLine.h"
-#include "app/Logging.h"
-#include "app/SingleInstance.h"
-#include "app/WorkingFolderSetup.h"
-#include "common/UserMessages.h"
-#include "frame/CMainFrame.h"
-#include "platform/DesktopSession.h"
-#include "platform/FontsAhead.h"
+#include "gui/app/ApplicationSetup.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/Logging.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/WorkingFolderSetup.h"
+#include "gui/common/UserMessages.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/platform/DesktopSession.h"
+#include "gui/platform/FontsAhead.h"
 
 #include <QApplication>
 #include <QTimer>

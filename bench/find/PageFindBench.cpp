@@ -5,10 +5,10 @@
 // text) and to the engine's answer with its count. Needs a display.
 //   quillmark_find_bench [runs]
 #include "../SampleLinks.h"
-#include "app/ApplicationSetup.h"
-#include "find/ShownText.h"
-#include "pages/LinksPage.h"
-#include "views/PageEngine.h"
+#include "core/find/ShownText.h"
+#include "core/pages/LinksPage.h"
+#include "gui/app/ApplicationSetup.h"
+#include "gui/views/PageEngine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

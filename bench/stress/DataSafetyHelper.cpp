@@ -11,14 +11,14 @@
 //   save <file> <lines>            saves versions of a list until killed
 //   start <folder>                 loads the lists and the page as a start does
 
-#include "files/FileStamp.h"
-#include "files/SafeFile.h"
-#include "integration/LinkHandover.h"
-#include "integration/LinkInbox.h"
-#include "links/LinkFile.h"
-#include "lists/ListStore.h"
-#include "pages/PageFile.h"
-#include "tasks/TaskFile.h"
+#include "core/files/FileStamp.h"
+#include "core/files/SafeFile.h"
+#include "core/integration/LinkHandover.h"
+#include "core/integration/LinkInbox.h"
+#include "core/links/LinkFile.h"
+#include "core/lists/ListStore.h"
+#include "core/pages/PageFile.h"
+#include "core/tasks/TaskFile.h"
 
 #include <atomic>
 #include <chrono>

@@ -7,8 +7,8 @@
 //
 // The profile goes to a temporary config folder (XDG_CONFIG_HOME).
 
-#include "QtProfile.h"
-#include "files/LockFile.h"
+#include "core/files/LockFile.h"
+#include "profile/QtProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

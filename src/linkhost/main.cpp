@@ -2,8 +2,8 @@
 // It reads framed JSON messages on stdin, queues each link beside the
 // program's profile for the program to offer, and answers on stdout.
 
-#include "QtProfile.h"
-#include "integration/LinkHost.h"
+#include "core/integration/LinkHost.h"
+#include "profile/QtProfile.h"
 
 #include <QFile>
 

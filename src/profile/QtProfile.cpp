@@ -1,4 +1,4 @@
-#include "QtProfile.h"
+#include "profile/QtProfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <chrono>
 
-#include "files/LockFile.h"
-#include "files/Log.h"
-#include "files/SafeFile.h"
-#include "settings/ProfileValues.h"
+#include "core/files/LockFile.h"
+#include "core/files/Log.h"
+#include "core/files/SafeFile.h"
+#include "core/settings/ProfileValues.h"
 
 namespace {
 

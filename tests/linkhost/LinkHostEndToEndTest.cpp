@@ -1,6 +1,6 @@
 // Runs the built link host as a browser would, in a temporary home, and reads
 // the queue back the way the program does.
-#include "integration/HandOverQueue.h"
+#include "core/integration/HandOverQueue.h"
 
 #include <gtest/gtest.h>
 

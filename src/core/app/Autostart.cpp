@@ -1,6 +1,6 @@
-#include "app/Autostart.h"
+#include "core/app/Autostart.h"
 
-#include "files/SafeFile.h"
+#include "core/files/SafeFile.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "app/InstanceRequest.h"
+#include "core/app/InstanceRequest.h"
 
 #include <cctype>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "app/PrivateFolder.h"
+#include "core/app/PrivateFolder.h"
 
 #include <filesystem>
 

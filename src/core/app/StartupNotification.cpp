@@ -1,4 +1,4 @@
-#include "app/StartupNotification.h"
+#include "core/app/StartupNotification.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "app/WindowSystemChoice.h"
+#include "core/app/WindowSystemChoice.h"
 
 #include <string_view>
 #include <vector>

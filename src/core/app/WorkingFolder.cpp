@@ -1,4 +1,4 @@
-#include "app/WorkingFolder.h"
+#include "core/app/WorkingFolder.h"
 
 #include <cstdint>
 #include <filesystem>

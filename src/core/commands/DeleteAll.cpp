@@ -1,4 +1,4 @@
-#include "commands/DeleteAll.h"
+#include "core/commands/DeleteAll.h"
 
 namespace quill {
 

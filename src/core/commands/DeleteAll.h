@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/ListStore.h"
+#include "core/lists/ListStore.h"
 
 namespace quill {
 

@@ -1,7 +1,7 @@
-#include "commands/DueTaskPass.h"
+#include "core/commands/DueTaskPass.h"
 
-#include "files/Log.h"
-#include "tasks/TaskPostpone.h"
+#include "core/files/Log.h"
+#include "core/tasks/TaskPostpone.h"
 
 namespace quill {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "lists/AllViews.h"
-#include "lists/ListStore.h"
-#include "tasks/Clock.h"
-#include "tasks/MissedReminders.h"
-#include "tasks/ReminderDialog.h"
+#include "core/lists/AllViews.h"
+#include "core/lists/ListStore.h"
+#include "core/tasks/Clock.h"
+#include "core/tasks/MissedReminders.h"
+#include "core/tasks/ReminderDialog.h"
 
 namespace quill {
 

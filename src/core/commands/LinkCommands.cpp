@@ -1,9 +1,9 @@
-#include "commands/LinkCommands.h"
+#include "core/commands/LinkCommands.h"
 
-#include "commands/CommandFlow.h"
-#include "commands/TaskCommands.h"
-#include "links/LinkFile.h"
-#include "pages/PageCommand.h"
+#include "core/commands/CommandFlow.h"
+#include "core/commands/TaskCommands.h"
+#include "core/links/LinkFile.h"
+#include "core/pages/PageCommand.h"
 
 namespace quill {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "links/LinkDialogs.h"
-#include "lists/ListStore.h"
-#include "tasks/Clock.h"
-#include "tasks/TaskDialogs.h"
+#include "core/links/LinkDialogs.h"
+#include "core/lists/ListStore.h"
+#include "core/tasks/Clock.h"
+#include "core/tasks/TaskDialogs.h"
 
 #include <cstdint>
 #include <optional>

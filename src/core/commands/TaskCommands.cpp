@@ -1,8 +1,8 @@
-#include "commands/TaskCommands.h"
+#include "core/commands/TaskCommands.h"
 
-#include "commands/CommandFlow.h"
-#include "files/LineText.h"
-#include "pages/PageCommand.h"
+#include "core/commands/CommandFlow.h"
+#include "core/files/LineText.h"
+#include "core/pages/PageCommand.h"
 
 namespace quill {
 

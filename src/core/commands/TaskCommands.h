@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lists/ListStore.h"
-#include "tasks/Clock.h"
-#include "tasks/TaskDialogs.h"
+#include "core/lists/ListStore.h"
+#include "core/tasks/Clock.h"
+#include "core/tasks/TaskDialogs.h"
 
 #include <cstdint>
 #include <optional>

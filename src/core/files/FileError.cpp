@@ -1,4 +1,4 @@
-#include "files/FileError.h"
+#include "core/files/FileError.h"
 
 #include <system_error>
 

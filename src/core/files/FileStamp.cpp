@@ -1,4 +1,4 @@
-#include "files/FileStamp.h"
+#include "core/files/FileStamp.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

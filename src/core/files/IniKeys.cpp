@@ -1,4 +1,4 @@
-#include "files/IniKeys.h"
+#include "core/files/IniKeys.h"
 
 #include <cstdio>
 #include <vector>

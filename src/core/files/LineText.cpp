@@ -1,4 +1,4 @@
-#include "files/LineText.h"
+#include "core/files/LineText.h"
 
 namespace quill {
 

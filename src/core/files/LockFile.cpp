@@ -1,7 +1,7 @@
-#include "files/LockFile.h"
+#include "core/files/LockFile.h"
 
-#include "files/FileError.h"
-#include "files/Log.h"
+#include "core/files/FileError.h"
+#include "core/files/Log.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "files/Log.h"
+#include "core/files/Log.h"
 
 #include <atomic>
 

@@ -1,4 +1,4 @@
-#include "files/PathNames.h"
+#include "core/files/PathNames.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "files/ProcessClaim.h"
+#include "core/files/ProcessClaim.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

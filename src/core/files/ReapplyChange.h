@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/DataFileResult.h"
-#include "files/FileStamp.h"
+#include "core/files/DataFileResult.h"
+#include "core/files/FileStamp.h"
 
 #include <algorithm>
 #include <cstdint>

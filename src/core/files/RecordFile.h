@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/DataFileResult.h"
-#include "files/LineText.h"
-#include "files/SafeFile.h"
+#include "core/files/DataFileResult.h"
+#include "core/files/LineText.h"
+#include "core/files/SafeFile.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "files/SafeFile.h"
+#include "core/files/SafeFile.h"
 
-#include "files/WriteCall.h"
+#include "core/files/WriteCall.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include "files/WindowsFileReplace.h"
+#include "core/files/WindowsFileReplace.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/FileError.h"
-#include "files/FileStamp.h"
+#include "core/files/FileError.h"
+#include "core/files/FileStamp.h"
 
 #include <cstddef>
 #include <limits>

@@ -1,6 +1,6 @@
 // The Windows side of the safe file writes: the same promises as the POSIX
 // side, decided here and carried out by a thin layer of Win32 calls.
-#include "files/WindowsFileReplace.h"
+#include "core/files/WindowsFileReplace.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

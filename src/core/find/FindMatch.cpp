@@ -1,4 +1,4 @@
-#include "find/FindMatch.h"
+#include "core/find/FindMatch.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "find/ShownText.h"
+#include "core/find/ShownText.h"
 
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "find/FindMatch.h"
+#include "core/find/FindMatch.h"
 
 #include <string>
 #include <string_view>

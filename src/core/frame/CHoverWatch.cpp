@@ -1,4 +1,4 @@
-#include "frame/CHoverWatch.h"
+#include "core/frame/CHoverWatch.h"
 
 namespace quill {
 

@@ -1,4 +1,4 @@
-#include "frame/CommandTable.h"
+#include "core/frame/CommandTable.h"
 
 namespace quill {
 

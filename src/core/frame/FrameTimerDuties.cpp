@@ -1,10 +1,10 @@
-#include "frame/FrameTimerDuties.h"
+#include "core/frame/FrameTimerDuties.h"
 
-#include "commands/DueTaskPass.h"
-#include "frame/FrameTimerIds.h"
-#include "frame/FrameWindowProbe.h"
-#include "frame/WindowAlpha.h"
-#include "integration/NewLinkPickup.h"
+#include "core/commands/DueTaskPass.h"
+#include "core/frame/FrameTimerIds.h"
+#include "core/frame/FrameWindowProbe.h"
+#include "core/frame/WindowAlpha.h"
+#include "core/integration/NewLinkPickup.h"
 
 namespace quill {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "frame/CHoverWatch.h"
-#include "frame/CursorPlace.h"
-#include "frame/MinuteAlarm.h"
-#include "settings/FrameSettings.h"
+#include "core/frame/CHoverWatch.h"
+#include "core/frame/CursorPlace.h"
+#include "core/frame/MinuteAlarm.h"
+#include "core/settings/FrameSettings.h"
 
 namespace quill {
 

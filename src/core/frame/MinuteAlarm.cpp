@@ -1,4 +1,4 @@
-#include "frame/MinuteAlarm.h"
+#include "core/frame/MinuteAlarm.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "frame/ToolbarLayout.h"
+#include "core/frame/ToolbarLayout.h"
 
-#include "frame/CommandTable.h"
+#include "core/frame/CommandTable.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "frame/TrayFallback.h"
+#include "core/frame/TrayFallback.h"
 
 namespace quill {
 

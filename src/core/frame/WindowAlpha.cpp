@@ -1,6 +1,6 @@
-#include "frame/WindowAlpha.h"
+#include "core/frame/WindowAlpha.h"
 
-#include "settings/Transparency.h"
+#include "core/settings/Transparency.h"
 
 namespace quill {
 

@@ -1,4 +1,4 @@
-#include "frame/WindowPlacement.h"
+#include "core/frame/WindowPlacement.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/CursorPlace.h"
+#include "core/frame/CursorPlace.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
-#include "integration/HandOverFile.h"
+#include "core/integration/HandOverFile.h"
 
-#include "files/IniKeys.h"
-#include "files/SafeFile.h"
-#include "settings/ProfileValues.h"
+#include "core/files/IniKeys.h"
+#include "core/files/SafeFile.h"
+#include "core/settings/ProfileValues.h"
 
 namespace quill {
 

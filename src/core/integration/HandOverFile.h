@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/LockFile.h"
+#include "core/files/LockFile.h"
 
 #include <functional>
 #include <optional>

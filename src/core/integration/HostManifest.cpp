@@ -1,6 +1,6 @@
-#include "integration/HostManifest.h"
+#include "core/integration/HostManifest.h"
 
-#include "integration/JsonText.h"
+#include "core/integration/JsonText.h"
 
 namespace quill {
 

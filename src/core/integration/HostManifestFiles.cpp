@@ -1,6 +1,6 @@
-#include "integration/HostManifestFiles.h"
+#include "core/integration/HostManifestFiles.h"
 
-#include "files/SafeFile.h"
+#include "core/files/SafeFile.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "integration/HostManifest.h"
-#include "settings/BrowserMenuEntry.h"
+#include "core/integration/HostManifest.h"
+#include "core/settings/BrowserMenuEntry.h"
 
 #include <string>
 #include <vector>

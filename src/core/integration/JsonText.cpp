@@ -1,6 +1,6 @@
-#include "integration/JsonText.h"
+#include "core/integration/JsonText.h"
 
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <cstdint>
 

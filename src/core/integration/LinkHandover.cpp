@@ -1,7 +1,7 @@
-#include "integration/LinkHandover.h"
+#include "core/integration/LinkHandover.h"
 
-#include "links/LinkFile.h"
-#include "links/PageAddress.h"
+#include "core/links/LinkFile.h"
+#include "core/links/PageAddress.h"
 
 #include <algorithm>
 

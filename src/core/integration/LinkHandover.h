@@ -1,8 +1,8 @@
 #pragma once
 
-#include "integration/LinkInbox.h"
-#include "links/LinkRecord.h"
-#include "lists/ListStore.h"
+#include "core/integration/LinkInbox.h"
+#include "core/links/LinkRecord.h"
+#include "core/lists/ListStore.h"
 
 namespace quill {
 

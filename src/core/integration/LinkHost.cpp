@@ -1,9 +1,9 @@
-#include "integration/LinkHost.h"
+#include "core/integration/LinkHost.h"
 
-#include "files/ProcessClaim.h"
-#include "integration/LinkMessage.h"
-#include "integration/NativeMessaging.h"
-#include "links/PageAddress.h"
+#include "core/files/ProcessClaim.h"
+#include "core/integration/LinkMessage.h"
+#include "core/integration/NativeMessaging.h"
+#include "core/links/PageAddress.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "integration/HandOverQueue.h"
+#include "core/integration/HandOverQueue.h"
 
 #include <istream>
 #include <ostream>

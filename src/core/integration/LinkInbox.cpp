@@ -1,8 +1,8 @@
-#include "integration/LinkInbox.h"
+#include "core/integration/LinkInbox.h"
 
-#include "files/LockFile.h"
-#include "files/Log.h"
-#include "files/SafeFile.h"
+#include "core/files/LockFile.h"
+#include "core/files/Log.h"
+#include "core/files/SafeFile.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/ProcessClaim.h"
-#include "integration/HandOverQueue.h"
+#include "core/files/ProcessClaim.h"
+#include "core/integration/HandOverQueue.h"
 
 #include <map>
 #include <optional>

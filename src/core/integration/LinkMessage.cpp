@@ -1,7 +1,7 @@
-#include "integration/LinkMessage.h"
+#include "core/integration/LinkMessage.h"
 
-#include "integration/JsonText.h"
-#include "text/Utf8.h"
+#include "core/integration/JsonText.h"
+#include "core/text/Utf8.h"
 
 #include <optional>
 

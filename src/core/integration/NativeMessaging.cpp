@@ -1,4 +1,4 @@
-#include "integration/NativeMessaging.h"
+#include "core/integration/NativeMessaging.h"
 
 #include <bit>
 #include <cstring>

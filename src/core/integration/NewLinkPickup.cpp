@@ -1,7 +1,7 @@
-#include "integration/NewLinkPickup.h"
+#include "core/integration/NewLinkPickup.h"
 
-#include "integration/HandOverFile.h"
-#include "integration/HandOverQueue.h"
+#include "core/integration/HandOverFile.h"
+#include "core/integration/HandOverQueue.h"
 
 namespace quill {
 

@@ -1,4 +1,4 @@
-#include "integration/PickupRetry.h"
+#include "core/integration/PickupRetry.h"
 
 #include <algorithm>
 

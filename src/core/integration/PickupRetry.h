@@ -1,6 +1,6 @@
 #pragma once
 
-#include "integration/NewLinkPickup.h"
+#include "core/integration/NewLinkPickup.h"
 
 namespace quill {
 

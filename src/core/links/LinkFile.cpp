@@ -1,7 +1,7 @@
-#include "links/LinkFile.h"
+#include "core/links/LinkFile.h"
 
-#include "files/LineText.h"
-#include "files/RecordFile.h"
+#include "core/files/LineText.h"
+#include "core/files/RecordFile.h"
 
 namespace quill {
 

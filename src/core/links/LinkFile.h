@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/DataFileResult.h"
-#include "files/FileError.h"
-#include "links/LinkRecord.h"
+#include "core/files/DataFileResult.h"
+#include "core/files/FileError.h"
+#include "core/links/LinkRecord.h"
 
 #include <string>
 #include <string_view>

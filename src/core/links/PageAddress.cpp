@@ -1,4 +1,4 @@
-#include "links/PageAddress.h"
+#include "core/links/PageAddress.h"
 
 #include <cctype>
 

@@ -1,10 +1,10 @@
-#include "lists/ListStore.h"
+#include "core/lists/ListStore.h"
 
-#include "files/Log.h"
-#include "files/PathNames.h"
-#include "files/RecordFile.h"
-#include "links/LinkFile.h"
-#include "tasks/TaskFile.h"
+#include "core/files/Log.h"
+#include "core/files/PathNames.h"
+#include "core/files/RecordFile.h"
+#include "core/links/LinkFile.h"
+#include "core/tasks/TaskFile.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "files/DataFileResult.h"
-#include "files/FileError.h"
-#include "files/ReapplyChange.h"
-#include "links/LinkRecord.h"
-#include "tasks/TaskRecord.h"
+#include "core/files/DataFileResult.h"
+#include "core/files/FileError.h"
+#include "core/files/ReapplyChange.h"
+#include "core/links/LinkRecord.h"
+#include "core/tasks/TaskRecord.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "pages/HtmlEscape.h"
+#include "core/pages/HtmlEscape.h"
 
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
-#include "pages/LinksPage.h"
+#include "core/pages/LinksPage.h"
 
-#include "pages/HtmlEscape.h"
-#include "pages/PageFragments.h"
-#include "text/Utf8.h"
+#include "core/pages/HtmlEscape.h"
+#include "core/pages/PageFragments.h"
+#include "core/text/Utf8.h"
 
 #include <cctype>
 

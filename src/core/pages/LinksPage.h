@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/LinkRecord.h"
+#include "core/links/LinkRecord.h"
 
 #include <string>
 #include <string_view>

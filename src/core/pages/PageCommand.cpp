@@ -1,4 +1,4 @@
-#include "pages/PageCommand.h"
+#include "core/pages/PageCommand.h"
 
 #include <limits>
 

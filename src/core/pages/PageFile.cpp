@@ -1,6 +1,6 @@
-#include "pages/PageFile.h"
+#include "core/pages/PageFile.h"
 
-#include "files/SafeFile.h"
+#include "core/files/SafeFile.h"
 
 namespace quill {
 

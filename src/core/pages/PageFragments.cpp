@@ -1,4 +1,4 @@
-#include "pages/PageFragments.h"
+#include "core/pages/PageFragments.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/HtmlEscape.h"
+#include "core/pages/HtmlEscape.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
-#include "pages/TasksPage.h"
+#include "core/pages/TasksPage.h"
 
-#include "pages/HtmlEscape.h"
-#include "pages/PageFragments.h"
+#include "core/pages/HtmlEscape.h"
+#include "core/pages/PageFragments.h"
 
 namespace quill {
 

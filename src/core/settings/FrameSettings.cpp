@@ -1,7 +1,7 @@
-#include "settings/FrameSettings.h"
+#include "core/settings/FrameSettings.h"
 
-#include "settings/ProfileValues.h"
-#include "settings/Transparency.h"
+#include "core/settings/ProfileValues.h"
+#include "core/settings/Transparency.h"
 
 namespace quill {
 

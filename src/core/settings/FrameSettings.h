@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace quill {
 

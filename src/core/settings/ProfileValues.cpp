@@ -1,4 +1,4 @@
-#include "settings/ProfileValues.h"
+#include "core/settings/ProfileValues.h"
 
 namespace quill {
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsChoice.h"
+#include "core/settings/SettingsChoice.h"
 
 namespace quill {
 

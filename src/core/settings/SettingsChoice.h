@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/BrowserMenuEntry.h"
-#include "settings/FrameSettings.h"
-#include "settings/Transparency.h"
+#include "core/settings/BrowserMenuEntry.h"
+#include "core/settings/FrameSettings.h"
+#include "core/settings/Transparency.h"
 
 namespace quill {
 

@@ -1,4 +1,4 @@
-#include "settings/Transparency.h"
+#include "core/settings/Transparency.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "startup/ElfLinks.h"
+#include "core/startup/ElfLinks.h"
 
 #include <algorithm>
 #include <array>

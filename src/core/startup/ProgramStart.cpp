@@ -1,8 +1,8 @@
-#include "startup/ProgramStart.h"
+#include "core/startup/ProgramStart.h"
 
-#include "files/PathNames.h"
-#include "files/SafeFile.h"
-#include "pages/PageFile.h"
+#include "core/files/PathNames.h"
+#include "core/files/SafeFile.h"
+#include "core/pages/PageFile.h"
 
 namespace quill {
 

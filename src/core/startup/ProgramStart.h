@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lists/ListStore.h"
-#include "settings/BrowserMenuEntry.h"
-#include "settings/FrameSettings.h"
+#include "core/lists/ListStore.h"
+#include "core/settings/BrowserMenuEntry.h"
+#include "core/settings/FrameSettings.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "startup/ReadAheadPlan.h"
+#include "core/startup/ReadAheadPlan.h"
 
-#include "startup/ElfLinks.h"
+#include "core/startup/ElfLinks.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/TaskDateTime.h"
+#include "core/tasks/TaskDateTime.h"
 
 namespace quill {
 

@@ -1,7 +1,7 @@
-#include "tasks/MissedReminders.h"
+#include "core/tasks/MissedReminders.h"
 
-#include "settings/ProfileValues.h"
-#include "tasks/TaskPostpone.h"
+#include "core/settings/ProfileValues.h"
+#include "core/tasks/TaskPostpone.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tasks/TaskDateTime.h"
-#include "tasks/TaskRecord.h"
+#include "core/tasks/TaskDateTime.h"
+#include "core/tasks/TaskRecord.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "tasks/TaskDateTime.h"
+#include "core/tasks/TaskDateTime.h"
 
 #include <array>
 

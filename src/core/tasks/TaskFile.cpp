@@ -1,7 +1,7 @@
-#include "tasks/TaskFile.h"
+#include "core/tasks/TaskFile.h"
 
-#include "files/LineText.h"
-#include "files/RecordFile.h"
+#include "core/files/LineText.h"
+#include "core/files/RecordFile.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/DataFileResult.h"
-#include "files/FileError.h"
-#include "tasks/TaskRecord.h"
+#include "core/files/DataFileResult.h"
+#include "core/files/FileError.h"
+#include "core/tasks/TaskRecord.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tasks/TaskPostpone.h"
+#include "core/tasks/TaskPostpone.h"
 
 #include <algorithm>
 

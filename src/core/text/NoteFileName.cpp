@@ -1,4 +1,4 @@
-#include "text/NoteFileName.h"
+#include "core/text/NoteFileName.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "app/ApplicationSetup.h"
+#include "gui/app/ApplicationSetup.h"
 
 #include <QCoreApplication>
 

@@ -1,14 +1,14 @@
-#include "app/CQuillboxApp.h"
+#include "gui/app/CQuillboxApp.h"
 
-#include "BrowserIntegration.h"
-#include "LauncherActivation.h"
-#include "QtProfile.h"
-#include "TerminationSignals.h"
-#include "common/CaretRest.h"
-#include "frame/CMainFrame.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameTray.h"
-#include "views/CQuillboxDoc.h"
+#include "core/frame/CommandTable.h"
+#include "gui/common/CaretRest.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/FrameTray.h"
+#include "gui/platform/BrowserIntegration.h"
+#include "gui/platform/LauncherActivation.h"
+#include "gui/platform/TerminationSignals.h"
+#include "gui/views/CQuillboxDoc.h"
+#include "profile/QtProfile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstanceRequest.h"
+#include "core/app/InstanceRequest.h"
 
 #include <QObject>
 #include <memory>

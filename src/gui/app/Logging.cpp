@@ -1,7 +1,7 @@
-#include "app/Logging.h"
+#include "gui/app/Logging.h"
 
-#include "common/LogCategories.h"
-#include "files/Log.h"
+#include "core/files/Log.h"
+#include "gui/common/LogCategories.h"
 
 #include <QString>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "app/SingleInstance.h"
+#include "gui/app/SingleInstance.h"
 
-#include "DesktopSession.h"
-#include "app/Logging.h"
-#include "app/PrivateFolder.h"
+#include "core/app/PrivateFolder.h"
+#include "gui/app/Logging.h"
+#include "gui/platform/DesktopSession.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "app/WorkingFolderSetup.h"
+#include "gui/app/WorkingFolderSetup.h"
 
-#include "app/Logging.h"
-#include "app/WorkingFolder.h"
-#include "common/BuildFolder.h"
-#include "common/UserWorkingFolder.h"
+#include "core/app/WorkingFolder.h"
+#include "gui/app/Logging.h"
+#include "gui/common/BuildFolder.h"
+#include "gui/common/UserWorkingFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/AfterFirstPaint.h"
+#include "gui/common/AfterFirstPaint.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "common/BuildFolder.h"
+#include "gui/common/BuildFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

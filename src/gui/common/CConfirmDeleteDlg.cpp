@@ -1,4 +1,4 @@
-#include "common/CConfirmDeleteDlg.h"
+#include "gui/common/CConfirmDeleteDlg.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/TemplateDialog.h"
+#include "gui/common/TemplateDialog.h"
 
 // "Are you sure ...?" with "Yes" (default, accepts) and "No" (rejects).
 class CConfirmDeleteDlg : public TemplateDialog {

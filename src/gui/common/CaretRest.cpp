@@ -1,4 +1,4 @@
-#include "common/CaretRest.h"
+#include "gui/common/CaretRest.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "common/CommentEdit.h"
+#include "gui/common/CommentEdit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "common/DialogUnits.h"
+#include "gui/common/DialogUnits.h"
 
 #include <QFontMetricsF>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "common/LogCategories.h"
+#include "gui/common/LogCategories.h"
 
 Q_LOGGING_CATEGORY(lcFiles, "quillmark.files", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcHandOver, "quillmark.handover", QtInfoMsg)

@@ -1,4 +1,4 @@
-#include "common/QtClock.h"
+#include "gui/common/QtClock.h"
 
 quill::DateTime QtClock::Now() const {
     return ToDateTime(QDateTime::currentDateTime());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/Clock.h"
+#include "core/tasks/Clock.h"
 
 #include <QDateTime>
 

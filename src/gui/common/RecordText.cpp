@@ -1,7 +1,7 @@
-#include "common/RecordText.h"
+#include "gui/common/RecordText.h"
 
-#include "common/Utf8View.h"
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
+#include "gui/common/Utf8View.h"
 
 QString ToShownText(const std::string& bytes) {
     return FromUtf8View(quill::DisplayUtf8(bytes));

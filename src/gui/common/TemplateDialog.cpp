@@ -1,4 +1,4 @@
-#include "common/TemplateDialog.h"
+#include "gui/common/TemplateDialog.h"
 
 #include <QLabel>
 #include <QPushButton>

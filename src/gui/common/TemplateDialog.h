@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/DialogUnits.h"
+#include "gui/common/DialogUnits.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "common/UserMessages.h"
+#include "gui/common/UserMessages.h"
 
 #include <QDir>
 #include <QMessageBox>

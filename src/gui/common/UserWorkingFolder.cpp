@@ -1,6 +1,6 @@
-#include "common/UserWorkingFolder.h"
+#include "gui/common/UserWorkingFolder.h"
 
-#include "app/WorkingFolder.h"
+#include "core/app/WorkingFolder.h"
 
 #include <QDir>
 

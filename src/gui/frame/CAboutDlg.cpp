@@ -1,6 +1,6 @@
-#include "frame/CAboutDlg.h"
+#include "gui/frame/CAboutDlg.h"
 
-#include "common/DialogUnits.h"
+#include "gui/common/DialogUnits.h"
 
 #include <QDesktopServices>
 #include <QLabel>

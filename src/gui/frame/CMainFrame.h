@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/ProgramStart.h"
+#include "core/startup/ProgramStart.h"
 
 #include <QMainWindow>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "frame/CToolbarCustomizeDlg.h"
+#include "gui/frame/CToolbarCustomizeDlg.h"
 
-#include "frame/FrameCommands.h"
-#include "frame/ToolbarLayout.h"
+#include "core/frame/ToolbarLayout.h"
+#include "gui/frame/FrameCommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "frame/CommandLook.h"
+#include "gui/frame/CommandLook.h"
 
-#include "frame/CommandTable.h"
-#include "settings/Transparency.h"
+#include "core/frame/CommandTable.h"
+#include "core/settings/Transparency.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/ToolbarPictures.h"
+#include "gui/frame/ToolbarPictures.h"
 
 #include <QKeySequence>
 #include <QList>

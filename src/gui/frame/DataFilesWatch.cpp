@@ -1,6 +1,6 @@
-#include "frame/DataFilesWatch.h"
+#include "gui/frame/DataFilesWatch.h"
 
-#include "lists/ListStore.h"
+#include "core/lists/ListStore.h"
 
 #include <QFileInfo>
 

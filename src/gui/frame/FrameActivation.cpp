@@ -1,4 +1,4 @@
-#include "frame/FrameActivation.h"
+#include "gui/frame/FrameActivation.h"
 
 #include <QMainWindow>
 

@@ -1,14 +1,14 @@
-#include "frame/FrameCommands.h"
+#include "gui/frame/FrameCommands.h"
 
-#include "common/AfterFirstPaint.h"
-#include "common/Utf8View.h"
-#include "frame/CAboutDlg.h"
-#include "frame/CommandLook.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameFind.h"
-#include "settings/FrameSettings.h"
-#include "settings/Transparency.h"
-#include "views/CQuillboxDoc.h"
+#include "core/frame/CommandTable.h"
+#include "core/settings/FrameSettings.h"
+#include "core/settings/Transparency.h"
+#include "gui/common/AfterFirstPaint.h"
+#include "gui/common/Utf8View.h"
+#include "gui/frame/CAboutDlg.h"
+#include "gui/frame/CommandLook.h"
+#include "gui/frame/FrameFind.h"
+#include "gui/views/CQuillboxDoc.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "frame/FrameFind.h"
+#include "gui/frame/FrameFind.h"
 
-#include "views/CQuillboxView.h"
-#include "views/FindBar.h"
+#include "gui/views/CQuillboxView.h"
+#include "gui/views/FindBar.h"
 
 #include <QAction>
 #include <QDockWidget>

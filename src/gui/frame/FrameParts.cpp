@@ -1,6 +1,6 @@
-#include "frame/FrameParts.h"
+#include "gui/frame/FrameParts.h"
 
-#include "settings/Transparency.h"
+#include "core/settings/Transparency.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "frame/FrameCommands.h"
-#include "frame/FrameTimers.h"
-#include "frame/FrameToolBar.h"
-#include "frame/FrameTransparency.h"
-#include "frame/FrameTray.h"
+#include "gui/frame/FrameCommands.h"
+#include "gui/frame/FrameTimers.h"
+#include "gui/frame/FrameToolBar.h"
+#include "gui/frame/FrameTransparency.h"
+#include "gui/frame/FrameTray.h"
 
 class QMainWindow;
 

@@ -1,4 +1,4 @@
-#include "frame/FrameShowing.h"
+#include "gui/frame/FrameShowing.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/WindowPlacement.h"
+#include "core/frame/WindowPlacement.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,10 +1,10 @@
-#include "frame/FrameTimers.h"
+#include "gui/frame/FrameTimers.h"
 
-#include "FrameHover.h"
+#include "gui/platform/FrameHover.h"
 
-#include "frame/FrameTimerIds.h"
-#include "frame/FrameTransparency.h"
-#include "views/CQuillboxDoc.h"
+#include "core/frame/FrameTimerIds.h"
+#include "gui/frame/FrameTransparency.h"
+#include "gui/views/CQuillboxDoc.h"
 
 #include <QCursor>
 #include <QEvent>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "QtProfile.h"
-#include "commands/DueTaskPass.h"
-#include "common/QtClock.h"
-#include "frame/FrameTimerDuties.h"
-#include "frame/FrameWindowProbe.h"
-#include "frame/MinuteAlarm.h"
-#include "tasks/QtReminderDialog.h"
+#include "core/commands/DueTaskPass.h"
+#include "core/frame/FrameTimerDuties.h"
+#include "core/frame/FrameWindowProbe.h"
+#include "core/frame/MinuteAlarm.h"
+#include "gui/common/QtClock.h"
+#include "gui/tasks/QtReminderDialog.h"
+#include "profile/QtProfile.h"
 
 #include <QObject>
 #include <map>

@@ -1,13 +1,13 @@
-#include "frame/FrameToolBar.h"
+#include "gui/frame/FrameToolBar.h"
 
-#include "common/AfterFirstPaint.h"
-#include "frame/CToolbarCustomizeDlg.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameCommands.h"
-#include "frame/ToolbarIcons.h"
-#include "frame/ToolbarLayout.h"
-#include "settings/Profile.h"
-#include "settings/ProfileValues.h"
+#include "core/frame/CommandTable.h"
+#include "core/frame/ToolbarLayout.h"
+#include "core/settings/Profile.h"
+#include "core/settings/ProfileValues.h"
+#include "gui/common/AfterFirstPaint.h"
+#include "gui/frame/CToolbarCustomizeDlg.h"
+#include "gui/frame/FrameCommands.h"
+#include "gui/frame/ToolbarIcons.h"
 
 #include <QAction>
 #include <QEvent>

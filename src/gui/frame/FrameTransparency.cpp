@@ -1,7 +1,7 @@
-#include "frame/FrameTransparency.h"
+#include "gui/frame/FrameTransparency.h"
 
-#include "WindowSystem.h"
-#include "settings/FrameSettings.h"
+#include "core/settings/FrameSettings.h"
+#include "gui/platform/WindowSystem.h"
 
 #include <QWidget>
 

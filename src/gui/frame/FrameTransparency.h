@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/WindowAlpha.h"
+#include "core/frame/WindowAlpha.h"
 
 #include <QObject>
 

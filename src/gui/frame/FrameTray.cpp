@@ -1,11 +1,11 @@
-#include "frame/FrameTray.h"
+#include "gui/frame/FrameTray.h"
 
-#include "common/AfterFirstPaint.h"
-#include "common/UserMessages.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameCommands.h"
-#include "frame/StartAtLoginItem.h"
-#include "settings/ProfileValues.h"
+#include "core/frame/CommandTable.h"
+#include "core/settings/ProfileValues.h"
+#include "gui/common/AfterFirstPaint.h"
+#include "gui/common/UserMessages.h"
+#include "gui/frame/FrameCommands.h"
+#include "gui/frame/StartAtLoginItem.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/TrayFallback.h"
+#include "core/frame/TrayFallback.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>

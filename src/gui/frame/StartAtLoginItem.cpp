@@ -1,8 +1,8 @@
-#include "frame/StartAtLoginItem.h"
+#include "gui/frame/StartAtLoginItem.h"
 
-#include "app/Autostart.h"
-#include "common/UserMessages.h"
-#include "common/UserWorkingFolder.h"
+#include "core/app/Autostart.h"
+#include "gui/common/UserMessages.h"
+#include "gui/common/UserWorkingFolder.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "frame/ToolbarIcons.h"
+#include "gui/frame/ToolbarIcons.h"
 
-#include "frame/CommandLook.h"
+#include "gui/frame/CommandLook.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "frame/ToolbarPictures.h"
+#include "gui/frame/ToolbarPictures.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "integration/CNewLinkPickup.h"
+#include "gui/integration/CNewLinkPickup.h"
 
-#include "QtProfile.h"
-#include "common/LogCategories.h"
+#include "gui/common/LogCategories.h"
+#include "profile/QtProfile.h"
 
 #include <QFile>
 

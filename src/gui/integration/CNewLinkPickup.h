@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ProfileStamp.h"
-#include "files/FileStamp.h"
-#include "integration/HandOverFile.h"
-#include "integration/LinkInbox.h"
-#include "integration/NewLinkPickup.h"
+#include "core/files/FileStamp.h"
+#include "core/integration/HandOverFile.h"
+#include "core/integration/LinkInbox.h"
+#include "core/integration/NewLinkPickup.h"
+#include "gui/platform/ProfileStamp.h"
 
 #include <functional>
 #include <optional>

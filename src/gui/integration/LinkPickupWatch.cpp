@@ -1,6 +1,6 @@
-#include "integration/LinkPickupWatch.h"
+#include "gui/integration/LinkPickupWatch.h"
 
-#include "integration/CNewLinkPickup.h"
+#include "gui/integration/CNewLinkPickup.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>

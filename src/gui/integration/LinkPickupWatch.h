@@ -1,6 +1,6 @@
 #pragma once
 
-#include "integration/PickupRetry.h"
+#include "core/integration/PickupRetry.h"
 
 #include <QObject>
 

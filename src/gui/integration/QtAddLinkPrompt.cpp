@@ -1,7 +1,7 @@
-#include "integration/QtAddLinkPrompt.h"
+#include "gui/integration/QtAddLinkPrompt.h"
 
-#include "common/RecordText.h"
-#include "links/CLinkFieldsDlg.h"
+#include "gui/common/RecordText.h"
+#include "gui/links/CLinkFieldsDlg.h"
 
 quill::AddLinkPrompt::Answer QtAddLinkPrompt::Ask(quill::LinkRecord& link) {
     // Unparented and on top: it comes up while the user is in the web browser,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "integration/LinkHandover.h"
+#include "core/integration/LinkHandover.h"
 
 #include <functional>
 

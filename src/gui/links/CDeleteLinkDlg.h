@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/CConfirmDeleteDlg.h"
+#include "gui/common/CConfirmDeleteDlg.h"
 
 class CDeleteLinkDlg : public CConfirmDeleteDlg {
     Q_OBJECT

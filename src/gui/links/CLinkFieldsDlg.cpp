@@ -1,6 +1,6 @@
-#include "links/CLinkFieldsDlg.h"
+#include "gui/links/CLinkFieldsDlg.h"
 
-#include "common/CommentEdit.h"
+#include "gui/common/CommentEdit.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/TemplateDialog.h"
+#include "gui/common/TemplateDialog.h"
 
 class QLineEdit;
 class CommentEdit;

@@ -1,8 +1,8 @@
-#include "links/QtLinkDialogs.h"
+#include "gui/links/QtLinkDialogs.h"
 
-#include "common/RecordText.h"
-#include "links/CDeleteLinkDlg.h"
-#include "links/CLinkFieldsDlg.h"
+#include "gui/common/RecordText.h"
+#include "gui/links/CDeleteLinkDlg.h"
+#include "gui/links/CLinkFieldsDlg.h"
 
 namespace {
 

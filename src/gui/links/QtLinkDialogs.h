@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/LinkDialogs.h"
+#include "core/links/LinkDialogs.h"
 
 class QWidget;
 

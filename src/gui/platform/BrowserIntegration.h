@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/BrowserMenuEntry.h"
+#include "core/settings/BrowserMenuEntry.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowSystemChoice.h"
+#include "core/app/WindowSystemChoice.h"
 
 #include <QString>
 

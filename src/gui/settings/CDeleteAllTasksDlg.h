@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/DeleteAll.h"
-#include "common/CConfirmDeleteDlg.h"
+#include "core/commands/DeleteAll.h"
+#include "gui/common/CConfirmDeleteDlg.h"
 
 class CDeleteAllTasksDlg : public CConfirmDeleteDlg, public quill::YesNoQuestion {
     Q_OBJECT

@@ -1,10 +1,10 @@
-#include "settings/CSettingsDlg.h"
+#include "gui/settings/CSettingsDlg.h"
 
-#include "BrowserIntegration.h"
-#include "common/Utf8View.h"
-#include "settings/CDeleteAllLinksDlg.h"
-#include "settings/CDeleteAllTasksDlg.h"
-#include "views/CQuillboxDoc.h"
+#include "gui/common/Utf8View.h"
+#include "gui/platform/BrowserIntegration.h"
+#include "gui/settings/CDeleteAllLinksDlg.h"
+#include "gui/settings/CDeleteAllTasksDlg.h"
+#include "gui/views/CQuillboxDoc.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

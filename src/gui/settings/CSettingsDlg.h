@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsChoice.h"
+#include "core/settings/SettingsChoice.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/CConfirmDeleteDlg.h"
+#include "gui/common/CConfirmDeleteDlg.h"
 
 class CDeleteTaskDlg : public CConfirmDeleteDlg {
     Q_OBJECT

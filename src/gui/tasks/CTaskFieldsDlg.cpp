@@ -1,6 +1,6 @@
-#include "tasks/CTaskFieldsDlg.h"
+#include "gui/tasks/CTaskFieldsDlg.h"
 
-#include "common/CommentEdit.h"
+#include "gui/common/CommentEdit.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>

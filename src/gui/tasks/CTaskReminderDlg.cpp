@@ -1,6 +1,6 @@
-#include "tasks/CTaskReminderDlg.h"
+#include "gui/tasks/CTaskReminderDlg.h"
 
-#include "common/DialogUnits.h"
+#include "gui/common/DialogUnits.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>

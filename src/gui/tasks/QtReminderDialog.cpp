@@ -1,9 +1,9 @@
-#include "tasks/QtReminderDialog.h"
+#include "gui/tasks/QtReminderDialog.h"
 
-#include "DesktopNotification.h"
-#include "common/RecordText.h"
-#include "common/UserMessages.h"
-#include "tasks/CTaskReminderDlg.h"
+#include "gui/common/RecordText.h"
+#include "gui/common/UserMessages.h"
+#include "gui/platform/DesktopNotification.h"
+#include "gui/tasks/CTaskReminderDlg.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/ReminderDialog.h"
+#include "core/tasks/ReminderDialog.h"
 
 class QWidget;
 

@@ -1,9 +1,9 @@
-#include "tasks/QtTaskDialogs.h"
+#include "gui/tasks/QtTaskDialogs.h"
 
-#include "common/QtClock.h"
-#include "common/RecordText.h"
-#include "tasks/CDeleteTaskDlg.h"
-#include "tasks/CTaskFieldsDlg.h"
+#include "gui/common/QtClock.h"
+#include "gui/common/RecordText.h"
+#include "gui/tasks/CDeleteTaskDlg.h"
+#include "gui/tasks/CTaskFieldsDlg.h"
 
 #include <QDateTimeEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/TaskDialogs.h"
+#include "core/tasks/TaskDialogs.h"
 
 class QWidget;
 

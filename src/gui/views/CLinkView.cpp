@@ -1,11 +1,11 @@
-#include "views/CLinkView.h"
+#include "gui/views/CLinkView.h"
 
-#include "commands/LinkCommands.h"
-#include "common/QtClock.h"
-#include "links/QtLinkDialogs.h"
-#include "pages/LinksPage.h"
-#include "tasks/QtTaskDialogs.h"
-#include "views/CQuillboxDoc.h"
+#include "core/commands/LinkCommands.h"
+#include "core/pages/LinksPage.h"
+#include "gui/common/QtClock.h"
+#include "gui/links/QtLinkDialogs.h"
+#include "gui/tasks/QtTaskDialogs.h"
+#include "gui/views/CQuillboxDoc.h"
 
 CLinkView::CLinkView(CQuillboxDoc& document, PagePlugin& pages)
     : CPageView(document, pages, QStringLiteral("links"), tr("Links")) {

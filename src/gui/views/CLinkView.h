@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CPageView.h"
+#include "gui/views/CPageView.h"
 
 // The "Links" tab: the links page and its commands.
 class CLinkView : public CPageView {

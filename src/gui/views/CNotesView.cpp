@@ -1,10 +1,10 @@
-#include "views/CNotesView.h"
+#include "gui/views/CNotesView.h"
 
-#include "QtProfile.h"
-#include "common/UserMessages.h"
-#include "files/SafeFile.h"
-#include "settings/ProfileValues.h"
-#include "text/NoteFileName.h"
+#include "core/files/SafeFile.h"
+#include "core/settings/ProfileValues.h"
+#include "core/text/NoteFileName.h"
+#include "gui/common/UserMessages.h"
+#include "profile/QtProfile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

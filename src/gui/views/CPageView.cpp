@@ -1,11 +1,11 @@
-#include "views/CPageView.h"
+#include "gui/views/CPageView.h"
 
-#include "QtProfile.h"
-#include "files/PathNames.h"
-#include "pages/PageFile.h"
-#include "views/CQuillboxDoc.h"
-#include "views/PageEngine.h"
-#include "views/PagePlugin.h"
+#include "core/files/PathNames.h"
+#include "core/pages/PageFile.h"
+#include "gui/views/CQuillboxDoc.h"
+#include "gui/views/PageEngine.h"
+#include "gui/views/PagePlugin.h"
+#include "profile/QtProfile.h"
 
 #include <QDir>
 #include <QFileInfo>

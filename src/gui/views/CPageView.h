@@ -1,7 +1,7 @@
 #pragma once
 
-#include "find/ShownText.h"
-#include "views/PageEngine.h"
+#include "core/find/ShownText.h"
+#include "gui/views/PageEngine.h"
 
 #include <QPointer>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "views/CQuillboxDoc.h"
+#include "gui/views/CQuillboxDoc.h"
 
 CQuillboxDoc::CQuillboxDoc(QObject* parent) : QObject(parent) {}
 

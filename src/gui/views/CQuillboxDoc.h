@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lists/AllViews.h"
-#include "lists/ListStore.h"
-#include "views/PagePlugin.h"
+#include "core/lists/AllViews.h"
+#include "core/lists/ListStore.h"
+#include "gui/views/PagePlugin.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "views/CQuillboxView.h"
+#include "gui/views/CQuillboxView.h"
 
-#include "common/AfterFirstPaint.h"
-#include "views/CLinkView.h"
-#include "views/CNotesView.h"
-#include "views/CQuillboxDoc.h"
-#include "views/CTaskView.h"
+#include "gui/common/AfterFirstPaint.h"
+#include "gui/views/CLinkView.h"
+#include "gui/views/CNotesView.h"
+#include "gui/views/CQuillboxDoc.h"
+#include "gui/views/CTaskView.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

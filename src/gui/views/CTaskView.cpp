@@ -1,10 +1,10 @@
-#include "views/CTaskView.h"
+#include "gui/views/CTaskView.h"
 
-#include "commands/TaskCommands.h"
-#include "common/QtClock.h"
-#include "pages/TasksPage.h"
-#include "tasks/QtTaskDialogs.h"
-#include "views/CQuillboxDoc.h"
+#include "core/commands/TaskCommands.h"
+#include "core/pages/TasksPage.h"
+#include "gui/common/QtClock.h"
+#include "gui/tasks/QtTaskDialogs.h"
+#include "gui/views/CQuillboxDoc.h"
 
 CTaskView::CTaskView(CQuillboxDoc& document, PagePlugin& pages)
     : CPageView(document, pages, QStringLiteral("tasks"), tr("Tasks")) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CPageView.h"
+#include "gui/views/CPageView.h"
 
 // The "Tasks" tab: the tasks page and its commands.
 class CTaskView : public CPageView {

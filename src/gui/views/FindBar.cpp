@@ -1,9 +1,9 @@
-#include "views/FindBar.h"
+#include "gui/views/FindBar.h"
 
-#include "views/CNotesView.h"
-#include "views/CPageView.h"
-#include "views/CQuillboxView.h"
-#include "views/NoteFind.h"
+#include "gui/views/CNotesView.h"
+#include "gui/views/CPageView.h"
+#include "gui/views/CQuillboxView.h"
+#include "gui/views/NoteFind.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "views/NoteFind.h"
+#include "gui/views/NoteFind.h"
 
 #include <QPlainTextEdit>
 #include <vector>

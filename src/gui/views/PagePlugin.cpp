@@ -1,8 +1,8 @@
-#include "views/PagePlugin.h"
+#include "gui/views/PagePlugin.h"
 
-#include "EngineReadAhead.h"
-#include "common/BuildFolder.h"
-#include "views/PageEngine.h"
+#include "gui/common/BuildFolder.h"
+#include "gui/platform/EngineReadAhead.h"
+#include "gui/views/PageEngine.h"
 
 #include <QCoreApplication>
 #include <QDebug>

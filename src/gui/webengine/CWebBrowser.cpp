@@ -1,4 +1,4 @@
-#include "webengine/CWebBrowser.h"
+#include "gui/webengine/CWebBrowser.h"
 
 #include <QDesktopServices>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/PageEngine.h"
+#include "gui/views/PageEngine.h"
 
 #include <QUrl>
 #include <QWebEngineView>

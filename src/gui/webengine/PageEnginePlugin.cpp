@@ -1,7 +1,7 @@
-#include "webengine/PageEnginePlugin.h"
+#include "gui/webengine/PageEnginePlugin.h"
 
-#include "webengine/CWebBrowser.h"
-#include "webengine/PageScheme.h"
+#include "gui/webengine/CWebBrowser.h"
+#include "gui/webengine/PageScheme.h"
 
 #include <QWebEngineProfile>
 #include <utility>

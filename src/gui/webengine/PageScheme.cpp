@@ -1,4 +1,4 @@
-#include "webengine/PageScheme.h"
+#include "gui/webengine/PageScheme.h"
 
 #include <QBuffer>
 #include <QFile>

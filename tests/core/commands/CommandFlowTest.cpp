@@ -1,9 +1,9 @@
-#include "commands/LinkCommands.h"
+#include "core/commands/LinkCommands.h"
 
-#include "commands/TaskCommands.h"
-#include "links/PageAddress.h"
+#include "core/commands/TaskCommands.h"
+#include "core/links/PageAddress.h"
+#include "core/tasks/TaskFile.h"
 #include "support/StoreFolder.h"
-#include "tasks/TaskFile.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "commands/DueTaskPass.h"
+#include "core/commands/DueTaskPass.h"
 
-#include "settings/ProfileValues.h"
+#include "core/settings/ProfileValues.h"
+#include "core/tasks/TaskFile.h"
+#include "core/tasks/TaskPostpone.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
-#include "tasks/TaskFile.h"
-#include "tasks/TaskPostpone.h"
 
 #include <deque>
 #include <functional>

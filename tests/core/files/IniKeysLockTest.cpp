@@ -1,6 +1,6 @@
-#include "files/FileStamp.h"
-#include "files/IniKeys.h"
-#include "files/LockFile.h"
+#include "core/files/FileStamp.h"
+#include "core/files/IniKeys.h"
+#include "core/files/LockFile.h"
 #include "support/TempFolder.h"
 
 #include <chrono>

@@ -1,11 +1,11 @@
-#include "links/LinkFile.h"
+#include "core/links/LinkFile.h"
 
-#include "files/LineText.h"
-#include "files/SafeFile.h"
+#include "core/files/LineText.h"
+#include "core/files/SafeFile.h"
+#include "core/tasks/TaskDateTime.h"
+#include "core/tasks/TaskFile.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
-#include "tasks/TaskDateTime.h"
-#include "tasks/TaskFile.h"
 
 #include <chrono>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "files/SafeFile.h"
-#include "files/WriteCall.h"
-#include "links/LinkFile.h"
-#include "pages/PageFile.h"
+#include "core/files/SafeFile.h"
+#include "core/files/WriteCall.h"
+#include "core/links/LinkFile.h"
+#include "core/pages/PageFile.h"
 
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"

@@ -1,4 +1,4 @@
-#include "files/WindowsFileReplace.h"
+#include "core/files/WindowsFileReplace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "find/ShownText.h"
+#include "core/find/ShownText.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

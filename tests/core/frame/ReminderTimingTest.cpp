@@ -1,14 +1,14 @@
 // Reminders in a simulated event loop whose one clock drives minutes and timers;
 // store, task file and timer duties are real, tasks made as the dialogs make them.
-#include "commands/DueTaskPass.h"
-#include "commands/TaskCommands.h"
-#include "frame/FrameTimerDuties.h"
-#include "frame/FrameWindowProbe.h"
-#include "frame/WindowAlpha.h"
-#include "settings/ProfileValues.h"
+#include "core/commands/DueTaskPass.h"
+#include "core/commands/TaskCommands.h"
+#include "core/frame/FrameTimerDuties.h"
+#include "core/frame/FrameWindowProbe.h"
+#include "core/frame/WindowAlpha.h"
+#include "core/settings/ProfileValues.h"
+#include "core/tasks/TaskPostpone.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
-#include "tasks/TaskPostpone.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "integration/HostManifest.h"
-#include "integration/HostManifestFiles.h"
-#include "integration/JsonText.h"
+#include "core/integration/HostManifest.h"
+#include "core/integration/HostManifestFiles.h"
+#include "core/integration/JsonText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "integration/LinkHost.h"
+#include "core/integration/LinkHost.h"
 
-#include "files/ProcessClaim.h"
-#include "integration/NativeMessaging.h"
-#include "links/PageAddress.h"
+#include "core/files/ProcessClaim.h"
+#include "core/integration/NativeMessaging.h"
+#include "core/links/PageAddress.h"
 #include "support/TempFolder.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "integration/LinkMessage.h"
+#include "core/integration/LinkMessage.h"
 
-#include "integration/JsonText.h"
+#include "core/integration/JsonText.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,5 +1,5 @@
-#include "files/WriteCall.h"
-#include "links/LinkFile.h"
+#include "core/files/WriteCall.h"
+#include "core/links/LinkFile.h"
 #include "support/StoreFolder.h"
 
 #include <cerrno>

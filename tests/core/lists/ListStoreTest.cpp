@@ -1,9 +1,9 @@
-#include "lists/ListStore.h"
+#include "core/lists/ListStore.h"
 
-#include "files/FileStamp.h"
-#include "files/Log.h"
-#include "files/ReapplyChange.h"
-#include "links/LinkRecord.h"
+#include "core/files/FileStamp.h"
+#include "core/files/Log.h"
+#include "core/files/ReapplyChange.h"
+#include "core/links/LinkRecord.h"
 #include "support/StoreFolder.h"
 #include "support/TempFolder.h"
 

@@ -1,7 +1,7 @@
-#include "settings/SettingsChoice.h"
+#include "core/settings/SettingsChoice.h"
 
-#include "commands/DeleteAll.h"
-#include "settings/Transparency.h"
+#include "core/commands/DeleteAll.h"
+#include "core/settings/Transparency.h"
 #include "support/FakeProfile.h"
 #include "support/StoreFolder.h"
 

@@ -1,5 +1,5 @@
-#include "startup/ReadAheadPlan.h"
-#include "startup/ElfLinks.h"
+#include "core/startup/ReadAheadPlan.h"
+#include "core/startup/ElfLinks.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>

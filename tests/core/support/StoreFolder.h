@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lists/ListStore.h"
+#include "core/lists/ListStore.h"
+#include "core/tasks/Clock.h"
 #include "support/TempFolder.h"
-#include "tasks/Clock.h"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
 // The program as the desktop starts it: command line, later starts reaching
 // the running instance, start at login.
-#include "app/CQuillboxApp.h"
-#include "app/SingleInstance.h"
-#include "frame/CommandTable.h"
+#include "core/frame/CommandTable.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/app/SingleInstance.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"

@@ -1,4 +1,4 @@
-#include "QtProfile.h"
+#include "profile/QtProfile.h"
 #include "support/RunFolder.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "frame/CommandLook.h"
-#include "frame/CommandTable.h"
-#include "frame/ToolbarLayout.h"
-#include "settings/Transparency.h"
+#include "gui/frame/CommandLook.h"
+#include "core/frame/CommandTable.h"
+#include "core/frame/ToolbarLayout.h"
+#include "core/settings/Transparency.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,14 +1,14 @@
-#include "QtProfile.h"
-#include "app/CQuillboxApp.h"
-#include "frame/CToolbarCustomizeDlg.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameCommands.h"
-#include "frame/FrameToolBar.h"
-#include "frame/FrameTray.h"
+#include "core/frame/CommandTable.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/frame/CToolbarCustomizeDlg.h"
+#include "gui/frame/FrameCommands.h"
+#include "gui/frame/FrameToolBar.h"
+#include "gui/frame/FrameTray.h"
+#include "gui/views/CQuillboxDoc.h"
+#include "profile/QtProfile.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
-#include "views/CQuillboxDoc.h"
 
 #include <QDir>
 #include <QFile>

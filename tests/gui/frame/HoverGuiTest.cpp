@@ -1,8 +1,8 @@
 // The cursor on the window manager's caption is noticed from the X server's
 // enter and leave on the frame window: nothing polls while the cursor is away.
-#include "app/CQuillboxApp.h"
-#include "frame/CMainFrame.h"
-#include "frame/FrameTimers.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/FrameTimers.h"
 #include "support/DesktopActivation.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"

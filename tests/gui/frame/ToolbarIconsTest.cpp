@@ -1,5 +1,5 @@
-#include "frame/ToolbarIcons.h"
-#include "frame/CommandTable.h"
+#include "gui/frame/ToolbarIcons.h"
+#include "core/frame/CommandTable.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,17 +1,17 @@
 // The window on a real desktop, switched to and from another program, tray clicked.
-#include "QtProfile.h"
-#include "app/CQuillboxApp.h"
-#include "frame/CommandTable.h"
-#include "frame/FrameTransparency.h"
-#include "frame/FrameTray.h"
+#include "core/frame/CommandTable.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/frame/FrameTransparency.h"
+#include "gui/frame/FrameTray.h"
+#include "gui/views/CNotesView.h"
+#include "gui/views/CPageView.h"
+#include "gui/views/CQuillboxDoc.h"
+#include "profile/QtProfile.h"
 #include "support/DesktopActivation.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
-#include "views/CNotesView.h"
-#include "views/CPageView.h"
-#include "views/CQuillboxDoc.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>

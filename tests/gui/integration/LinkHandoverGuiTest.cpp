@@ -1,7 +1,7 @@
 // Links handed over by the real link host reach the "Add new link" dialog one
 // at a time and the link file, and survive the program's end meanwhile.
-#include "QtProfile.h"
-#include "app/CQuillboxApp.h"
+#include "gui/app/CQuillboxApp.h"
+#include "profile/QtProfile.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/CMainFrame.h"
+#include "gui/frame/CMainFrame.h"
 
 #include <QTabWidget>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtProfile.h"
+#include "profile/QtProfile.h"
 
 #include <QDir>
 #include <QFile>

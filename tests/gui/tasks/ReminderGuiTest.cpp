@@ -1,15 +1,15 @@
 // Reminders in the running program, on a clock the test moves.
-#include "QtProfile.h"
-#include "app/CQuillboxApp.h"
-#include "common/QtClock.h"
-#include "frame/FrameTimerIds.h"
-#include "frame/FrameTimers.h"
+#include "core/frame/FrameTimerIds.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/common/QtClock.h"
+#include "gui/frame/FrameTimers.h"
+#include "gui/views/CPageView.h"
+#include "profile/QtProfile.h"
 #include "support/DesktopActivation.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
-#include "views/CPageView.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

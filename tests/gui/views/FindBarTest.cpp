@@ -1,11 +1,11 @@
-#include "app/CQuillboxApp.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/views/CNotesView.h"
+#include "gui/views/CPageView.h"
+#include "gui/views/CQuillboxDoc.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
-#include "views/CNotesView.h"
-#include "views/CPageView.h"
-#include "views/CQuillboxDoc.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "app/CQuillboxApp.h"
-#include "common/CaretRest.h"
-#include "frame/CommandTable.h"
+#include "core/frame/CommandTable.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/common/CaretRest.h"
+#include "gui/views/CNotesView.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/RunFolder.h"
-#include "views/CNotesView.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

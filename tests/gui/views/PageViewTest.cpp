@@ -1,12 +1,12 @@
-#include "app/CQuillboxApp.h"
-#include "frame/CommandTable.h"
-#include "settings/Transparency.h"
+#include "core/frame/CommandTable.h"
+#include "core/settings/Transparency.h"
+#include "gui/app/CQuillboxApp.h"
+#include "gui/views/CPageView.h"
+#include "gui/views/CQuillboxDoc.h"
 #include "support/FrameAccess.h"
 #include "support/ModalScript.h"
 #include "support/PageDriver.h"
 #include "support/RunFolder.h"
-#include "views/CPageView.h"
-#include "views/CQuillboxDoc.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "BrowserIntegration.h"
+#include "gui/platform/BrowserIntegration.h"
 
-#include "common/Utf8View.h"
-#include "integration/HostManifestFiles.h"
+#include "core/integration/HostManifestFiles.h"
+#include "gui/common/Utf8View.h"
 
 #include <QCoreApplication>
 #include <QDir>

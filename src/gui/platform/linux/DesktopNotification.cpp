@@ -1,4 +1,4 @@
-#include "DesktopNotification.h"
+#include "gui/platform/DesktopNotification.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,4 +1,4 @@
-#include "DesktopSession.h"
+#include "gui/platform/DesktopSession.h"
 
 #include <QCoreApplication>
 #include <QDir>

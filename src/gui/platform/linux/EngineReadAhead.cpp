@@ -1,6 +1,6 @@
-#include "EngineReadAhead.h"
+#include "gui/platform/EngineReadAhead.h"
 
-#include "startup/ReadAheadPlan.h"
+#include "core/startup/ReadAheadPlan.h"
 
 #include <QCoreApplication>
 #include <QDir>

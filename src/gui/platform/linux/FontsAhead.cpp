@@ -1,4 +1,4 @@
-#include "FontsAhead.h"
+#include "gui/platform/FontsAhead.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "FrameHover.h"
+#include "gui/platform/FrameHover.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

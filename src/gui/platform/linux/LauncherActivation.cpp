@@ -1,6 +1,6 @@
-#include "LauncherActivation.h"
+#include "gui/platform/LauncherActivation.h"
 
-#include "app/StartupNotification.h"
+#include "core/app/StartupNotification.h"
 
 #include <QGuiApplication>
 #include <QWidget>

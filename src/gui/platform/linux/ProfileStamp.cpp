@@ -1,4 +1,4 @@
-#include "ProfileStamp.h"
+#include "gui/platform/ProfileStamp.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "TerminationSignals.h"
+#include "gui/platform/TerminationSignals.h"
 
 #include <QSocketNotifier>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "WindowSystem.h"
+#include "gui/platform/WindowSystem.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
