@@ -116,6 +116,20 @@ void FrameTimerDuties::OnCursorOnWindow(bool on) {
     UpdatePolling();
 }
 
+void FrameTimerDuties::UseSettings(const FrameSettings& settings) {
+    m_settings = settings;
+    Refresh();
+}
+
+void FrameTimerDuties::OnProgramActive(bool active) {
+    if (active) {
+        MakeOpaque();
+    } else {
+        MakeTranslucent(m_layered, m_settings.transparency, m_window);
+    }
+    Refresh();
+}
+
 void FrameTimerDuties::Refresh() {
     if (m_shown && m_settings.trackMouse) {
         PollTick();

@@ -13,8 +13,8 @@ class PollDuty;
 class DueTaskPass;
 
 // The frame's timed work, all reached through OnTimer, and the hover watch
-// with its enter and leave handlers. It reads the settings as they are on
-// each tick; layered says whether the window can be translucent at all.
+// with its enter and leave handlers. It keeps the settings it was last given;
+// layered says whether the window can be translucent at all.
 //
 // Nothing ticks fast while nothing happens: the due-task pass wakes at each
 // minute's start and right after the task list changes, the cursor is followed
@@ -52,9 +52,12 @@ public:
     // poll runs from an enter until a tick finds the cursor away; until then
     // it runs while the window shows.
     void OnCursorOnWindow(bool on);
-    // Something else set the window's look or the settings (activation, a
-    // level, "Track mouse"): the cursor is looked at once and the poll follows.
-    void Refresh();
+    // The settings changed (a level, "Track mouse"): the cursor is looked at
+    // once and the poll follows.
+    void UseSettings(const FrameSettings& settings);
+    // The program became active (opaque) or inactive (the level's alpha); then
+    // the cursor is looked at once, as above.
+    void OnProgramActive(bool active);
     bool CursorPolled() const { return m_polling; }
 
     const CHoverWatch& HoverWatch() const { return m_hoverWatch; }
@@ -62,6 +65,7 @@ public:
     bool OverNonClient() const { return m_bOverNonClient; }
 
 private:
+    void Refresh();
     void PollTick();
     // Where the cursor is, as far as the window system still knows it.
     CursorPlace Locate();
@@ -79,7 +83,7 @@ private:
     void OnHoverEnter() override;
     void OnHoverLeave() override;
 
-    const FrameSettings& m_settings;
+    FrameSettings m_settings;
     bool m_layered;
     WindowAlpha& m_window;
     FrameWindowProbe& m_probe;

@@ -10,6 +10,8 @@ struct FrameSettings {
     bool trackMouse = true;
     int transparency = 80;
     bool firstRun = false; // "IsOpened" was not exactly "true" at start
+
+    bool operator==(const FrameSettings&) const = default;
 };
 
 // Reads the settings; on the first run tracking is on whatever is stored.

@@ -3,7 +3,6 @@
 #include "core/frame/CommandTable.h"
 #include "gui/common/CaretRest.h"
 #include "gui/frame/CMainFrame.h"
-#include "gui/frame/FrameTray.h"
 #include "gui/platform/BrowserIntegration.h"
 #include "gui/platform/LauncherActivation.h"
 #include "gui/platform/TerminationSignals.h"
@@ -82,7 +81,7 @@ void CQuillboxApp::OnInstanceRequest(const quill::InstanceMessage& launch) {
     BeginLauncherActivation(m_frame.get(), launch);
     switch (launch.request) {
     case quill::InstanceRequest::Toggle:
-        m_frame->findChild<FrameTray*>()->Toggle(); // as a left click on the tray icon
+        m_frame->ToggleWindow();
         break;
     case quill::InstanceRequest::Hide:
         m_frame->Action(quill::kHideWindowCommand)->trigger();

@@ -32,8 +32,6 @@ public:
     // The first instance starts taking requests (emitted as Requested).
     bool Listen();
 
-    const QString& ServerName() const { return m_serverName; }
-
 signals:
     void Requested(const quill::InstanceMessage& request);
 

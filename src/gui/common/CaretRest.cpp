@@ -8,6 +8,7 @@ CaretRest::CaretRest(int restAfterMs, QObject* parent)
     m_idle.setSingleShot(true);
     m_idle.setInterval(restAfterMs);
     connect(&m_idle, &QTimer::timeout, this, &CaretRest::Rest);
+    // Application-wide: a key or click in any window, dialogs included, is work.
     qApp->installEventFilter(this);
     m_idle.start();
 }

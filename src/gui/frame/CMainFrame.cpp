@@ -5,7 +5,6 @@
 #include "gui/frame/DataFilesWatch.h"
 #include "gui/frame/FrameActivation.h"
 #include "gui/frame/FrameParts.h"
-#include "gui/frame/FrameShowing.h"
 #include "gui/integration/CNewLinkPickup.h"
 #include "gui/integration/LinkPickupWatch.h"
 #include "gui/integration/QtAddLinkPrompt.h"
@@ -50,10 +49,6 @@ CMainFrame::~CMainFrame() {
     StoreSettings();
 }
 
-void CMainFrame::PollNewLink() {
-    m_newLinkPickup->OnPollTick();
-}
-
 void CMainFrame::OnLinkHandover(const quill::QueuedLink& link) {
     QtAddLinkPrompt prompt([this] { return m_closing; });
     switch (quill::AnswerQueuedLink(m_document.Store(), prompt, m_newLinkPickup->Inbox(), link)) {
@@ -78,8 +73,11 @@ void CMainFrame::OnLinkHandover(const quill::QueuedLink& link) {
 void CMainFrame::OnSettings() {
     CSettingsDlg dialog(m_document, m_settings, m_menuEntry);
     dialog.exec();
+}
+
+void CMainFrame::ToggleWindow() {
     if (m_parts) {
-        m_parts->timers.Duties().Refresh(); // "Track mouse" may have changed
+        m_parts->tray.Toggle();
     }
 }
 
@@ -111,7 +109,6 @@ bool CMainFrame::OnCreate() {
     new FrameActivation(*this, [this](bool active) { OnActivateApp(active); });
     new DataFilesWatch(
         m_document.Store(), [this] { ReloadLists(); }, this);
-    new FrameShowing(*this);
     StayHiddenWhileHidden(*this);
     return true;
 }
@@ -131,8 +128,7 @@ QAction* CMainFrame::Action(int commandId) const {
 
 void CMainFrame::OnActivateApp(bool active) {
     if (m_parts) {
-        m_parts->transparency.OnActivateApp(active);
-        m_parts->timers.Duties().Refresh();
+        m_parts->timers.Duties().OnProgramActive(active);
     }
     if (!active) {
         emit StoreRequested();
@@ -171,7 +167,7 @@ void CMainFrame::SetTrayMode(bool trayMode) {
 
 void CMainFrame::StoreSettings() {
     emit StoreRequested();
-    ReportProfileWrite(quill::StoreFrameSettings(m_settings, m_profile));
+    ReportProfileWrite(quill::StoreFrameSettings(m_settings.Get(), m_profile));
 }
 
 void CMainFrame::ReportProfileWrite(bool written) {
@@ -234,6 +230,14 @@ void CMainFrame::ReportUnreadableFiles() {
     ShowWarning(this, tr("Quillmark could not read\n%1\n\nThe file was left as it is. Check "
                          "its permissions; its list stays empty until it can be read.")
                           .arg(QDir::toNativeSeparators(unreadable.join(QLatin1Char('\n')))));
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (m_parts) {
+        m_parts->showing.OnFrameEvent(*event);
+        m_parts->timers.OnFrameEvent(*event);
+    }
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/startup/ProgramStart.h"
+#include "gui/settings/FrameSettingsOwner.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -16,7 +17,15 @@ namespace quill {
 struct QueuedLink;
 }
 
-// The program's one top-level window; it keeps the settings for the whole run.
+// The program's one top-level window; it owns the settings for the whole run.
+//
+// Showing, hiding and activation, in the order the parts hear of them:
+// 1. setVisible (here): a show in tray mode first keeps the window off the taskbar.
+// 2. FrameActivation, a filter on the whole program, tells OnActivateApp of each
+//    switch (opacity, lists read again) and returns the focus when a dialog closes.
+// 3. FrameTray's own filter on the frame: its watch for a tray to come (back).
+// 4. event (here) hands the frame's events on: FrameShowing places, raises and
+//    activates the window it shows; FrameTimers starts and stops the cursor poll.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -29,8 +38,6 @@ public:
 
     // Builds the window: styles, toolbar, tray, timers and the tab view.
     bool OnCreate();
-
-    const quill::FrameSettings& Settings() const { return m_settings; }
 
     // The one action of a command number, shared by the toolbar, the menus and
     // the accelerators; null before OnCreate and for numbers the frame does not know.
@@ -55,15 +62,15 @@ public:
     // Tells the user about data files that exist but could not be read at start.
     void ReportUnreadableFiles();
 
-    // Browser hand-over: the poll tick's pickup of waiting links (called on
-    // every tick, whatever "Track mouse" says), and the offer of one link it
-    // starts right after the tick ("Add new link", then the link file).
-    void PollNewLink();
+    // Browser hand-over: the offer of one waiting link, started right after
+    // the pickup found it ("Add new link", then the link file).
     void OnLinkHandover(const quill::QueuedLink& link);
 
 public slots:
     // "&Settings" in the tray menu and toolbar button 1.
     void OnSettings();
+    // Hides a shown window, shows a hidden one: a left click on the tray icon.
+    void ToggleWindow();
 
     // With a tray, every show keeps the window off the taskbar first.
     void setVisible(bool visible) override;
@@ -78,6 +85,7 @@ signals:
     void StoreRequested();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -91,7 +99,7 @@ private:
     CQuillboxDoc& m_document;
     quill::BrowserMenuEntry& m_menuEntry;
     quill::StartReport m_start;
-    quill::FrameSettings& m_settings = m_start.settings;
+    FrameSettingsOwner m_settings{m_start.settings};
     std::unique_ptr<CNewLinkPickup> m_newLinkPickup;
     std::unique_ptr<FrameParts> m_parts;
     CQuillboxView* m_tabView = nullptr;

@@ -24,7 +24,7 @@ FrameActivation::FrameActivation(QMainWindow& frame, std::function<void(bool)> o
             Switch(true);
         }
     });
-    m_frame.installEventFilter(this);
+    // Application-wide: the program opens dialogs everywhere, and each one's close counts.
     qApp->installEventFilter(this);
 
     m_focusCheck.setSingleShot(true);

@@ -18,8 +18,6 @@ public:
     FrameActivation(QMainWindow& frame, std::function<void(bool active)> onSwitch);
     ~FrameActivation() override;
 
-    bool IsActive() const { return m_active; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

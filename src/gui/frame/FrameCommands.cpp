@@ -1,13 +1,13 @@
 #include "gui/frame/FrameCommands.h"
 
 #include "core/frame/CommandTable.h"
-#include "core/settings/FrameSettings.h"
 #include "core/settings/Transparency.h"
 #include "gui/common/AfterFirstPaint.h"
 #include "gui/common/Utf8View.h"
 #include "gui/frame/CAboutDlg.h"
 #include "gui/frame/CommandLook.h"
 #include "gui/frame/FrameFind.h"
+#include "gui/settings/FrameSettingsOwner.h"
 #include "gui/views/CQuillboxDoc.h"
 
 #include <QAction>
@@ -25,8 +25,8 @@ void ForwardToFocus(const char* slot) {
 
 } // namespace
 
-FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
-                             CQuillboxDoc& document, bool translucencyAvailable)
+FrameCommands::FrameCommands(QWidget& window, FrameSettingsOwner& settings, CQuillboxDoc& document,
+                             bool translucencyAvailable)
     : QObject(&window), m_window(window), m_settings(settings),
       m_translucencyAvailable(translucencyAvailable), m_levelMenu(new QMenu(&window)) {
     using namespace quill;
@@ -35,7 +35,9 @@ FrameCommands::FrameCommands(QWidget& window, quill::FrameSettings& settings,
     }
     for (const LevelCommand& level : LevelCommands()) {
         m_levelMenu->addAction(Add(level.id, FromUtf8View(level.item), {}));
-        Connect(level.id, [this, id = level.id] { ApplyLevelCommand(m_settings, id); });
+        Connect(level.id, [this, id = level.id] {
+            m_settings.Change([id](FrameSettings& held) { ApplyLevelCommand(held, id); });
+        });
     }
     m_levelMenu->setObjectName(QStringLiteral("levelMenu"));
     connect(m_levelMenu, &QMenu::aboutToShow, this, &FrameCommands::UpdateCommandUI);
@@ -111,7 +113,8 @@ void FrameCommands::SetHandler(int id, std::function<void()> handler) {
 void FrameCommands::UpdateCommandUI() {
     using namespace quill;
     for (const LevelCommand& level : LevelCommands()) {
-        Action(level.id)->setChecked(IsLevelCommandChecked(level.id, m_settings.transparency));
+        Action(level.id)->setChecked(
+            IsLevelCommandChecked(level.id, m_settings.Get().transparency));
     }
     Action(kShowWindowCommand)->setChecked(m_windowShown);
     Action(kHideWindowCommand)->setChecked(!m_windowShown);

@@ -5,11 +5,9 @@
 #include <map>
 
 class CQuillboxDoc;
+class FrameSettingsOwner;
 class QAction;
 class QMenu;
-namespace quill {
-struct FrameSettings;
-}
 
 // The frame's commands as actions carrying their numeric ids, built from the
 // command table and shared by the toolbar, the tray menu and the accelerators.
@@ -18,7 +16,7 @@ struct FrameSettings;
 class FrameCommands : public QObject {
     Q_OBJECT
 public:
-    FrameCommands(QWidget& window, quill::FrameSettings& settings, CQuillboxDoc& document,
+    FrameCommands(QWidget& window, FrameSettingsOwner& settings, CQuillboxDoc& document,
                   bool translucencyAvailable);
 
     QAction* Action(int id) const;
@@ -43,7 +41,7 @@ private:
     void AddKeysAndForwarding();
 
     QWidget& m_window;
-    quill::FrameSettings& m_settings;
+    FrameSettingsOwner& m_settings;
     bool m_translucencyAvailable;
     bool m_windowShown = true;
     bool m_hideToTray = true;

@@ -1,20 +1,11 @@
 #include "gui/frame/FrameParts.h"
 
-#include "core/settings/Transparency.h"
-
-#include <QAction>
 #include <QMainWindow>
 
-FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::FrameSettings& settings,
+FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, FrameSettingsOwner& settings,
                        quill::Profile& profile)
-    : transparency(window, settings),
-      commands(window, settings, document, transparency.Available()),
-      toolBar(window, commands, profile), timers(window, document, settings, transparency),
-      tray(window, commands, profile) {
-    // A new level shows at once, even with no cursor poll running.
-    for (const quill::LevelCommand& level : quill::LevelCommands()) {
-        QObject::connect(commands.Action(level.id), &QAction::triggered, &timers,
-                         [this] { timers.Duties().Refresh(); });
-    }
+    : transparency(window), commands(window, settings, document, transparency.Available()),
+      toolBar(window, commands, profile), timers(window, document, settings, transparency, profile),
+      tray(window, commands, profile), showing(window) {
     timers.Start();
 }

@@ -23,17 +23,10 @@ quill::FrameMargins MarginsOf(const QWidget& window) {
 }
 } // namespace
 
-FrameShowing::FrameShowing(QMainWindow& frame) : QObject(&frame), m_frame(frame) {
-    m_frame.installEventFilter(this);
-}
-
-bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &m_frame) {
-        return false;
-    }
-    switch (event->type()) {
+void FrameShowing::OnFrameEvent(const QEvent& event) {
+    switch (event.type()) {
     case QEvent::Hide:
-        if (!event->spontaneous()) {
+        if (!event.spontaneous()) {
             m_geometry = m_frame.geometry();
             if (m_frame.frameGeometry() != m_geometry) {
                 m_margins = MarginsOf(m_frame);
@@ -41,7 +34,7 @@ bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::Show:
-        if (!event->spontaneous()) {
+        if (!event.spontaneous()) {
             // Sent before the window is mapped.
             PlaceBeforeMap();
             m_framePending = true;
@@ -54,7 +47,7 @@ bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::Move:
     case QEvent::Resize:
-        if (m_framePending && event->spontaneous() &&
+        if (m_framePending && event.spontaneous() &&
             m_frame.frameGeometry() != m_frame.geometry()) {
             m_framePending = false;
             KeepFrameInside();
@@ -63,7 +56,6 @@ bool FrameShowing::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    return false;
 }
 
 QRect FrameShowing::Available() const {

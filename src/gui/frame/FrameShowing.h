@@ -2,9 +2,9 @@
 
 #include "core/frame/WindowPlacement.h"
 
-#include <QObject>
 #include <QRect>
 
+class QEvent;
 class QMainWindow;
 
 // What every show of the frame does, at start and from the tray: the window
@@ -12,17 +12,15 @@ class QMainWindow;
 // free area (a large font scale makes it larger than a small screen), in
 // front and active, with the keyboard focus in the active tab's view. Window
 // managers do not activate a newly mapped tool window themselves.
-class FrameShowing : public QObject {
-    Q_OBJECT
+class FrameShowing {
 public:
-    explicit FrameShowing(QMainWindow& frame);
+    explicit FrameShowing(QMainWindow& frame) : m_frame(frame) {}
 
-    void BringToFront();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The frame's show, hide, move and resize, as the frame hands them on.
+    void OnFrameEvent(const QEvent& event);
 
 private:
+    void BringToFront();
     // Before the window is mapped: where it comes back, asked of the window
     // manager as the program's own position.
     void PlaceBeforeMap();

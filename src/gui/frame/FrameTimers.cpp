@@ -4,6 +4,7 @@
 
 #include "core/frame/FrameTimerIds.h"
 #include "gui/frame/FrameTransparency.h"
+#include "gui/settings/FrameSettingsOwner.h"
 #include "gui/views/CQuillboxDoc.h"
 
 #include <QCursor>
@@ -11,14 +12,16 @@
 #include <QTimerEvent>
 #include <QWidget>
 
-FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document,
-                         const quill::FrameSettings& settings, FrameTransparency& alpha)
+FrameTimers::FrameTimers(QWidget& frame, CQuillboxDoc& document, const FrameSettingsOwner& settings,
+                         FrameTransparency& alpha, quill::Profile& profile)
     : QObject(&frame), m_frame(frame), m_document(document), m_reminders(frame),
-      m_duePass(document.Store(), m_clock, m_reminders, document, m_profile),
-      m_duties(settings, alpha.Available(), alpha, *this, m_duePass, m_timerClock),
+      m_duePass(document.Store(), m_clock, m_reminders, document, profile),
+      m_duties(settings.Get(), alpha.Available(), alpha, *this, m_duePass, m_timerClock),
       m_frameHover(std::make_unique<FrameHover>(
           frame, [this](bool onWindow) { m_duties.OnCursorOnWindow(onWindow); })) {
-    frame.installEventFilter(this);
+    // A new level or "Track mouse" shows at once, even with no cursor poll running.
+    connect(&settings, &FrameSettingsOwner::Changed, this,
+            [this](const quill::FrameSettings& changed) { m_duties.UseSettings(changed); });
     document.Store().OnTasksChanged([this] { m_duties.OnTasksChanged(); });
 }
 
@@ -48,25 +51,22 @@ quill::CursorPlace FrameTimers::LocateCursor() {
                                {frame.x(), frame.y(), frame.width(), frame.height()});
 }
 
-bool FrameTimers::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_frame) {
-        switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Hide:
-            m_duties.OnWindowShown(event->type() == QEvent::Show);
-            break;
-        case QEvent::Enter:
-        case QEvent::Leave:
-            // Qt sees the client area only: enough where no frame is drawn around it.
-            if (m_frameHover->Unframed()) {
-                m_duties.OnCursorOnWindow(event->type() == QEvent::Enter);
-            }
-            break;
-        default:
-            break;
+void FrameTimers::OnFrameEvent(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+        m_duties.OnWindowShown(event.type() == QEvent::Show);
+        break;
+    case QEvent::Enter:
+    case QEvent::Leave:
+        // Qt sees the client area only: enough where no frame is drawn around it.
+        if (m_frameHover->Unframed()) {
+            m_duties.OnCursorOnWindow(event.type() == QEvent::Enter);
         }
+        break;
+    default:
+        break;
     }
-    return QObject::eventFilter(watched, event);
 }
 
 bool FrameTimers::StartTimer(int id, int periodMs) {

@@ -6,24 +6,25 @@
 #include "core/frame/MinuteAlarm.h"
 #include "gui/common/QtClock.h"
 #include "gui/tasks/QtReminderDialog.h"
-#include "profile/QtProfile.h"
 
 #include <QObject>
 #include <map>
 #include <memory>
 
 class CQuillboxDoc;
-class FrameTransparency;
 class FrameHover;
+class FrameSettingsOwner;
+class FrameTransparency;
 
 // The frame's timers 111 to 115, each tick handed to the logic through one
 // OnTimer(id); what those ticks read from the window; and the window's
 // showing, hiding and cursor crossings, which decide when the cursor poll runs.
+// The reminders keep their last checked minute in the program's profile.
 class FrameTimers : public QObject, public quill::FrameWindowProbe {
     Q_OBJECT
 public:
-    FrameTimers(QWidget& frame, CQuillboxDoc& document, const quill::FrameSettings& settings,
-                FrameTransparency& alpha);
+    FrameTimers(QWidget& frame, CQuillboxDoc& document, const FrameSettingsOwner& settings,
+                FrameTransparency& alpha, quill::Profile& profile);
     ~FrameTimers() override;
 
     // Starts the timers; once the event loop runs, the first pass reminds the
@@ -43,9 +44,11 @@ public:
     void StopTimer(int id) override;
     void Repaint() override;
 
+    // The frame's show, hide, enter and leave, as the frame hands them on.
+    void OnFrameEvent(const QEvent& event);
+
 protected:
     void timerEvent(QTimerEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The clock the reminder pass reads, switchable for tests.
@@ -58,7 +61,6 @@ private:
     QWidget& m_frame;
     CQuillboxDoc& m_document;
     SwitchableClock m_clock;
-    QtProfile m_profile; // where the reminders keep their last checked minute
     struct SwitchableTimerClock : quill::TimerClock {
         std::int64_t WallMs() const override { return source->WallMs(); }
         std::int64_t SteadyMs() const override { return source->SteadyMs(); }

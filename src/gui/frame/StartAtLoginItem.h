@@ -15,7 +15,6 @@ public:
     StartAtLoginItem(QWidget& parentWindow, QObject* parent);
 
     QAction* Action() const { return m_action; }
-    QString EntryPath() const { return m_path; }
     // Sets the check mark from the file, which the user may also have removed.
     void Update();
 

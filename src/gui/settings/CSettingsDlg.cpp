@@ -25,7 +25,7 @@ QPushButton* Button(const QString& text, const QString& name) {
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
+CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, FrameSettingsOwner& settings,
                            quill::BrowserMenuEntry& menuEntry)
     : m_document(document), m_settings(settings), m_menuEntry(menuEntry) {
     setObjectName(QStringLiteral("settingsDialog"));
@@ -88,7 +88,7 @@ CSettingsDlg::CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& setting
     connect(deleteTasks, &QPushButton::clicked, this, &CSettingsDlg::OnDeleteAllTasks);
 
     // What the frame holds now; a level no radio stands for selects none.
-    const quill::SettingsChoice choice = quill::SettingsChoiceFrom(m_settings);
+    const quill::SettingsChoice choice = quill::SettingsChoiceFrom(m_settings.Get());
     if (QAbstractButton* radio = m_transparence->button(choice.transparencyRadio)) {
         radio->setChecked(true);
     }
@@ -105,7 +105,9 @@ quill::SettingsChoice CSettingsDlg::ChoiceFromControls() const {
 }
 
 void CSettingsDlg::OnSave() {
-    quill::SaveSettingsChoice(ChoiceFromControls(), m_settings, m_menuEntry);
+    m_settings.Change([this](quill::FrameSettings& settings) {
+        quill::SaveSettingsChoice(ChoiceFromControls(), settings, m_menuEntry);
+    });
     accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/SettingsChoice.h"
+#include "gui/settings/FrameSettingsOwner.h"
 
 #include <QDialog>
 
@@ -15,7 +16,7 @@ class QCheckBox;
 class CSettingsDlg : public QDialog {
     Q_OBJECT
 public:
-    CSettingsDlg(CQuillboxDoc& document, quill::FrameSettings& settings,
+    CSettingsDlg(CQuillboxDoc& document, FrameSettingsOwner& settings,
                  quill::BrowserMenuEntry& menuEntry);
 
     void OnSave();
@@ -26,7 +27,7 @@ private:
     quill::SettingsChoice ChoiceFromControls() const;
 
     CQuillboxDoc& m_document;
-    quill::FrameSettings& m_settings;
+    FrameSettingsOwner& m_settings;
     quill::BrowserMenuEntry& m_menuEntry;
     QButtonGroup* m_transparence = nullptr;
     QCheckBox* m_trackingCheck = nullptr;

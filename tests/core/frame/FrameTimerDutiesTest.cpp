@@ -89,17 +89,16 @@ protected:
         return std::exchange(window.alphas, {});
     }
     bool Shown(bool shown) { return duties.OnWindowShown(shown), duties.CursorPolled(); }
-    bool Track(bool t) { return settings.trackMouse = t, duties.Refresh(), duties.CursorPolled(); }
+    bool Track(bool t) { return duties.UseSettings({.trackMouse = t}), duties.CursorPolled(); }
     bool Watching() { return window.running.count(kHoverTimerId) != 0; }
 
-    FrameSettings settings;
     FakeWindow window;
     test::StoreFolder data;
     test::FixedClock clock{DateTime{2024, 5, 1, 12, 0}};
     FakeTimerClock timerClock;
     test::FakeProfile profile;
     DueTaskPass duePass{data.store, clock, window, window, profile};
-    FrameTimerDuties duties{settings, true, window, window, duePass, timerClock};
+    FrameTimerDuties duties{{}, true, window, window, duePass, timerClock};
 };
 
 TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryTheLevelOnEveryTickOutsideAndTheCaptionKeepsIt) {
@@ -125,12 +124,12 @@ TEST_F(FrameTimerDutiesTest, OpaqueOncePerEntryTheLevelOnEveryTickOutsideAndTheC
     EXPECT_FALSE(duties.HoverWatch().IsRunning() || window.running.count(kHoverTimerId) != 0);
     EXPECT_EQ(window.repaints, 5);
 
-    FrameTimerDuties plain{settings, false, window, window, duePass, timerClock};
+    FrameTimerDuties plain{{}, false, window, window, duePass, timerClock};
     EXPECT_TRUE(Alphas({{10, 10}, {150, 105}, {150, 150}, {10, 10}}, &plain).empty()); // no alpha
 }
 
 TEST_F(FrameTimerDutiesTest, EachTimerRunsItsOwnDutyAndTheTaskTimerWakesAtEachMinuteStart) {
-    settings.trackMouse = false; // the cursor left alone, the pickup still running
+    Track(false); // the cursor left alone, the pickup still running
     data.store.Tasks() = {{"01.05.2024", "12:00", "due now"}, {"01.05.2024", "12:00", "too"}};
     duties.SetLinkPickup(&window);
     ASSERT_TRUE(duties.StartTimers());
