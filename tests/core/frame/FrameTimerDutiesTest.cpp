@@ -197,6 +197,14 @@ TEST_F(FrameTimerDutiesTest, TheCursorIsPolledOnlyWhileItMayBeOnTheShownWindow) 
     EXPECT_TRUE(Track(true) && Track(true)); // a second look leaves the poll running
     duties.StopTimers();
     EXPECT_FALSE(duties.CursorPolled());
+
+    // Leaving for another program takes the level last given; coming back, opaque.
+    Shown(false);
+    window.alphas.clear();
+    duties.UseSettings({.transparency = 20});
+    duties.OnProgramActive(false);
+    duties.OnProgramActive(true);
+    EXPECT_EQ(std::exchange(window.alphas, {}), (Alpha{176, 255}));
 }
 
 TEST(LocateCursor, EdgesBelongToTheRectangleOnTheirLeftAndTopOnly) {
