@@ -65,6 +65,7 @@ public:
     bool OverNonClient() const { return m_bOverNonClient; }
 
 private:
+    // One look at the cursor now, if it is followed at all; the poll follows.
     void Refresh();
     void PollTick();
     // Where the cursor is, as far as the window system still knows it.

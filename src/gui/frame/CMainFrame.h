@@ -19,7 +19,8 @@ struct QueuedLink;
 
 // The program's one top-level window; it owns the settings for the whole run.
 //
-// Showing, hiding and activation, in the order the parts hear of them:
+// Showing, hiding and activation: FrameCommands' ShowWindow and HideWindow
+// (tray, menus, a later start) show, hide or minimise the window; then, in order:
 // 1. setVisible (here): a show in tray mode first keeps the window off the taskbar.
 // 2. FrameActivation, a filter on the whole program, tells OnActivateApp of each
 //    switch (opacity, lists read again) and returns the focus when a dialog closes.
