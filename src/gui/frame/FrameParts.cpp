@@ -1,6 +1,7 @@
 #include "gui/frame/FrameParts.h"
 
 #include "core/settings/Transparency.h"
+#include "gui/views/CQuillboxDoc.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -10,7 +11,7 @@ FrameParts::FrameParts(QMainWindow& window, CQuillboxDoc& document, quill::Frame
     : transparency(window, settings),
       commands(window, settings, document, transparency.Available()),
       toolBar(window, commands, profile), timers(window, document, settings, transparency),
-      tray(window, commands, profile) {
+      tray(window, commands, profile, document.WorkingFolder()) {
     // A new level shows at once, even with no cursor poll running.
     for (const quill::LevelCommand& level : quill::LevelCommands()) {
         QObject::connect(commands.Action(level.id), &QAction::triggered, &timers,
