@@ -10,6 +10,7 @@
 #include "gui/platform/FontsAhead.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -52,8 +53,10 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    const QString folderProblem = EnterWorkingFolder();
-    CQuillboxApp quillbox;
+    // The one look at the current folder: a start in a folder that holds
+    // Data (a portable copy, the run folder) works there.
+    const WorkingFolderChoice working = ChooseWorkingFolder(QDir::currentPath());
+    CQuillboxApp quillbox(working.folder);
     if (!quillbox.InitInstance()) {
         return quillbox.ExitInstance(1);
     }
@@ -63,9 +66,9 @@ int main(int argc, char* argv[]) {
     if (command.request != quill::InstanceRequest::Show) {
         quillbox.OnInstanceRequest({command.request});
     }
-    if (!folderProblem.isEmpty()) {
-        QTimer::singleShot(0, &quillbox, [&quillbox, folderProblem] {
-            ShowWarning(quillbox.GetMainFrame(), folderProblem);
+    if (!working.problem.isEmpty()) {
+        QTimer::singleShot(0, &quillbox, [&quillbox, problem = working.problem] {
+            ShowWarning(quillbox.GetMainFrame(), problem);
         });
     }
     return quillbox.ExitInstance(application.exec());

@@ -5,9 +5,9 @@
 
 namespace quill {
 
-// What tells a data file that another program changed from the one this
-// program last read, without reading it: a replace gives a new inode, an
-// edit in place a new size or time. The change time is kept as well: a
+// What tells a file (a list, the profile) that another program changed from
+// the one this program last read, without reading it: a replace gives a new
+// inode, an edit in place a new size or time. The change time is kept as well: a
 // program can set the modification time back (cp -p, touch -r), but not it.
 struct FileStamp {
     unsigned long long device = 0;

@@ -1,6 +1,6 @@
 #include "core/tasks/TaskDateTime.h"
 
-#include <array>
+#include <chrono>
 
 namespace quill {
 
@@ -33,9 +33,9 @@ std::optional<int> ReadDigits(std::string_view text) {
 } // namespace
 
 int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
+    const std::chrono::year_month_day_last last{
+        std::chrono::year{year}, std::chrono::month_day_last{std::chrono::month(unsigned(month))}};
+    return static_cast<int>(unsigned(last.day()));
 }
 
 bool IsValidDateTime(const DateTime& value) {

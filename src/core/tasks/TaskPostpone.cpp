@@ -1,37 +1,23 @@
 #include "core/tasks/TaskPostpone.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace quill {
 
 DateTime AddMinutes(const DateTime& start, int minutes) {
-    constexpr int kDay = 24 * 60;
-    DateTime result = start;
-    const int total = result.hour * 60 + result.minute + minutes;
-    // Floored, so that going back crosses into the days before.
-    int days = total >= 0 ? total / kDay : -((kDay - 1 - total) / kDay);
-    const int inDay = total - days * kDay;
-    result.hour = inDay / 60;
-    result.minute = inDay % 60;
-    for (; days > 0; --days) {
-        if (++result.day > DaysInMonth(result.year, result.month)) {
-            result.day = 1;
-            if (++result.month > 12) {
-                result.month = 1;
-                ++result.year;
-            }
-        }
-    }
-    for (; days < 0; ++days) {
-        if (--result.day < 1) {
-            if (--result.month < 1) {
-                result.month = 12;
-                --result.year;
-            }
-            result.day = DaysInMonth(result.year, result.month);
-        }
-    }
-    return result;
+    using namespace std::chrono;
+    const sys_days startDay{
+        year_month_day{year{start.year}, month(unsigned(start.month)), day(unsigned(start.day))}};
+    const sys_time<std::chrono::minutes> moment =
+        startDay + hours{start.hour} + std::chrono::minutes{start.minute + minutes};
+    // Floored, so that a moment before 1970 or going back still falls in its own day.
+    const sys_days momentDay = floor<days>(moment);
+    const year_month_day date{momentDay};
+    const hh_mm_ss time{moment - momentDay};
+    return DateTime{static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
+                    static_cast<int>(unsigned(date.day())), static_cast<int>(time.hours().count()),
+                    static_cast<int>(time.minutes().count())};
 }
 
 std::optional<std::size_t> FindTaskByTexts(const std::vector<TaskRecord>& tasks,

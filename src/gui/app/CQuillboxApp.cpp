@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -22,7 +21,7 @@ constexpr int kCaretRestMs = 10000;
 
 } // namespace
 
-CQuillboxApp::CQuillboxApp() = default;
+CQuillboxApp::CQuillboxApp(const QString& workingFolder) : m_workingFolder(workingFolder) {}
 
 CQuillboxApp::~CQuillboxApp() {
     ExitInstance(0);
@@ -38,9 +37,8 @@ bool CQuillboxApp::InitInstance() {
     m_termination = std::make_unique<TerminationSignals>();
     m_profile = std::make_unique<QtProfile>();
     m_menuEntry = CreateBrowserMenuEntry(LinkHostProgramPath());
-    m_document = std::make_unique<CQuillboxDoc>();
-    quill::StartEnvironment environment{*m_profile, *m_menuEntry,
-                                        QDir::currentPath().toStdString()};
+    m_document = std::make_unique<CQuillboxDoc>(m_workingFolder);
+    quill::StartEnvironment environment{*m_profile, *m_menuEntry, m_workingFolder.toStdString()};
     m_frame = std::make_unique<CMainFrame>(*m_profile, *m_document, environment);
     connect(m_document.get(), &CQuillboxDoc::PageFileFailed, this,
             &CQuillboxApp::EndOnUnwritablePageFile);

@@ -3,6 +3,7 @@
 #include "core/app/InstanceRequest.h"
 
 #include <QObject>
+#include <QString>
 #include <memory>
 
 class CMainFrame;
@@ -18,7 +19,8 @@ class BrowserMenuEntry;
 class CQuillboxApp : public QObject {
     Q_OBJECT
 public:
-    CQuillboxApp();
+    // workingFolder: where Data/ lies, for the whole run.
+    explicit CQuillboxApp(const QString& workingFolder);
     ~CQuillboxApp() override;
 
     // Profile, document, frame (settings, first run, lists), window and tabs, in
@@ -39,6 +41,7 @@ public:
     void EndOnUnwritablePageFile();
 
 private:
+    QString m_workingFolder;
     std::unique_ptr<QtProfile> m_profile;
     std::unique_ptr<quill::BrowserMenuEntry> m_menuEntry;
     std::unique_ptr<CQuillboxDoc> m_document;

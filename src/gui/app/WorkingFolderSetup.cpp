@@ -25,10 +25,11 @@ std::string ShippedData() {
 
 } // namespace
 
-QString EnterWorkingFolder() {
-    if (quill::HoldsDataFolder(QDir::currentPath().toStdString())) {
-        qCDebug(lcGui) << "working folder" << QDir::currentPath();
-        return {};
+WorkingFolderChoice ChooseWorkingFolder(const QString& startFolder) {
+    const QString start = QDir(startFolder).absolutePath();
+    if (quill::HoldsDataFolder(start.toStdString())) {
+        qCDebug(lcGui) << "working folder" << start;
+        return {start, {}};
     }
     const QString folder = UserWorkingFolderPath();
     const std::string shipped = ShippedData();
@@ -38,16 +39,16 @@ QString EnterWorkingFolder() {
     const quill::PreparedFolder prepared =
         quill::PrepareWorkingFolder(folder.toStdString(), shipped);
     // A page file that could not be copied only costs its image; without Data
-    // the program stays where it was started.
-    if (quill::HoldsDataFolder(folder.toStdString())) {
-        QDir::setCurrent(folder);
-    }
-    qCDebug(lcGui) << "working folder" << QDir::currentPath() << "page files from"
-                   << shipped.c_str();
+    // the program works where it was started. Named without symbolic links,
+    // as the system names a current folder.
+    WorkingFolderChoice choice{
+        quill::HoldsDataFolder(folder.toStdString()) ? QDir(folder).canonicalPath() : start, {}};
+    qCDebug(lcGui) << "working folder" << choice.folder << "page files from" << shipped.c_str();
     if (!prepared.ok) {
-        return QCoreApplication::translate("Quillmark", "Quillmark could not prepare its data "
-                                                        "folder. This could not be written:\n%1")
-            .arg(QString::fromStdString(prepared.failedPath));
+        choice.problem = QCoreApplication::translate("Quillmark", "Quillmark could not prepare its "
+                                                                  "data folder. This could not be "
+                                                                  "written:\n%1")
+                             .arg(QString::fromStdString(prepared.failedPath));
     }
-    return {};
+    return choice;
 }

@@ -17,12 +17,13 @@
 #include <QDBusServiceWatcher>
 #endif
 
-FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile)
+FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile,
+                     const QString& workingFolder)
     : QObject(&frame), m_frame(frame), m_commands(commands), m_profile(profile),
       m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)),
       m_presenceWatch(new QTimer(this)), m_lossGrace(new QTimer(this)),
       m_fallback(quill::ReadInt(profile, quill::values::kTrayHintShown) != 0) {
-    auto* startAtLogin = new StartAtLoginItem(frame, this);
+    auto* startAtLogin = new StartAtLoginItem(frame, workingFolder, this);
     m_menu = BuildMenu(startAtLogin->Action(), &frame);
     m_menu->setObjectName(QStringLiteral("trayMenu"));
     // The tray shows this menu itself; over D-Bus the host asks for it, and

@@ -22,7 +22,9 @@ class Profile;
 class FrameTray : public QObject {
     Q_OBJECT
 public:
-    FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile);
+    // workingFolder: where "Start at login" starts the program.
+    FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile,
+              const QString& workingFolder);
     ~FrameTray() override;
 
     QSystemTrayIcon* Icon() const { return m_icon; }

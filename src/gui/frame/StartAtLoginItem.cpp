@@ -8,8 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-StartAtLoginItem::StartAtLoginItem(QWidget& parentWindow, QObject* parent)
-    : QObject(parent), m_parentWindow(parentWindow),
+StartAtLoginItem::StartAtLoginItem(QWidget& parentWindow, const QString& workingFolder,
+                                   QObject* parent)
+    : QObject(parent), m_parentWindow(parentWindow), m_workingFolder(workingFolder),
       m_path(QString::fromStdString(
           quill::AutostartFilePath(qEnvironmentVariable("HOME", QDir::homePath()).toStdString(),
                                    qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()))),
@@ -27,8 +28,8 @@ void StartAtLoginItem::Update() {
 void StartAtLoginItem::OnTriggered(bool on) {
     // A portable copy starts in its own folder; otherwise the program finds
     // the user's folder by itself.
-    const QString current = QDir::currentPath();
-    const QString folder = QDir(current) == QDir(UserWorkingFolderPath()) ? QString() : current;
+    const QString folder =
+        QDir(m_workingFolder) == QDir(UserWorkingFolderPath()) ? QString() : m_workingFolder;
     const std::string text = quill::AutostartEntryText(
         QCoreApplication::applicationFilePath().toStdString(), folder.toStdString());
     if (!quill::SetAutostart(m_path.toStdString(), on, text)) {

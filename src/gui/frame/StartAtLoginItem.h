@@ -11,8 +11,9 @@ class QWidget;
 class StartAtLoginItem : public QObject {
     Q_OBJECT
 public:
-    // parentWindow carries the message when the entry cannot be written.
-    StartAtLoginItem(QWidget& parentWindow, QObject* parent);
+    // parentWindow carries the message when the entry cannot be written; the
+    // entry starts the program in workingFolder.
+    StartAtLoginItem(QWidget& parentWindow, const QString& workingFolder, QObject* parent);
 
     QAction* Action() const { return m_action; }
     // Sets the check mark from the file, which the user may also have removed.
@@ -22,6 +23,7 @@ private:
     void OnTriggered(bool on);
 
     QWidget& m_parentWindow;
+    QString m_workingFolder;
     QString m_path;
     QAction* m_action;
 };

@@ -6,16 +6,17 @@
 #include <QFile>
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
-    : m_profilePath(QFile::encodeName(profile.Path())), m_slot(m_profilePath.toStdString()),
-      m_inbox(m_profilePath.toStdString()), m_offer(std::move(offer)) {
+    : m_profilePath(QFile::encodeName(profile.Path()).toStdString()), m_slot(m_profilePath),
+      m_inbox(m_profilePath), m_offer(std::move(offer)) {
     // A lock left by a killed host would make every QSettings write here wait.
     quill::RecoverStaleLock(m_slot.LockPath());
 }
 
 quill::PickupResult CNewLinkPickup::Poll() {
     quill::PickupResult result = quill::PickupResult::NothingWaiting;
-    const std::optional<ProfileStamp> stamp = StampOfProfile(m_profilePath);
-    const bool changed = !m_seenOnce || !stamp || stamp != m_lastSeen;
+    // A profile file that comes, goes or changes is a change.
+    const std::optional<quill::FileStamp> stamp = quill::StampOfFile(m_profilePath);
+    const bool changed = !m_seenOnce || stamp != m_lastSeen;
     if (changed || m_retry) {
         m_seenOnce = true;
         m_lastSeen = stamp;

@@ -4,7 +4,6 @@
 #include "core/integration/HandOverFile.h"
 #include "core/integration/LinkInbox.h"
 #include "core/integration/NewLinkPickup.h"
-#include "gui/platform/ProfileStamp.h"
 
 #include <functional>
 #include <optional>
@@ -32,11 +31,11 @@ public:
 private:
     void OfferNext();
 
-    QByteArray m_profilePath;
+    std::string m_profilePath; // in the file system's encoding, made once for every tick's stamp
     quill::HandOverFile m_slot;
     quill::LinkInbox m_inbox;
     Offer m_offer;
-    std::optional<ProfileStamp> m_lastSeen;
+    std::optional<quill::FileStamp> m_lastSeen; // nothing while there is no profile file
     std::optional<quill::FileStamp> m_queueSeen;
     bool m_seenOnce = false;
     bool m_retry = false;            // a slot link is waiting that could not be taken yet

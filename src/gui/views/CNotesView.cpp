@@ -16,7 +16,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
-CNotesView::CNotesView(quill::Profile& profile) : m_profile(profile) {
+CNotesView::CNotesView(quill::Profile& profile, const QString& saveFolder)
+    : m_profile(profile), m_saveFolder(saveFolder) {
     setObjectName(QStringLiteral("notesView"));
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
@@ -52,7 +53,7 @@ void CNotesView::StoreNote() {
 }
 
 void CNotesView::OnSaveNoteToFile() {
-    QFileDialog dialog(this, tr("Save note to file"));
+    QFileDialog dialog(this, tr("Save note to file"), m_saveFolder);
     dialog.setObjectName(QStringLiteral("saveNoteDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -61,7 +62,9 @@ void CNotesView::OnSaveNoteToFile() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.selectFile(
         QString::fromStdString(quill::ProposedNoteFileName(toPlainText().toStdString())));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const int answer = dialog.exec();
+    m_saveFolder = dialog.directory().absolutePath();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();

@@ -12,7 +12,8 @@ class Profile;
 class CNotesView : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit CNotesView(quill::Profile& profile);
+    // saveFolder: where "Save note to file" first looks (the working folder).
+    CNotesView(quill::Profile& profile, const QString& saveFolder);
     // Stores the note one last time.
     ~CNotesView() override;
 
@@ -36,6 +37,7 @@ private:
     QMenu* ContextMenu();
 
     quill::Profile& m_profile;
+    QString m_saveFolder; // where the save dialog was last left
     QMenu* m_contextMenu = nullptr;
     // Stores the note once typing has paused, so a crash loses only the last seconds.
     QTimer* m_storeAfterTyping = nullptr;

@@ -7,7 +7,6 @@
 #include "gui/views/PagePlugin.h"
 #include "profile/QtProfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -15,7 +14,7 @@ CPageView::CPageView(CQuillboxDoc& document, PagePlugin& pages, const QString& h
                      const QString& tabName)
     : m_document(document), m_pages(pages), m_host(host), m_tabName(tabName),
       m_pageFilePath(
-          quill::ResolveInFolder(QDir::currentPath().toStdString(), quill::kPageFileName)) {
+          quill::ResolveInFolder(document.WorkingFolder().toStdString(), quill::kPageFileName)) {
     connect(&m_document, &CQuillboxDoc::ViewsUpdateRequested, this, [this] {
         // A hidden view is drawn when it is next shown.
         if (isVisible()) {

@@ -1,6 +1,7 @@
 #include "gui/views/CQuillboxDoc.h"
 
-CQuillboxDoc::CQuillboxDoc(QObject* parent) : QObject(parent) {}
+CQuillboxDoc::CQuillboxDoc(const QString& workingFolder, QObject* parent)
+    : QObject(parent), m_workingFolder(workingFolder) {}
 
 bool CQuillboxDoc::OnNewDocument() {
     // The lists are the program's data, not the document's: nothing is reset;

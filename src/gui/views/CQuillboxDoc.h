@@ -12,7 +12,10 @@
 class CQuillboxDoc : public QObject, public quill::AllViews, private quill::SaveFailureReporter {
     Q_OBJECT
 public:
-    explicit CQuillboxDoc(QObject* parent = nullptr);
+    // workingFolder: where Data/ lies; the views write and serve their pages there.
+    explicit CQuillboxDoc(const QString& workingFolder, QObject* parent = nullptr);
+
+    const QString& WorkingFolder() const { return m_workingFolder; }
 
     quill::ListStore& Store() { return m_store; }
     const quill::ListStore& Store() const { return m_store; }
@@ -44,6 +47,7 @@ signals:
 private:
     void ReportSaveFailure(const std::string& path, const quill::FileError& cause) override;
 
+    QString m_workingFolder;
     quill::ListStore m_store{*this};
     PagePlugin m_pages;
     QString m_title;

@@ -11,7 +11,8 @@
 #include <QMenu>
 
 CQuillboxView::CQuillboxView(CQuillboxDoc& document, quill::Profile& profile, QWidget* parent)
-    : QTabWidget(parent), m_document(document), m_notes(new CNotesView(profile)) {
+    : QTabWidget(parent), m_document(document),
+      m_notes(new CNotesView(profile, document.WorkingFolder())) {
     setObjectName(QStringLiteral("tabView"));
     setDocumentMode(true);
     addTab(m_notes, tr("Notes"));

@@ -77,7 +77,7 @@ TEST(CommandLine, OptionsAreAnsweredAndWrongOnesRefused) {
 // an entry that starts the program in this working folder again.
 TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     RunFolder run;
-    CQuillboxApp app;
+    CQuillboxApp app(run.Path());
     ASSERT_TRUE(app.InitInstance());
     SingleInstance instance;
     ASSERT_EQ(instance.Start({quill::InstanceRequest::Show}, 0), SingleInstance::Outcome::First);
@@ -104,7 +104,7 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/quillmark.desktop";
     item->trigger();
     EXPECT_TRUE(item->isChecked());
-    const QByteArray text = RunFolder::Read(entry);
+    const QByteArray text = run.Read(entry);
     EXPECT_TRUE(text.contains(("\nExec=" + QCoreApplication::applicationFilePath()).toUtf8()));
     EXPECT_TRUE(text.contains(("\nPath=" + run.Path() + "\n").toUtf8())) << text.constData();
     item->trigger();
@@ -141,6 +141,7 @@ TEST(HostileFiles, PipesInPlaceOfFilesNeitherHoldTheProgramNorItsEnd) {
     }
     QProcess program;
     program.setProcessChannelMode(QProcess::MergedChannels);
+    program.setWorkingDirectory(run.Path());
     qputenv("QT_QPA_PLATFORM", "offscreen"); // inherited by the program alone: this one runs
     program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
     qunsetenv("QT_QPA_PLATFORM");

@@ -36,7 +36,7 @@ TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
     RunFolder run;
     const QString file = RunFolder::ProfileFile();
     auto written = [&](const char* text) {
-        return QTest::qWaitFor([&] { return RunFolder::Read(file).contains(text); }, 10000);
+        return QTest::qWaitFor([&] { return run.Read(file).contains(text); }, 10000);
     };
     QDir().mkpath(QFileInfo(file).path());
     QProcess holder;
@@ -49,7 +49,7 @@ TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
     QtProfile profile;
     EXPECT_TRUE(profile.WriteString("Status", "Note text", "while held"));
     EXPECT_EQ(profile.ReadString("Status", "Note text"), "while held");
-    EXPECT_FALSE(RunFolder::Read(file).contains("while held"));
+    EXPECT_FALSE(run.Read(file).contains("while held"));
     holder.closeWriteChannel();
     EXPECT_TRUE(written("while held"));
 

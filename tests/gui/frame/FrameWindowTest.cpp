@@ -44,7 +44,7 @@ struct FrameWindowTest : ::testing::Test {
     QToolButton* LevelsButton() { return ToolBar().findChild<QToolButton*>("transparenceButton"); }
 
     RunFolder run;
-    CQuillboxApp app;
+    CQuillboxApp app{run.Path()};
     CMainFrame* frame = nullptr;
 };
 

@@ -42,7 +42,7 @@ TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsTh
         GTEST_SKIP() << "needs X11 with a window manager";
     }
     RunFolder run;
-    CQuillboxApp app;
+    CQuillboxApp app(run.Path());
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.GetMainFrame();
     const QPoint start = QCursor::pos(); // given back to the tests that follow

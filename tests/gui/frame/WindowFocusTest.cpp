@@ -63,7 +63,7 @@ protected:
     int Alpha() const { return qRound(frame->windowOpacity() * 255); }
 
     RunFolder run;
-    CQuillboxApp app;
+    CQuillboxApp app{run.Path()};
     CMainFrame* frame = nullptr;
     DesktopActivation desktop;
 };

@@ -62,6 +62,7 @@ TEST(LinkHandoverGui, LinksPendingWhenTheProgramIsKilledAreOfferedAgainInOrderOn
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::MergedChannels);
+        program.setWorkingDirectory(run.Path());
         program.start(QStringLiteral(QUILLMARK_PROGRAM), {"--hide"});
         QByteArray log;
         auto offers = [&] {
@@ -95,7 +96,7 @@ TEST(LinkHandoverGui, LinksPendingWhenTheProgramIsKilledAreOfferedAgainInOrderOn
     // extension's own message and a long address reach the dialog whole.
     QtProfile().WriteInt("Status", "Track mouse", 0);
     QtProfile().WriteString("Status", "IsOpened", "true");
-    CQuillboxApp app;
+    CQuillboxApp app(run.Path());
     ASSERT_TRUE(app.InitInstance());
     QStringList shown;
     ModalScript script;

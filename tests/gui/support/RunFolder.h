@@ -8,19 +8,16 @@
 
 namespace quill::test {
 
-// A temporary current folder with an empty "Data" folder, and an emptied
-// profile: every test starts like a first run on a fresh machine.
+// A temporary working folder with an empty "Data" folder, and an emptied
+// profile: every test starts like a first run on a fresh machine. The tests'
+// current folder stays elsewhere, so nothing may reach Data through it.
 class RunFolder {
 public:
-    RunFolder() : m_previous(QDir::currentPath()) {
+    RunFolder() {
         QDir(Path()).mkpath(QStringLiteral("Data"));
-        QDir::setCurrent(Path());
         ClearProfile();
     }
-    ~RunFolder() {
-        QDir::setCurrent(m_previous);
-        ClearProfile();
-    }
+    ~RunFolder() { ClearProfile(); }
 
     // The profile file QSettings uses under the test run's config folder.
     static QString ProfileFile() {
@@ -35,8 +32,8 @@ public:
         }
     }
     // A path relative to the run folder, or an absolute one.
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
+    QByteArray Read(const QString& path) const {
+        QFile file(QDir(Path()).filePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // Copies the shipped Data folder's page files in, for tests that show pages.
@@ -55,7 +52,6 @@ private:
     }
 
     QTemporaryDir m_folder;
-    QString m_previous;
 };
 
 } // namespace quill::test

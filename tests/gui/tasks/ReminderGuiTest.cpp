@@ -51,7 +51,7 @@ protected:
 
     RunFolder run;
     TestClock clock;
-    CQuillboxApp app;
+    CQuillboxApp app{run.Path()};
     CMainFrame* frame = nullptr;
 };
 
@@ -167,7 +167,8 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayATaskFromAnotherProgramIsAlsoADesktopNoti
     QWidget& page = TasksPage();
     ASSERT_TRUE(WaitUntil([&] { return PageHtml(page).contains("old"); }));
     run.Write(QStringLiteral("Data/new"), "06.12.2026|08:00|old\r\n06.12.2026|10:00|synced\r\n");
-    ASSERT_EQ(std::rename("Data/new", "Data/qmtasks.qbx"), 0);
+    const std::string data = run.File("Data/").toStdString();
+    ASSERT_EQ(std::rename((data + "new").c_str(), (data + "qmtasks.qbx").c_str()), 0);
     EXPECT_TRUE(WaitUntil([&] { return PageHtml(page).contains("synced"); }));
     frame->hide();
     DesktopActivation desktop;
@@ -183,7 +184,7 @@ TEST_F(ReminderGuiTest, HiddenInTheTrayATaskFromAnotherProgramIsAlsoADesktopNoti
         EXPECT_TRUE(WaitUntil([&] { return modal.isActiveWindow(); }, 5000));
         ClickButton(modal, "ok");
     });
-    std::ofstream("Data/qmtasks.qbx", std::ios::app | std::ios::binary)
+    std::ofstream(data + "qmtasks.qbx", std::ios::app | std::ios::binary)
         << "06.12.2026|09:05|Water <b>the</b> plants & 'herbs'\r\n";
     EXPECT_TRUE(WaitUntil([&] { return service.closed == QList<uint>{7}; }));
     bus.unregisterService("org.freedesktop.Notifications");

@@ -27,7 +27,7 @@ struct FindBarTest : ::testing::Test {
         run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), links);
         run.Write(QStringLiteral("Data/qmtasks.qbx"), tasks);
-        app = std::make_unique<CQuillboxApp>();
+        app = std::make_unique<CQuillboxApp>(run.Path());
         ASSERT_TRUE(app->InitInstance());
         QApplication::setActiveWindow(&Frame());
         TabView(Frame()).setCurrentIndex(tab);
@@ -79,7 +79,7 @@ struct FindBarTest : ::testing::Test {
     }
     // A command's redraw: the list changed on disk and the page is drawn again.
     void AddAndRedraw(const QString& file, const QByteArray& line) {
-        run.Write(file, RunFolder::Read(run.File(file)) + line);
+        run.Write(file, run.Read(file) + line);
         app->GetDocument()->Store().Reload();
         app->GetDocument()->UpdateAllViews();
     }
@@ -146,8 +146,7 @@ TEST_F(FindBarTest, ThePagesCountTheirMatchesFollowTheTabAndKeepTheSearchOverARe
 // count, which follows, must agree with it, markup and references included.
 TEST_F(FindBarTest, TheCountShownAtOnceIsTheEngines) {
     const QString data = QStringLiteral(QUILLMARK_TEST_DATA_DIR "/");
-    Start(1, RunFolder::Read(data + "links_markup.qbx"),
-          RunFolder::Read(data + "tasks_markup.qbx"));
+    Start(1, run.Read(data + "links_markup.qbx"), run.Read(data + "tasks_markup.qbx"));
     for (int tab : {1, 2}) {
         TabView(Frame()).setCurrentIndex(tab);
         auto& view = *qobject_cast<CPageView*>(TabView(Frame()).currentWidget());

@@ -25,7 +25,7 @@ using namespace quill::test;
 
 struct NotesViewTest : ::testing::Test {
     void Start() {
-        app = std::make_unique<CQuillboxApp>();
+        app = std::make_unique<CQuillboxApp>(run.Path());
         ASSERT_TRUE(app->InitInstance());
         notes = app->GetMainFrame()->findChild<CNotesView*>(QStringLiteral("notesView"));
         QApplication::setActiveWindow(app->GetMainFrame());
@@ -56,8 +56,7 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     QTest::keyClicks(notes, QStringLiteral("first"));
     QTest::keyClick(notes, Qt::Key_Return);
     QTest::keyClicks(notes, QStringLiteral("@second line"));
-    EXPECT_TRUE(WaitUntil(
-        [] { return RunFolder::Read(RunFolder::ProfileFile()).contains("second"); }, 6000));
+    EXPECT_TRUE(WaitUntil([&] { return run.Read(run.ProfileFile()).contains("second"); }, 6000));
     app->ExitInstance(0);
     app.reset();
     Start();
@@ -106,7 +105,7 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     script.Then("", [&](QWidget& fileDialog) {
         auto* name = fileDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         EXPECT_EQ(name->text(), "line one.txt");
-        name->setText(run.File(QStringLiteral("note")));
+        name->setText(QStringLiteral("note")); // in the working folder, where the dialog opens
         script.Then(
             "",
             [](QWidget& question) {

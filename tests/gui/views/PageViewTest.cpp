@@ -40,7 +40,7 @@ struct PageViewTest : ::testing::Test {
     void Start(const QByteArray& links) {
         run.CopyShippedData();
         run.Write(QStringLiteral("Data/qmlinks.qbx"), links);
-        app = std::make_unique<CQuillboxApp>();
+        app = std::make_unique<CQuillboxApp>(run.Path());
         ASSERT_TRUE(app->InitInstance());
     }
     CMainFrame& Frame() { return *app->GetMainFrame(); }
@@ -109,7 +109,7 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
 // The engine is a plug-in: without it each page tab says why in one line, the
 // page file is still kept up to date, and the program goes on.
 TEST_F(PageViewTest, WithoutThePagePluginEachPageTabNamesTheFileAndWhy) {
-    const QString missing = QDir::currentPath() + QStringLiteral("/quillmark-pages.so");
+    const QString missing = run.File(QStringLiteral("quillmark-pages.so"));
     Start("example.org|kept\r\n");
     app->GetDocument()->Pages().UseFile(missing);
     for (int tab : {1, 2}) {
