@@ -35,7 +35,7 @@ void FrameTimers::Start() {
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
-    if (!m_frame.isVisible()) {
+    if (!m_frame.isVisible() || m_frameHover->CursorLeftForWayland()) {
         return quill::CursorPlace::Outside;
     }
     // Asked of the window system each time: Qt's own idea of the cursor being

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 // The window manager draws the caption in a frame window of its own, which
 // the program's window is put into. Any client may ask for enter and leave
@@ -18,6 +19,8 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         : window(watched), report(std::move(reportTo)) {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
         connection = x11 != nullptr ? x11->connection() : nullptr;
+        // An X server in a Wayland session is XWayland.
+        xwayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
         if (connection != nullptr) {
             QCoreApplication::instance()->installNativeEventFilter(this);
         }
@@ -51,6 +54,10 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
             // (a drag of the caption, a menu) says nothing about the cursor.
             if (enter || (crossing->detail != XCB_NOTIFY_DETAIL_INFERIOR &&
                           crossing->mode != XCB_NOTIFY_MODE_GRAB)) {
+                // Leaving by being hidden is no move of the cursor.
+                if (!enter && xwayland && window.isVisible()) {
+                    leftAt = Place{crossing->root_x, crossing->root_y};
+                }
                 report(enter);
             }
             return true;
@@ -94,10 +101,30 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
                pointer->win_y < size->height);
     }
 
+    struct Place {
+        int16_t x;
+        int16_t y;
+    };
+    // XWayland hears of the cursor only while it is over an X window: once it
+    // left for a Wayland one, the X cursor stays where it left ours, and a
+    // window shown there again is entered by a cursor that is not there (no
+    // event says when it comes back, only its X place changing).
+    bool CursorStale() const {
+        if (!leftAt) {
+            return false;
+        }
+        std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, frame), nullptr),
+            &std::free);
+        return pointer && pointer->root_x == leftAt->x && pointer->root_y == leftAt->y;
+    }
+
     QWidget& window;
     std::function<void(bool)> report;
     xcb_connection_t* connection = nullptr;
     xcb_window_t frame = XCB_WINDOW_NONE;
+    bool xwayland = false;
+    std::optional<Place> leftAt;
 };
 
 FrameHover::FrameHover(QWidget& window, std::function<void(bool)> report)
@@ -109,4 +136,8 @@ FrameHover::~FrameHover() = default;
 
 bool FrameHover::Unframed() const {
     return !m_watch || m_watch->frame == XCB_WINDOW_NONE;
+}
+
+bool FrameHover::CursorLeftForWayland() const {
+    return m_watch && m_watch->CursorStale();
 }
