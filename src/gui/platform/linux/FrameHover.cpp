@@ -19,8 +19,6 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         : window(watched), report(std::move(reportTo)) {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
         connection = x11 != nullptr ? x11->connection() : nullptr;
-        // An X server in a Wayland session is XWayland.
-        xwayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
         if (connection != nullptr) {
             QCoreApplication::instance()->installNativeEventFilter(this);
         }
@@ -54,8 +52,10 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
             // (a drag of the caption, a menu) says nothing about the cursor.
             if (enter || (crossing->detail != XCB_NOTIFY_DETAIL_INFERIOR &&
                           crossing->mode != XCB_NOTIFY_MODE_GRAB)) {
-                // Leaving by being hidden is no move of the cursor.
-                if (!enter && xwayland && window.isVisible()) {
+                // An X server in a Wayland session is XWayland. Leaving by
+                // being hidden is no move of the cursor.
+                if (!enter && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                    window.isVisible()) {
                     leftAt = Place{crossing->root_x, crossing->root_y};
                 }
                 report(enter);
@@ -113,8 +113,10 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         if (!leftAt) {
             return false;
         }
+        // Asked of the window itself: the frame is gone while the window is re-framed.
+        const auto self = static_cast<xcb_window_t>(window.winId());
         std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
-            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, frame), nullptr),
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, self), nullptr),
             &std::free);
         return pointer && pointer->root_x == leftAt->x && pointer->root_y == leftAt->y;
     }
@@ -123,7 +125,6 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
     std::function<void(bool)> report;
     xcb_connection_t* connection = nullptr;
     xcb_window_t frame = XCB_WINDOW_NONE;
-    bool xwayland = false;
     std::optional<Place> leftAt;
 };
 
