@@ -54,6 +54,11 @@ bool FrameTimers::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
         case QEvent::Hide:
             m_duties.OnWindowShown(event->type() == QEvent::Show);
+            // On it for the X server, which says nothing when the cursor comes
+            // back (it only moves): polled until then.
+            if (event->type() == QEvent::Show && m_frameHover->CursorLeftForWayland()) {
+                m_duties.OnCursorOnWindow(true);
+            }
             break;
         case QEvent::Enter:
         case QEvent::Leave:
