@@ -109,7 +109,7 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
     // left for a Wayland one, the X cursor stays where it left ours, and a
     // window shown there again is entered by a cursor that is not there (no
     // event says when it comes back, only its X place changing).
-    bool CursorStale() const {
+    bool CursorStale() {
         if (!leftAt) {
             return false;
         }
@@ -118,7 +118,11 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
         std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
             xcb_query_pointer_reply(connection, xcb_query_pointer(connection, self), nullptr),
             &std::free);
-        return pointer && pointer->root_x == leftAt->x && pointer->root_y == leftAt->y;
+        if (pointer && pointer->root_x == leftAt->x && pointer->root_y == leftAt->y) {
+            return true;
+        }
+        leftAt.reset(); // it moved: followed again, up to its next leave
+        return false;
     }
 
     QWidget& window;
