@@ -96,6 +96,6 @@ say "  in, out to the tray icon, hidden and shown again there:"
 $L/hover.sh $DESK $((cx + 700)) $((cy - 15)) $((cx + 150)) $((cy + 200)) 3 0 >/dev/null
 $L/hover.sh $DESK $((cx + 150)) $((cy + 200)) $TX $TY 3 0 >/dev/null
 $L/qm.sh $DESK --hide >/dev/null; sleep 2; $L/qm.sh $DESK --show >/dev/null; sleep 3
-say "    $(win | grep -o 'opacity=[^ ]*') (translucent: the cursor is on the tray)"; shot 09-shown-cursor-on-tray
+say "    $(win | grep -o 'opacity=[^ ]*') (want translucent: the cursor is on the tray)"; shot 09-shown-cursor-on-tray
 [ "${KEEP:-0}" = 1 ] || $L/$DESK.sh stop >/dev/null
 say "summary: $SUM"
