@@ -31,9 +31,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(windowSystem.platform));
         DropPlatformArgument(argc, argv);
     }
-    if (!windowSystem.notice.empty()) {
-        std::fprintf(stderr, "%s\n", windowSystem.notice.c_str());
-    }
     // Read before Qt starts: Qt takes the startup id for a window of its own.
     const quill::InstanceMessage launch{command.request,
                                         qgetenv("DESKTOP_STARTUP_ID").toStdString(),
@@ -51,6 +48,10 @@ int main(int argc, char* argv[]) {
         return 1;
     case SingleInstance::Outcome::First:
         break;
+    }
+    // Said by the instance that stays, not by each start that hands over.
+    if (!windowSystem.notice.empty()) {
+        std::fprintf(stderr, "%s\n", windowSystem.notice.c_str());
     }
 
     // The one look at the current folder: a start in a folder that holds

@@ -91,5 +91,11 @@ $L/hover.sh $DESK 1100 700 $((cx + 150)) $((cy + 200)) 5 1 >/dev/null
 say "  out over the caption:"; $L/hover.sh $DESK $((cx + 150)) $((cy + 200)) $((cx + 150)) $((cy - 15)) 4 1 | tail -2 | sed 's/^/    /' | tee -a "$SUM"
 $L/hover.sh $DESK $((cx + 150)) $((cy - 15)) $((cx + 700)) $((cy - 15)) 4 3 | tail -4 | sed 's/^/    /' | tee -a "$SUM"
 shot 08-left-over-caption
+# Under XWayland the X cursor stays where it last left the X windows.
+say "  in, out to the tray icon, hidden and shown again there:"
+$L/hover.sh $DESK $((cx + 700)) $((cy - 15)) $((cx + 150)) $((cy + 200)) 3 0 >/dev/null
+$L/hover.sh $DESK $((cx + 150)) $((cy + 200)) $TX $TY 3 0 >/dev/null
+$L/qm.sh $DESK --hide >/dev/null; sleep 2; $L/qm.sh $DESK --show >/dev/null; sleep 3
+say "    $(win | grep -o 'opacity=[^ ]*') (want translucent: the cursor is on the tray)"; shot 09-shown-cursor-on-tray
 [ "${KEEP:-0}" = 1 ] || $L/$DESK.sh stop >/dev/null
 say "summary: $SUM"

@@ -8,8 +8,8 @@ namespace quill {
 namespace {
 
 constexpr std::string_view kWaylandLacks =
-    "quillmark: on Wayland the window cannot stay on top, be translucent or follow the "
-    "cursor over its caption (these need X11)";
+    "quillmark: on Wayland the window cannot stay on top, keep off the taskbar, turn "
+    "translucent or go back to its place (these need X11)";
 
 // An entry may carry options after a colon ("xcb:option"); the name decides.
 bool IsWayland(std::string_view platform) {

@@ -24,7 +24,7 @@ struct WindowSystemChoice {
     std::string failure{};
 };
 
-// Staying on top, opacity and following the cursor over the caption need X11,
+// Staying on top and off the taskbar, opacity and placement need X11,
 // so a Wayland session with XWayland runs on X11 unless the user asked for
 // something else. What the user asked for is kept where it can work; where it
 // cannot, Qt is not started at all (it would abort with its own message).

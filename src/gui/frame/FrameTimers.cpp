@@ -38,7 +38,7 @@ void FrameTimers::Start() {
 }
 
 quill::CursorPlace FrameTimers::LocateCursor() {
-    if (!m_frame.isVisible()) {
+    if (!m_frame.isVisible() || m_frameHover->CursorLeftForWayland()) {
         return quill::CursorPlace::Outside;
     }
     // Asked of the window system each time: Qt's own idea of the cursor being
@@ -56,6 +56,11 @@ void FrameTimers::OnFrameEvent(const QEvent& event) {
     case QEvent::Show:
     case QEvent::Hide:
         m_duties.OnWindowShown(event.type() == QEvent::Show);
+        // On it for the X server, which says nothing when the cursor comes
+        // back (it only moves): polled until then.
+        if (event.type() == QEvent::Show && m_frameHover->CursorLeftForWayland()) {
+            m_duties.OnCursorOnWindow(true);
+        }
         break;
     case QEvent::Enter:
     case QEvent::Leave:

@@ -19,6 +19,9 @@ public:
     // No caption or border lies outside the area Qt reports enter and leave
     // for (no window manager, or a platform without frames).
     bool Unframed() const;
+    // The window system's cursor position is one XWayland kept from when the
+    // cursor left this window for a Wayland window: the cursor is elsewhere.
+    bool CursorLeftForWayland() const;
 
     struct Watch;
 

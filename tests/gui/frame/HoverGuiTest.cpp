@@ -86,6 +86,19 @@ TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsTh
     EXPECT_FALSE(duties.CursorPolled());
     frame.show(); // under the cursor: no enter comes for it
     EXPECT_TRUE(WaitUntil([&] { return duties.CursorPolled() && alpha() == 255; }));
+    // XWayland's cursor stays where it left us; a window put over ours leaves the same way.
+    qputenv("WAYLAND_DISPLAY", "wayland-lab");
+    QWidget cover(nullptr, Qt::ToolTip);
+    cover.setGeometry(QRect(inside - QPoint(20, 20), QSize(40, 40)));
+    cover.show();
+    EXPECT_TRUE(WaitUntil([&] { return alpha() == 44 && !duties.CursorPolled(); }));
+    frame.hide();
+    cover.hide();
+    frame.show(); // entered by a cursor that only XWayland's memory puts there
+    EXPECT_EQ(FramePart<FrameTimers>(frame).LocateCursor(), quill::CursorPlace::Outside);
+    QCursor::setPos(inside + QPoint(1, 0)); // it moved: really there
+    EXPECT_TRUE(WaitUntil([&] { return alpha() == 255; }));
+    qunsetenv("WAYLAND_DISPLAY");
     QCursor::setPos(start);
     app.ExitInstance(0);
 }

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 // The window manager draws the caption in a frame window of its own, which
 // the program's window is put into. Any client may ask for enter and leave
@@ -51,6 +52,12 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
             // (a drag of the caption, a menu) says nothing about the cursor.
             if (enter || (crossing->detail != XCB_NOTIFY_DETAIL_INFERIOR &&
                           crossing->mode != XCB_NOTIFY_MODE_GRAB)) {
+                // An X server in a Wayland session is XWayland. Leaving by
+                // being hidden is no move of the cursor.
+                if (!enter && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                    window.isVisible()) {
+                    leftAt = Place{crossing->root_x, crossing->root_y};
+                }
                 report(enter);
             }
             return true;
@@ -94,10 +101,35 @@ struct FrameHover::Watch : QAbstractNativeEventFilter {
                pointer->win_y < size->height);
     }
 
+    struct Place {
+        int16_t x;
+        int16_t y;
+    };
+    // XWayland hears of the cursor only while it is over an X window: once it
+    // left for a Wayland one, the X cursor stays where it left ours, and a
+    // window shown there again is entered by a cursor that is not there (no
+    // event says when it comes back, only its X place changing).
+    bool CursorStale() {
+        if (!leftAt) {
+            return false;
+        }
+        // Asked of the window itself: the frame is gone while the window is re-framed.
+        const auto self = static_cast<xcb_window_t>(window.winId());
+        std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, self), nullptr),
+            &std::free);
+        if (pointer && pointer->root_x == leftAt->x && pointer->root_y == leftAt->y) {
+            return true;
+        }
+        leftAt.reset(); // it moved: followed again, up to its next leave
+        return false;
+    }
+
     QWidget& window;
     std::function<void(bool)> report;
     xcb_connection_t* connection = nullptr;
     xcb_window_t frame = XCB_WINDOW_NONE;
+    std::optional<Place> leftAt;
 };
 
 FrameHover::FrameHover(QWidget& window, std::function<void(bool)> report)
@@ -109,4 +141,8 @@ FrameHover::~FrameHover() = default;
 
 bool FrameHover::Unframed() const {
     return !m_watch || m_watch->frame == XCB_WINDOW_NONE;
+}
+
+bool FrameHover::CursorLeftForWayland() const {
+    return m_watch && m_watch->CursorStale();
 }
