@@ -1,0 +1,86 @@
+#include "core/frame/StatusMenuLayout.h"
+
+namespace quill {
+
+std::string StatusMenuLabel(std::string_view text) {
+    std::string label;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '_') {
+            label += "__";
+        } else if (text[i] != '&') {
+            label += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '&') {
+            label += '&';
+            ++i;
+        } else if (i + 1 < text.size()) {
+            label += '_'; // the next character is the mnemonic
+        }
+    }
+    return label;
+}
+
+std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entry) {
+    std::vector<StatusMenuProperty> properties;
+    if (entry.separator) {
+        properties.emplace_back("type", std::string("separator"));
+    } else {
+        properties.emplace_back("label", StatusMenuLabel(entry.text));
+    }
+    if (!entry.enabled) {
+        properties.emplace_back("enabled", false);
+    }
+    if (!entry.visible) {
+        properties.emplace_back("visible", false);
+    }
+    if (entry.toggle != StatusMenuEntry::Toggle::None) {
+        properties.emplace_back(
+            "toggle-type",
+            std::string(entry.toggle == StatusMenuEntry::Toggle::Radio ? "radio" : "checkmark"));
+        properties.emplace_back("toggle-state", entry.checked ? 1 : 0);
+    }
+    if (!entry.children.empty()) {
+        properties.emplace_back("children-display", std::string("submenu"));
+    }
+    return properties;
+}
+
+bool StatusMenuLayout::Update(StatusMenuEntry root) {
+    if (!m_entries.empty() && root == m_root) {
+        return false;
+    }
+    const bool first = m_entries.empty();
+    m_root = std::move(root);
+    m_entries.clear();
+    Number(m_root, -1);
+    if (!first) {
+        ++m_revision;
+    }
+    return !first;
+}
+
+void StatusMenuLayout::Number(const StatusMenuEntry& entry, int parent) {
+    const int id = static_cast<int>(m_entries.size());
+    m_entries.emplace_back(&entry, parent);
+    for (const StatusMenuEntry& child : entry.children) {
+        Number(child, id);
+    }
+}
+
+const StatusMenuEntry* StatusMenuLayout::Entry(int id) const {
+    if (id < 0 || id >= static_cast<int>(m_entries.size())) {
+        return nullptr;
+    }
+    return m_entries[static_cast<std::size_t>(id)].first;
+}
+
+std::vector<int> StatusMenuLayout::ChildIds(int id) const {
+    std::vector<int> ids;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].second == id) {
+            ids.push_back(static_cast<int>(i));
+        }
+    }
+    return ids;
+}
+
+} // namespace quill
