@@ -5,6 +5,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -73,20 +74,38 @@ MenuEntry OpenMenu(QDBusInterface& menu) {
     return ReadEntry(reply.arguments()[1].value<QDBusArgument>());
 }
 
-// The item registers and exports its menu with every tray command; the
-// check marks follow the window, a left click (Activate) hides and shows
-// it, and the menu's items act.
-TEST(StatusNotifier, TheItemRegistersWithItsMenuAndActivateToggles) {
+// The program's names on the bus that offer a status notifier item.
+int ItemsOnTheBus(QDBusConnection& bus) {
+    const QStringList names = bus.interface()->registeredServiceNames();
+    return int(std::count_if(names.begin(), names.end(), [](const QString& name) {
+        return name.startsWith("org.kde.StatusNotifierItem-");
+    }));
+}
+
+// A watcher that starts after the program (whose icon is then embedded in
+// the desktop's tray) gets one item, with its menu of every tray command; a
+// restarted watcher gets it again. Check marks follow the window, a left
+// click (Activate) hides and shows it, and the menu's items act.
+TEST(StatusNotifier, TheItemRegistersWithAWatcherComingLaterWithItsMenuAndActivateToggles) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     FakeWatcher watcher;
     ASSERT_TRUE(
         bus.registerObject("/StatusNotifierWatcher", &watcher, QDBusConnection::ExportAllContents));
-    ASSERT_TRUE(bus.registerService("org.kde.StatusNotifierWatcher"));
     RunFolder run;
     QProcess program;
     program.setWorkingDirectory(run.Path());
-    program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
-    ASSERT_TRUE(WaitUntil([&] { return !watcher.items.isEmpty(); }, 30000));
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QStringLiteral(QUILLMARK_PROGRAM), {"--verbose"});
+    QByteArray output;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (output += program.readAll()).contains("tray icon: embedded icon"); }, 30000))
+        << output.toStdString();
+    for (int start = 0; start < 2; ++start) { // the watcher starts, then restarts
+        watcher.items.clear();
+        bus.unregisterService("org.kde.StatusNotifierWatcher");
+        ASSERT_TRUE(bus.registerService("org.kde.StatusNotifierWatcher"));
+        ASSERT_TRUE(WaitUntil([&] { return !watcher.items.isEmpty(); }));
+    }
     const QString service = watcher.items.first().section('/', 0, 0);
     QDBusInterface item(service, "/StatusNotifierItem", "org.kde.StatusNotifierItem", bus);
     const QString menuPath = item.property("Menu").value<QDBusObjectPath>().path();
@@ -110,6 +129,8 @@ TEST(StatusNotifier, TheItemRegistersWithItsMenuAndActivateToggles) {
     EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Hide window"); }));
     item.call("Activate", 0, 0); // shows
     EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Show window"); }));
+    EXPECT_EQ(watcher.items.size(), 1); // never a second item beside this one
+    EXPECT_EQ(ItemsOnTheBus(bus), 1);
     menu.call("Event", top.Find("Exit").id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u);
     EXPECT_TRUE(WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000));
     program.kill();
