@@ -19,18 +19,19 @@ std::string StatusMenuLabel(std::string_view text) {
     return label;
 }
 
-std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entry) {
+std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entry,
+                                                     bool withDefaults) {
     std::vector<StatusMenuProperty> properties;
     if (entry.separator) {
         properties.emplace_back("type", std::string("separator"));
     } else {
         properties.emplace_back("label", StatusMenuLabel(entry.text));
     }
-    if (!entry.enabled) {
-        properties.emplace_back("enabled", false);
+    if (!entry.enabled || withDefaults) {
+        properties.emplace_back("enabled", entry.enabled);
     }
-    if (!entry.visible) {
-        properties.emplace_back("visible", false);
+    if (!entry.visible || withDefaults) {
+        properties.emplace_back("visible", entry.visible);
     }
     if (entry.toggle != StatusMenuEntry::Toggle::None) {
         properties.emplace_back(
@@ -45,17 +46,31 @@ std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entr
 }
 
 bool StatusMenuLayout::Update(StatusMenuEntry root) {
+    m_changed.clear();
     if (!m_entries.empty() && root == m_root) {
         return false;
     }
-    const bool first = m_entries.empty();
+    std::vector<std::pair<std::vector<StatusMenuProperty>, int>> before;
+    for (const auto& [entry, parent] : m_entries) {
+        before.emplace_back(StatusMenuProperties(*entry), parent);
+    }
     m_root = std::move(root);
     m_entries.clear();
     Number(m_root, -1);
-    if (!first) {
-        ++m_revision;
+    if (before.empty()) {
+        return false;
     }
-    return !first;
+    bool sameShape = before.size() == m_entries.size();
+    for (std::size_t i = 0; sameShape && i < before.size(); ++i) {
+        sameShape = before[i].second == m_entries[i].second;
+    }
+    for (std::size_t i = 0; sameShape && i < before.size(); ++i) {
+        if (before[i].first != StatusMenuProperties(*m_entries[i].first)) {
+            m_changed.push_back(static_cast<int>(i));
+        }
+    }
+    ++m_revision;
+    return true;
 }
 
 void StatusMenuLayout::Number(const StatusMenuEntry& entry, int parent) {

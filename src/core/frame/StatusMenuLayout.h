@@ -30,9 +30,10 @@ using StatusMenuProperty = std::pair<std::string, StatusMenuValue>;
 // literal underscore is doubled.
 std::string StatusMenuLabel(std::string_view text);
 
-// An entry's properties as the dbusmenu protocol names them; those at their
-// protocol default are left out.
-std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entry);
+// An entry's properties as the dbusmenu protocol names them. Those at their
+// protocol default are left out of a layout, but said when they change back.
+std::vector<StatusMenuProperty> StatusMenuProperties(const StatusMenuEntry& entry,
+                                                     bool withDefaults = false);
 
 // The tray menu as a host reads it: every entry is numbered in order through
 // the tree (0 is the menu itself), and the layout's revision goes up whenever
@@ -47,6 +48,9 @@ public:
     const StatusMenuEntry* Entry(int id) const;
     // The numbers of id's children, in order.
     std::vector<int> ChildIds(int id) const;
+    // The entries whose properties the last update changed while the menu
+    // kept its shape: hosts that keep a shown menu's items take these alone.
+    const std::vector<int>& ChangedIds() const { return m_changed; }
 
 private:
     void Number(const StatusMenuEntry& entry, int parent);
@@ -54,6 +58,7 @@ private:
     StatusMenuEntry m_root;
     // In numbering order: each entry and the number of its parent.
     std::vector<std::pair<const StatusMenuEntry*, int>> m_entries;
+    std::vector<int> m_changed;
     unsigned m_revision = 1;
 };
 

@@ -41,6 +41,13 @@ TEST(StatusMenuLayout, NumbersEntriesAndRaisesTheRevisionOnChange) {
                                                                 {"toggle-state", 0}}));
     EXPECT_FALSE(layout.Update(root));
     root.children[2].checked = true;
+    root.children[2].enabled = true;
     EXPECT_TRUE(layout.Update(root));
     EXPECT_EQ(layout.Revision(), 2u);
+    EXPECT_EQ(layout.ChangedIds(), std::vector<int>{5}); // said with "enabled" back at true
+    EXPECT_EQ(quill::StatusMenuProperties(*layout.Entry(5), true)[1],
+              (P::value_type{"enabled", true}));
+    root.children.pop_back();
+    EXPECT_TRUE(layout.Update(root));
+    EXPECT_TRUE(layout.ChangedIds().empty()); // a new shape is read whole
 }

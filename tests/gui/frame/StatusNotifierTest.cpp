@@ -25,8 +25,10 @@ class FakeWatcher : public QObject {
 public:
     bool HostRegistered() const { return true; }
     QStringList items; // "service" as the item gave it
+    int menuUpdates = 0;
 public slots:
     void RegisterStatusNotifierItem(const QString& service) { items << service; }
+    void MenuPropertiesUpdated() { ++menuUpdates; }
 };
 
 // One entry of a com.canonical.dbusmenu layout, (ia{sv}av), with its children.
@@ -113,6 +115,9 @@ TEST(StatusNotifier, TheItemRegistersWithAWatcherComingLaterWithItsMenuAndActiva
     EXPECT_FALSE(item.property("ItemIsMenu").toBool()); // a left click is the program's
 
     QDBusInterface menu(service, menuPath, "com.canonical.dbusmenu", bus);
+    // Hosts that keep a shown menu's items (GNOME's) learn new check marks from here.
+    bus.connect(service, menuPath, "com.canonical.dbusmenu", "ItemsPropertiesUpdated", &watcher,
+                SLOT(MenuPropertiesUpdated()));
     const MenuEntry top = OpenMenu(menu);
     QStringList labels;
     for (const MenuEntry& entry : top.children) {
@@ -129,6 +134,7 @@ TEST(StatusNotifier, TheItemRegistersWithAWatcherComingLaterWithItsMenuAndActiva
     EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Hide window"); }));
     item.call("Activate", 0, 0); // shows
     EXPECT_TRUE(WaitUntil([&] { return OpenMenu(menu).Checked("Show window"); }));
+    EXPECT_TRUE(WaitUntil([&] { return watcher.menuUpdates >= 2; }));
     EXPECT_EQ(watcher.items.size(), 1); // never a second item beside this one
     EXPECT_EQ(ItemsOnTheBus(bus), 1);
     menu.call("Event", top.Find("Exit").id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u);

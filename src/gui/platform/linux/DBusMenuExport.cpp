@@ -49,6 +49,20 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPrope
     return argument;
 }
 
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& item) {
+    argument.beginStructure();
+    argument << item.id << item.names;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& item) {
+    argument.beginStructure();
+    argument >> item.id >> item.names;
+    argument.endStructure();
+    return argument;
+}
+
 namespace {
 
 QVariant ToVariant(const quill::StatusMenuValue& value) {
@@ -75,9 +89,14 @@ DBusMenuExport::DBusMenuExport(QMenu& menu, QObject* parent)
 }
 
 void DBusMenuExport::RegisterTypes() {
+    // The signal's relay looks its argument types up by the names written.
+    qRegisterMetaType<DBusMenuItemPropertiesList>("DBusMenuItemPropertiesList");
+    qRegisterMetaType<DBusMenuItemKeysList>("DBusMenuItemKeysList");
     qDBusRegisterMetaType<DBusMenuLayoutItem>();
     qDBusRegisterMetaType<DBusMenuItemProperties>();
     qDBusRegisterMetaType<DBusMenuItemPropertiesList>();
+    qDBusRegisterMetaType<DBusMenuItemKeys>();
+    qDBusRegisterMetaType<DBusMenuItemKeysList>();
 }
 
 void DBusMenuExport::WatchActions(QMenu& menu) {
@@ -124,6 +143,18 @@ bool DBusMenuExport::Read() {
     m_actions.assign(1, nullptr);
     if (!m_layout.Update(ReadMenu(m_menu))) {
         return false;
+    }
+    if (!m_layout.ChangedIds().empty()) {
+        DBusMenuItemPropertiesList changed;
+        for (int id : m_layout.ChangedIds()) {
+            QVariantMap properties;
+            for (const auto& [name, value] :
+                 quill::StatusMenuProperties(*m_layout.Entry(id), true)) {
+                properties.insert(QString::fromStdString(name), ToVariant(value));
+            }
+            changed << DBusMenuItemProperties{id, properties};
+        }
+        emit ItemsPropertiesUpdated(changed, {});
     }
     emit LayoutUpdated(m_layout.Revision(), 0);
     return true;

@@ -26,11 +26,19 @@ struct DBusMenuItemProperties {
     QVariantMap properties;
 };
 using DBusMenuItemPropertiesList = QList<DBusMenuItemProperties>;
+// Names of an entry's properties gone back to their default, (ias).
+struct DBusMenuItemKeys {
+    int id = 0;
+    QStringList names;
+};
+using DBusMenuItemKeysList = QList<DBusMenuItemKeys>;
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutItem& item);
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& item);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& item);
 
 // The tray menu over com.canonical.dbusmenu, as a status notifier host reads
 // and shows it: the host asks for the layout, and a chosen entry comes back as
@@ -64,6 +72,9 @@ public slots:
 
 signals:
     void LayoutUpdated(uint revision, int parent);
+    // Hosts that keep a shown menu's items (GNOME's) read their states from here alone.
+    void ItemsPropertiesUpdated(const DBusMenuItemPropertiesList& updated,
+                                const DBusMenuItemKeysList& removed);
 
 private:
     // Reads the menu again; true (and announced) when a host would see a change.
