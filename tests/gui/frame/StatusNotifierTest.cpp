@@ -67,7 +67,7 @@ MenuEntry ReadEntry(const QDBusArgument& argument) {
 
 // The layout as a host reads it when the user opens the menu.
 MenuEntry OpenMenu(QDBusInterface& menu) {
-    menu.call("AboutToShow", 0);
+    menu.call("AboutToShowGroup", QVariant::fromValue(QList<int>{0})); // as Xfce asks
     const QDBusMessage reply = menu.call("GetLayout", 0, -1, QStringList());
     if (reply.arguments().size() != 2) {
         ADD_FAILURE() << reply.errorMessage().toStdString();

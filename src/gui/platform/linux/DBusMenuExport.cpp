@@ -63,6 +63,20 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys&
     return argument;
 }
 
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
+    argument.beginStructure();
+    argument << event.id << event.eventId << event.data << event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
+    argument.beginStructure();
+    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
 namespace {
 
 QVariant ToVariant(const quill::StatusMenuValue& value) {
@@ -92,11 +106,14 @@ void DBusMenuExport::RegisterTypes() {
     // The signal's relay looks its argument types up by the names written.
     qRegisterMetaType<DBusMenuItemPropertiesList>("DBusMenuItemPropertiesList");
     qRegisterMetaType<DBusMenuItemKeysList>("DBusMenuItemKeysList");
+    qRegisterMetaType<DBusMenuEventList>("DBusMenuEventList");
     qDBusRegisterMetaType<DBusMenuLayoutItem>();
     qDBusRegisterMetaType<DBusMenuItemProperties>();
     qDBusRegisterMetaType<DBusMenuItemPropertiesList>();
     qDBusRegisterMetaType<DBusMenuItemKeys>();
     qDBusRegisterMetaType<DBusMenuItemKeysList>();
+    qDBusRegisterMetaType<DBusMenuEvent>();
+    qDBusRegisterMetaType<DBusMenuEventList>();
 }
 
 void DBusMenuExport::WatchActions(QMenu& menu) {
@@ -226,4 +243,27 @@ bool DBusMenuExport::AboutToShow(int id) {
     emit menu->aboutToShow();
     m_changed->stop();
     return Read();
+}
+
+QList<int> DBusMenuExport::EventGroup(const DBusMenuEventList& events) {
+    QList<int> unknown;
+    for (const DBusMenuEvent& event : events) {
+        if (m_layout.Entry(event.id) == nullptr) {
+            unknown << event.id;
+        }
+        Event(event.id, event.eventId, event.data, event.timestamp);
+    }
+    return unknown;
+}
+
+QList<int> DBusMenuExport::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors) {
+    QList<int> updated;
+    for (int id : ids) {
+        if (m_layout.Entry(id) == nullptr) {
+            idErrors << id;
+        } else if (AboutToShow(id)) {
+            updated << id;
+        }
+    }
+    return updated;
 }

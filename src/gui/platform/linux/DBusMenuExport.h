@@ -32,6 +32,14 @@ struct DBusMenuItemKeys {
     QStringList names;
 };
 using DBusMenuItemKeysList = QList<DBusMenuItemKeys>;
+// One event of a group, (isvu).
+struct DBusMenuEvent {
+    int id = 0;
+    QString eventId;
+    QDBusVariant data;
+    uint timestamp = 0;
+};
+using DBusMenuEventList = QList<DBusMenuEvent>;
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutItem& item);
@@ -39,6 +47,8 @@ QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties&
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item);
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event);
 
 // The tray menu over com.canonical.dbusmenu, as a status notifier host reads
 // and shows it: the host asks for the layout, and a chosen entry comes back as
@@ -69,6 +79,9 @@ public slots:
     QDBusVariant GetProperty(int id, const QString& name);
     void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
     bool AboutToShow(int id);
+    // Xfce's panel sends these alone.
+    QList<int> EventGroup(const DBusMenuEventList& events);
+    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
 
 signals:
     void LayoutUpdated(uint revision, int parent);
