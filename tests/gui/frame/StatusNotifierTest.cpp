@@ -139,6 +139,8 @@ TEST(StatusNotifier, TheItemRegistersWithAWatcherComingLaterWithItsMenuAndActiva
     EXPECT_EQ(ItemsOnTheBus(bus), 1);
     menu.call("Event", top.Find("Exit").id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u);
     EXPECT_TRUE(WaitUntil([&] { return program.state() == QProcess::NotRunning; }, 30000));
+    output += program.readAll(); // QtDBus skips what it cannot send, saying so
+    EXPECT_FALSE(output.contains("Skipped method") || output.contains("Cannot relay"));
     program.kill();
     program.waitForFinished();
 }
