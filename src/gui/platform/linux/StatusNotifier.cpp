@@ -4,7 +4,6 @@
 #include "gui/platform/linux/DBusMenuExport.h"
 #include "gui/platform/linux/StatusNotifierItem.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -40,10 +39,6 @@ struct StatusNotifier::Item {
 
     QDBusConnection bus = QDBusConnection::sessionBus();
     Events events;
-    // Qt's own items are named alike, but none is ever made while a watcher
-    // is known here (see the frame's tray).
-    QString service =
-        QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid());
     StatusNotifierItem item;
     DBusMenuExport menuExport;
     QDBusServiceWatcher watcher;
@@ -108,11 +103,14 @@ void StatusNotifier::Item::Register() {
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         kWatcher, kWatcherPath, kWatcher, QStringLiteral("RegisterStatusNotifierItem"));
-    call << service;
+    // By its path: the watcher takes the caller's own name with it. An item
+    // known by a name of its own is followed by that name's comings and
+    // goings too, and GNOME's extension then sometimes drops it at once.
+    call << kItemPath;
     call.setAutoStartService(false);
     bus.call(call, QDBus::NoBlock);
     registeredWith = owner;
-    qCDebug(lcTray) << "registered" << service << "with the watcher" << owner;
+    qCDebug(lcTray) << "registered the item with the watcher" << owner;
 }
 
 StatusNotifier::StatusNotifier(QMenu& menu, Events events)
@@ -133,8 +131,7 @@ void StatusNotifier::SetShown(bool shown) {
     }
     item.shown = shown;
     if (!shown) {
-        // The watcher forgets an item whose name leaves the bus.
-        item.bus.unregisterService(item.service);
+        // The watcher and its hosts forget an item whose object goes.
         item.bus.unregisterObject(kMenuPath);
         item.bus.unregisterObject(kItemPath);
         item.registeredWith.clear();
@@ -142,8 +139,7 @@ void StatusNotifier::SetShown(bool shown) {
     }
     const auto all = QDBusConnection::ExportAllContents;
     if (!item.bus.registerObject(kItemPath, &item.item, all) ||
-        !item.bus.registerObject(kMenuPath, &item.menuExport, all) ||
-        !item.bus.registerService(item.service)) {
+        !item.bus.registerObject(kMenuPath, &item.menuExport, all)) {
         qCWarning(lcTray).noquote() << "The tray icon could not be offered on the session bus:"
                                     << item.bus.lastError().message();
         return;
