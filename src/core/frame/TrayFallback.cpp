@@ -14,4 +14,11 @@ std::optional<TrayFallback::Change> TrayFallback::Update(bool trayPresent) {
     return Change{trayPresent, trayPresent ? HiddenWindow::Unmap : HiddenWindow::Minimise, tell};
 }
 
+TrayPath LiveTrayPath(bool notifierHost, bool embeddingTray) {
+    if (notifierHost) {
+        return TrayPath::StatusNotifier;
+    }
+    return embeddingTray ? TrayPath::Embedded : TrayPath::None;
+}
+
 } // namespace quill

@@ -30,4 +30,13 @@ private:
     bool m_told;
 };
 
+// How the tray icon reaches the desktop: its own status notifier item, Qt's
+// embedded icon, or neither (the window stays listed).
+enum class TrayPath { None, StatusNotifier, Embedded };
+
+// Where a status notifier host and an embedding tray both exist (Xfce's panel,
+// Plasma's proxy that turns embedded icons into items) the item alone shows,
+// so the desktop never shows the icon twice.
+TrayPath LiveTrayPath(bool notifierHost, bool embeddingTray);
+
 } // namespace quill

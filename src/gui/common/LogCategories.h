@@ -8,3 +8,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcFiles)
 Q_DECLARE_LOGGING_CATEGORY(lcHandOver)
 Q_DECLARE_LOGGING_CATEGORY(lcLock)
 Q_DECLARE_LOGGING_CATEGORY(lcReminders)
+// Not a logic area: the notification area the tray icon goes to.
+Q_DECLARE_LOGGING_CATEGORY(lcTray)

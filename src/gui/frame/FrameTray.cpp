@@ -3,32 +3,26 @@
 #include "core/frame/CommandTable.h"
 #include "core/settings/ProfileValues.h"
 #include "gui/common/AfterFirstPaint.h"
+#include "gui/common/LogCategories.h"
 #include "gui/common/UserMessages.h"
 #include "gui/frame/FrameCommands.h"
 #include "gui/frame/StartAtLoginItem.h"
+#include "gui/platform/StatusNotifier.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
-#ifndef Q_OS_WIN
-#include <QDBusConnection>
-#include <QDBusServiceWatcher>
-#endif
 
 FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& profile,
                      const QString& workingFolder)
     : QObject(&frame), m_frame(frame), m_commands(commands), m_profile(profile),
-      m_icon(new QSystemTrayIcon(QApplication::windowIcon(), this)),
       m_presenceWatch(new QTimer(this)), m_lossGrace(new QTimer(this)),
       m_fallback(quill::ReadInt(profile, quill::values::kTrayHintShown) != 0) {
     auto* startAtLogin = new StartAtLoginItem(frame, workingFolder, this);
     m_menu = BuildMenu(startAtLogin->Action(), &frame);
     m_menu->setObjectName(QStringLiteral("trayMenu"));
-    // The tray shows this menu itself; over D-Bus the host asks for it, and
-    // its aboutToShow comes first all the same.
-    m_icon->setContextMenu(m_menu);
     m_menuButton = new QToolButton(&frame);
     m_menuButton->setObjectName(QStringLiteral("windowMenuButton"));
     m_menuButton->setIcon(QIcon::fromTheme(QStringLiteral("open-menu"),
@@ -45,16 +39,14 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
         connect(menu, &QMenu::aboutToShow, startAtLogin, &StartAtLoginItem::Update);
     }
 
-    m_icon->setToolTip(tr("Quillmark"));
-    connect(m_icon, &QSystemTrayIcon::activated, this, &FrameTray::OnTrayNotify);
-    // Qt docks the icon again by itself when an embedding tray comes (back),
-    // and registers it again with a status notifier watcher that restarts.
-    // Docking takes a few round trips to the X server: after the window is drawn.
-    new AfterFirstPaint(frame, *m_icon, [icon = m_icon] { icon->show(); });
+    // A host's menu is read over the bus; its aboutToShow comes first all the same.
+    m_notifier = std::make_unique<StatusNotifier>(
+        *m_menu, StatusNotifier::Events{[this] { ReadPresence(); }, [this] { Toggle(); }});
 
     // An embedding tray is found by asking the X server: now and then is
     // enough, and only while the window has no tray to return to or is
-    // hidden there. A status notifier watcher announces itself on the bus.
+    // hidden there. A status notifier watcher and its host announce
+    // themselves on the bus.
     m_presenceWatch->setObjectName(QStringLiteral("trayPresenceWatch"));
     m_presenceWatch->setInterval(2000);
     connect(m_presenceWatch, &QTimer::timeout, this, &FrameTray::ReadPresence);
@@ -62,20 +54,66 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
     // only when the tray stays away.
     m_lossGrace->setSingleShot(true);
     m_lossGrace->setInterval(3000);
-    connect(m_lossGrace, &QTimer::timeout, this,
-            [this] { CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable()); });
-#ifndef Q_OS_WIN
-    auto* watcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
-                                            QDBusConnection::sessionBus(),
-                                            QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &FrameTray::ReadPresence);
-#endif
+    connect(m_lossGrace, &QTimer::timeout, this, [this] {
+        const quill::TrayPath path = CurrentPath();
+        ShowIconOn(path);
+        CheckTrayPresence(path != quill::TrayPath::None);
+    });
     frame.installEventFilter(this);
-    CheckTrayPresence(QSystemTrayIcon::isSystemTrayAvailable());
+    CheckTrayPresence(CurrentPath() != quill::TrayPath::None);
+    // Docking takes a few round trips to the X server: after the window is drawn.
+    new AfterFirstPaint(frame, *this, [this] {
+        m_iconsShown = true;
+        ShowIconOn(CurrentPath());
+    });
 }
 
 FrameTray::~FrameTray() {
-    m_icon->hide();
+    if (m_icon != nullptr) {
+        m_icon->hide();
+    }
+}
+
+quill::TrayPath FrameTray::CurrentPath() {
+    const bool host = m_notifier->HostPresent();
+    // Qt chooses its kind of icon once, when the first is made or asked
+    // about: a status notifier item of its own where a host exists then. So
+    // its icon is made only while no host is known, and is the embedded kind.
+    if (!host) {
+        EmbeddedIcon();
+    }
+    return quill::LiveTrayPath(host, !host && QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+QSystemTrayIcon& FrameTray::EmbeddedIcon() {
+    if (m_icon == nullptr) {
+        m_icon = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        m_icon->setContextMenu(m_menu);
+        m_icon->setToolTip(tr("Quillmark"));
+        connect(m_icon, &QSystemTrayIcon::activated, this, &FrameTray::OnTrayNotify);
+    }
+    return *m_icon;
+}
+
+void FrameTray::ShowIconOn(quill::TrayPath path) {
+    if (!m_iconsShown) {
+        return;
+    }
+    // One icon at a time. Qt's docks again by itself when an embedding tray
+    // comes (back), so it stays shown while there is no tray at all.
+    m_notifier->SetShown(path == quill::TrayPath::StatusNotifier);
+    if (path != quill::TrayPath::StatusNotifier) {
+        EmbeddedIcon().show();
+    } else if (m_icon != nullptr) {
+        m_icon->hide();
+    }
+    if (path != m_path) {
+        m_path = path;
+        qCDebug(lcTray) << "tray icon:"
+                        << (path == quill::TrayPath::StatusNotifier ? "status notifier item"
+                            : path == quill::TrayPath::Embedded     ? "embedded icon"
+                                                                    : "none");
+    }
 }
 
 QMenu* FrameTray::BuildMenu(QAction* startAtLogin, QWidget* parent) {
@@ -112,7 +150,9 @@ void FrameTray::UpdateWatch() {
 }
 
 void FrameTray::ReadPresence() {
-    const bool present = QSystemTrayIcon::isSystemTrayAvailable();
+    const quill::TrayPath path = CurrentPath();
+    ShowIconOn(path);
+    const bool present = path != quill::TrayPath::None;
     if (!present && m_trayMode) {
         if (!m_lossGrace->isActive()) {
             m_lossGrace->start();

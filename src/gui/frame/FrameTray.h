@@ -4,8 +4,11 @@
 
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <memory>
+#include <optional>
 
 class FrameCommands;
+class StatusNotifier;
 class QAction;
 class QMenu;
 class QTimer;
@@ -16,9 +19,11 @@ class Profile;
 
 // The tray icon and its menu, which the tray shows (a right click on an
 // embedded icon, the host's own menu for a status notifier item); a left click
-// hides or shows the window. Without a notification area the window is an
-// ordinary one: hiding minimises it, and the same menu drops down from a
-// button in the window. Removed when the frame goes.
+// hides or shows the window. Where a status notifier host exists the icon is
+// the program's own item, which follows a host that comes or goes at any
+// time; otherwise Qt's embedded icon, which docks in a tray that comes later. Without a
+// notification area the window is an ordinary one: hiding minimises it, and the same menu drops
+// down from a button in the window. Removed when the frame goes.
 class FrameTray : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +32,7 @@ public:
               const QString& workingFolder);
     ~FrameTray() override;
 
+    // Qt's embedded icon; none while a status notifier host was there from the start.
     QSystemTrayIcon* Icon() const { return m_icon; }
     QMenu* Menu() const { return m_menu; }
     // The tray menu's commands in the window, shown while there is no tray.
@@ -50,6 +56,9 @@ protected:
 
 private:
     QMenu* BuildMenu(QAction* startAtLogin, QWidget* parent);
+    quill::TrayPath CurrentPath();
+    QSystemTrayIcon& EmbeddedIcon();
+    void ShowIconOn(quill::TrayPath path);
     void ReadPresence();
     void UpdateWatch();
     void TellHowToGetATray();
@@ -57,8 +66,11 @@ private:
     QWidget& m_frame;
     FrameCommands& m_commands;
     quill::Profile& m_profile;
-    QSystemTrayIcon* m_icon;
+    QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
+    std::unique_ptr<StatusNotifier> m_notifier;
+    bool m_iconsShown = false; // after the window's first picture
+    std::optional<quill::TrayPath> m_path;
     QToolButton* m_menuButton = nullptr;
     QTimer* m_presenceWatch;
     QTimer* m_lossGrace;

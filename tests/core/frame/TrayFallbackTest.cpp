@@ -16,3 +16,10 @@ TEST(TrayFallback, FollowsTheNotificationAreaAndTellsOnlyWhenThereIsNoneAtStart)
     EXPECT_FALSE(tray.Update(false)->tellHowToGetATray);
     EXPECT_FALSE(quill::TrayFallback(true).Update(false)->tellHowToGetATray);
 }
+
+// The item alone shows where a host and an embedding tray both exist.
+TEST(TrayFallback, TheItemWinsOverAnEmbeddedIcon) {
+    EXPECT_EQ(quill::LiveTrayPath(true, true), quill::TrayPath::StatusNotifier);
+    EXPECT_EQ(quill::LiveTrayPath(false, true), quill::TrayPath::Embedded);
+    EXPECT_EQ(quill::LiveTrayPath(false, false), quill::TrayPath::None);
+}
