@@ -5,6 +5,7 @@
 #include "core/integration/LinkInbox.h"
 #include "core/integration/NewLinkPickup.h"
 #include "gui/platform/ProfileStamp.h"
+#include "profile/QtLockFile.h"
 
 #include <functional>
 #include <optional>
@@ -33,6 +34,7 @@ private:
     void OfferNext();
 
     QByteArray m_profilePath;
+    QtLockFile m_profileLock; // lent to both, which never hold it at once
     quill::HandOverFile m_slot;
     quill::LinkInbox m_inbox;
     Offer m_offer;
