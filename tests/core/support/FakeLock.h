@@ -4,20 +4,17 @@
 
 namespace quill::test {
 
-// The profile's lock within one process: busy while held here or while
-// another process is said to hold it.
+// The profile's lock within one process; heldElsewhere stands for another one.
 struct FakeLock : CrossProcessLock {
     bool held = false;
     bool heldElsewhere = false;
 
-    Attempt Take(int) override {
-        if (held || heldElsewhere) {
-            return Attempt::Busy;
-        }
+    Attempt Take(int) override { return held || heldElsewhere ? Attempt::Busy : Hold(); }
+    void Release() override { held = false; }
+    Attempt Hold() {
         held = true;
         return Attempt::Taken;
     }
-    void Release() override { held = false; }
 };
 
 } // namespace quill::test
