@@ -8,8 +8,8 @@
 
 // A lock kept as Qt keeps it, so QSettings and every version of this program
 // and its link host honour it: a file naming its process, held with flock.
-// One whose process is gone is taken over at once, and so is one whose flock
-// nobody holds (its number used again by a new process).
+// Taking over one left by a process that is gone is Qt's: at once where the
+// process it names is gone, after two seconds where its number is used again.
 class QtLockFile : public quill::CrossProcessLock {
 public:
     explicit QtLockFile(const std::string& path);
@@ -18,8 +18,5 @@ public:
     void Release() override { m_lock.unlock(); }
 
 private:
-    // Whether its lines are written, or it is too old to be still in the making.
-    bool MadeWhole() const;
-
     QLockFile m_lock;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,8 +53,8 @@ bool Sent(const QTemporaryDir& home, const std::string& queue, const QString& te
 }
 
 // The host writes nothing while another process holds the profile's lock, and
-// takes over at once one left by a killed process or one whose number now
-// names a new process of the holder's name.
+// takes over one left by a killed process, or by one whose number now names a
+// new process of the same name.
 TEST(LinkHostEndToEnd, HonoursTheProfilesLockAndTakesOverWhatTheGoneLeft) {
     QTemporaryDir home;
     const QString profile = home.filePath(".config/Tarnwick software/Quillmark.conf");
@@ -67,16 +68,19 @@ TEST(LinkHostEndToEnd, HonoursTheProfilesLockAndTakesOverWhatTheGoneLeft) {
     EXPECT_TRUE(
         Sent(home, paths.queue, QString::fromUtf8("tab\t1f\0012F \\ \"q\" \xC3\x9F\n\r\n")));
 
-    // Left by a killed process, as was Qt's guard of taking it over by another.
     LeaveLockOfDeadProcess(paths.lock);
-    QFile(QString::fromStdString(paths.lock + ".rmlock")).open(QIODevice::WriteOnly);
     EXPECT_TRUE(Sent(home, paths.queue, " killed "));
-    // Naming this live process, but nobody holds its flock.
+    // Naming this live process, a while ago, but nobody holds its flock.
     const QString lock = QString::fromStdString(paths.lock);
     ASSERT_EQ(mine.Take(0), Attempt::Taken);
     QFile::copy(lock, lock + ".copy");
     mine.Release();
     QFile::rename(lock + ".copy", lock);
+    QFile left(lock);
+    ASSERT_TRUE(left.open(QIODevice::ReadWrite) &&
+                left.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                                 QFileDevice::FileModificationTime));
+    left.close();
     EXPECT_TRUE(Sent(home, paths.queue, QString()));
     EXPECT_EQ(QtLockFile(home.filePath("none/p.lock").toStdString()).Take(0), Attempt::Failed);
 }
