@@ -111,6 +111,23 @@ TEST(RunningInstance, ActsOnLaterStartsAndTheStartAtLoginItem) {
     EXPECT_FALSE(item->isChecked() || QFile::exists(entry));
 }
 
+// A lock another user put where the program's own goes, naming a live
+// process, never keeps the program from starting.
+TEST(RunningInstance, AnotherUsersLockIsNotHeeded) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "making a file of another user's needs root";
+    }
+    const QString name = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/squatted";
+    QFile lock(name + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(QCoreApplication::applicationPid()) +
+               "\nquillmark_gui_tests\n\n");
+    lock.close();
+    ASSERT_EQ(::chown(QFile::encodeName(lock.fileName()).constData(), 65534, 65534), 0);
+    SingleInstance instance(name);
+    EXPECT_EQ(instance.Start({quill::InstanceRequest::Show}, 300), SingleInstance::Outcome::First);
+}
+
 // Pipes in place of the profile, the style sheet and an image: the program
 // starts all the same, never writes over them, and ends in order on SIGTERM.
 TEST(HostileFiles, PipesInPlaceOfFilesNeitherHoldTheProgramNorItsEnd) {
