@@ -19,6 +19,7 @@
 #include "core/lists/ListStore.h"
 #include "core/pages/PageFile.h"
 #include "core/tasks/TaskFile.h"
+#include "profile/QtLockFile.h"
 
 #include <atomic>
 #include <chrono>
@@ -63,7 +64,8 @@ int Answer(const std::string& profile, const std::string& folder, int ms) {
     quill::ListStore store(quiet);
     store.SetFolder(folder);
     store.Reload();
-    quill::LinkInbox inbox(profile);
+    QtLockFile profileLock(profile + ".lock");
+    quill::LinkInbox inbox(profile, profileLock);
     TimedPrompt prompt;
     prompt.marker = profile + ".dialog";
     long long longestUs = 0;

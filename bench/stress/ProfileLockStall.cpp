@@ -7,7 +7,7 @@
 //
 // The profile goes to a temporary config folder (XDG_CONFIG_HOME).
 
-#include "core/files/LockFile.h"
+#include "profile/QtLockFile.h"
 #include "profile/QtProfile.h"
 
 #include <QCoreApplication>
@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
     }
     const pid_t holder = ::fork();
     if (holder == 0) {
-        quill::LockFile lock(QFile::encodeName(file + ".lock").toStdString());
-        const bool taken = lock.Take(5000) == quill::LockFile::Attempt::Taken;
+        QtLockFile lock(QFile::encodeName(file + ".lock").toStdString());
+        const bool taken = lock.Take(5000) == quill::CrossProcessLock::Attempt::Taken;
         (void)!::write(ready[1], taken ? "1" : "0", 1);
         ::sleep(static_cast<unsigned>(heldSeconds));
         lock.Release();

@@ -3,6 +3,7 @@
 // program's profile for the program to offer, and answers on stdout.
 
 #include "core/integration/LinkHost.h"
+#include "profile/QtLockFile.h"
 #include "profile/QtProfile.h"
 
 #include <QFile>
@@ -23,5 +24,6 @@ int main() {
     // The queue lies beside the profile and shares its lock; QSettings only
     // says where that file is.
     const quill::HandOverPaths paths(QFile::encodeName(QtProfile().Path()).toStdString());
-    return quill::ServeLinkHost(std::cin, std::cout, paths);
+    QtLockFile profileLock(paths.lock);
+    return quill::ServeLinkHost(std::cin, std::cout, paths, profileLock);
 }

@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/files/LockFile.h"
 #include "core/files/Log.h"
 #include "core/files/SafeFile.h"
 #include "core/settings/ProfileValues.h"
+#include "profile/QtLockFile.h"
 
 namespace {
 
@@ -211,17 +211,15 @@ QtProfile::Outcome QtProfile::WriteUnwritten(int waitMs) {
         m_unwritten.clear();
         return Outcome::Written;
     }
-    RecoverLeftLock();
     QDir().mkpath(QFileInfo(m_path).path());
     const std::string path = QFile::encodeName(m_path).toStdString();
-    quill::LockFile lock(path + ".lock");
-    const quill::LockFile::Attempt attempt = waitMs > 0 ? lock.Take(waitMs) : lock.TryTake();
-    if (attempt == quill::LockFile::Attempt::Busy) {
+    QtLockFile profileLock(path + ".lock");
+    quill::HeldLock lock(profileLock, waitMs);
+    if (lock.Result() == quill::CrossProcessLock::Attempt::Busy) {
         m_retry.start(kBusyRetryMs);
         return Outcome::Waiting;
     }
-    const bool written =
-        attempt == quill::LockFile::Attempt::Taken && WriteThroughCopy(path, m_unwritten);
+    const bool written = lock.Taken() && WriteThroughCopy(path, m_unwritten);
     lock.Release();
     if (!written) {
         m_retry.start(kFailedRetryMs);
@@ -234,18 +232,9 @@ QtProfile::Outcome QtProfile::WriteUnwritten(int waitMs) {
 }
 
 void QtProfile::Refresh() {
-    RecoverLeftLock();
     // Nothing is ever set on these settings here (writes go through a copy), so
     // this only reads and never waits for the lock.
     if (SafeToRead(m_path)) {
         m_settings->sync();
-    }
-}
-
-void QtProfile::RecoverLeftLock() {
-    // A lock file that a killed process left goes at once; QSettings would
-    // wait half a minute before taking it over.
-    if (!kRegistry && !m_path.isEmpty()) {
-        quill::RecoverStaleLock(QFile::encodeName(m_path + QStringLiteral(".lock")).toStdString());
     }
 }

@@ -54,7 +54,6 @@ private:
     QVariant Value(const QString& key) const;
     bool Write(const QString& key, const QVariant& value);
     Outcome WriteUnwritten(int waitMs);
-    void RecoverLeftLock();
 
     QString m_path;
     std::unique_ptr<QSettings> m_settings;

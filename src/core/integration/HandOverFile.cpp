@@ -36,8 +36,8 @@ bool Write(const std::string& path, const std::string& text,
 
 } // namespace
 
-HandOverFile::HandOverFile(std::string profilePath)
-    : m_path(std::move(profilePath)), m_lockPath(m_path + ".lock") {}
+HandOverFile::HandOverFile(std::string profilePath, CrossProcessLock& profileLock)
+    : m_path(std::move(profilePath)), m_lock(profileLock) {}
 
 std::optional<HandOverValues> HandOverFile::Read() const {
     std::optional<std::string> text = ReadText(m_path);
@@ -54,14 +54,14 @@ HandOverFile::TakeLink(const std::function<bool(const HandOverValues&)>& keep) {
     if (!seen || !seen->Waiting()) {
         return taking;
     }
-    LockFile lock(m_lockPath);
-    switch (lock.TryTake()) {
-    case LockFile::Attempt::Taken:
+    HeldLock lock(m_lock, 0);
+    switch (lock.Result()) {
+    case CrossProcessLock::Attempt::Taken:
         break;
-    case LockFile::Attempt::Busy:
+    case CrossProcessLock::Attempt::Busy:
         taking.result = Take::Busy;
         return taking;
-    case LockFile::Attempt::Failed:
+    case CrossProcessLock::Attempt::Failed:
         taking.result = Take::Failed;
         return taking;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/files/LockFile.h"
+#include "core/files/CrossProcessLock.h"
 
 #include <functional>
 #include <optional>
@@ -24,7 +24,8 @@ struct HandOverValues {
 // QSettings cannot parse is kept as it is and stops neither side.
 class HandOverFile {
 public:
-    explicit HandOverFile(std::string profilePath);
+    // profileLock: the profile's own lock, lent for this object's life.
+    HandOverFile(std::string profilePath, CrossProcessLock& profileLock);
 
     // One snapshot of the values; nothing when the file cannot be read.
     std::optional<HandOverValues> Read() const;
@@ -39,11 +40,9 @@ public:
     // the flag durably. Busy: another process holds the lock.
     Taking TakeLink(const std::function<bool(const HandOverValues&)>& keep);
 
-    const std::string& LockPath() const { return m_lockPath; }
-
 private:
     std::string m_path;
-    std::string m_lockPath;
+    CrossProcessLock& m_lock;
 };
 
 } // namespace quill

@@ -1,6 +1,5 @@
 #include "core/integration/HandOverQueue.h"
 
-#include "core/files/LockFile.h"
 #include "core/files/Log.h"
 #include "core/files/SafeFile.h"
 
@@ -250,13 +249,13 @@ Enqueued EnqueueLinkLocked(const HandOverPaths& paths, const std::string& href,
     return Enqueued::Stored;
 }
 
-Enqueued EnqueueLink(const HandOverPaths& paths, const std::string& href, const std::string& text,
-                     int patienceMs) {
+Enqueued EnqueueLink(const HandOverPaths& paths, CrossProcessLock& profileLock,
+                     const std::string& href, const std::string& text, int patienceMs) {
     // A first hand-over makes the profile's folder.
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(paths.queue).parent_path(), ignored);
-    LockFile lock(paths.lock);
-    if (lock.Take(patienceMs) != LockFile::Attempt::Taken) {
+    HeldLock lock(profileLock, patienceMs);
+    if (!lock.Taken()) {
         return Enqueued::Failed;
     }
     return EnqueueLinkLocked(paths, href, text);

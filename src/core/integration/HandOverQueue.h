@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/CrossProcessLock.h"
+
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -48,16 +50,17 @@ struct HandOverPaths {
     std::string queue;
     std::string answers;
     std::string claim;
-    std::string lock; // the profile's own lock, which QSettings honours too
+    std::string lock; // the profile's own lock file, which QSettings honours too
 };
 
-// The host's side: appends a link to the queue under the profile's lock,
-// durably, before the extension is told "ok". A link is never dropped to make
-// room; past kMaxWaitingLinks the host refuses new ones.
+// The host's side: appends a link to the queue under the profile's lock
+// (waiting at most patienceMs for it), durably, before the extension is told
+// "ok". A link is never dropped to make room; past kMaxWaitingLinks the host
+// refuses new ones.
 inline constexpr std::size_t kMaxWaitingLinks = 1000;
 enum class Enqueued { Stored, Full, Failed };
-Enqueued EnqueueLink(const HandOverPaths& paths, const std::string& href, const std::string& text,
-                     int patienceMs);
+Enqueued EnqueueLink(const HandOverPaths& paths, CrossProcessLock& profileLock,
+                     const std::string& href, const std::string& text, int patienceMs);
 // The same, for a caller that already holds the profile's lock.
 Enqueued EnqueueLinkLocked(const HandOverPaths& paths, const std::string& href,
                            const std::string& text);

@@ -16,7 +16,8 @@ void Answer(std::ostream& out, std::string_view json) {
 
 } // namespace
 
-std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths, int patienceMs) {
+std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths,
+                               CrossProcessLock& profileLock, int patienceMs) {
     auto parsed = ParseLinkMessage(json);
     if (auto* error = std::get_if<LinkMessageError>(&parsed)) {
         return LinkRefusedAnswer(error->reason);
@@ -25,7 +26,7 @@ std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths
     if (!OpensAsPage(ExtractHandoverAddress(link.href))) {
         return LinkRefusedAnswer(kNotAPageReason);
     }
-    switch (EnqueueLink(paths, link.href, link.text, patienceMs)) {
+    switch (EnqueueLink(paths, profileLock, link.href, link.text, patienceMs)) {
     case Enqueued::Stored:
         return ProcessClaim::HeldByAnyone(paths.claim) ? LinkAcceptedAnswer() : LinkKeptAnswer();
     case Enqueued::Full:
@@ -36,7 +37,8 @@ std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths
     return LinkRefusedAnswer("Quillmark's settings could not be written");
 }
 
-int ServeLinkHost(std::istream& in, std::ostream& out, const HandOverPaths& paths, int patienceMs) {
+int ServeLinkHost(std::istream& in, std::ostream& out, const HandOverPaths& paths,
+                  CrossProcessLock& profileLock, int patienceMs) {
     while (true) {
         NativeFrame frame = ReadNativeMessage(in);
         switch (frame.status) {
@@ -49,7 +51,7 @@ int ServeLinkHost(std::istream& in, std::ostream& out, const HandOverPaths& path
             Answer(out, LinkRefusedAnswer("the message is too long"));
             return 1;
         case FrameStatus::Message:
-            Answer(out, DeliverLinkMessage(frame.message, paths, patienceMs));
+            Answer(out, DeliverLinkMessage(frame.message, paths, profileLock, patienceMs));
             break;
         }
     }

@@ -16,12 +16,12 @@ inline constexpr int kHostPatienceMs = 3000;
 // "ok" once the link is stored, with "kept" when no program runs to take it
 // now (it is offered at the next start). A refused message changes nothing.
 std::string DeliverLinkMessage(std::string_view json, const HandOverPaths& paths,
-                               int patienceMs = kHostPatienceMs);
+                               CrossProcessLock& profileLock, int patienceMs = kHostPatienceMs);
 
 // The link host's whole run: answers each framed message until the input
 // closes. A truncated or oversized frame gets one refusal and ends the run.
 // Returns the process exit status.
 int ServeLinkHost(std::istream& in, std::ostream& out, const HandOverPaths& paths,
-                  int patienceMs = kHostPatienceMs);
+                  CrossProcessLock& profileLock, int patienceMs = kHostPatienceMs);
 
 } // namespace quill

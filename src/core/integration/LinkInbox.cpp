@@ -1,6 +1,5 @@
 #include "core/integration/LinkInbox.h"
 
-#include "core/files/LockFile.h"
 #include "core/files/Log.h"
 #include "core/files/SafeFile.h"
 
@@ -8,8 +7,8 @@
 
 namespace quill {
 
-LinkInbox::LinkInbox(const std::string& profilePath)
-    : m_paths(profilePath), m_claim(m_paths.claim) {}
+LinkInbox::LinkInbox(const std::string& profilePath, CrossProcessLock& profileLock)
+    : m_paths(profilePath), m_lock(profileLock), m_claim(m_paths.claim) {}
 
 bool LinkInbox::Claim() {
     if (m_claim.Held()) {
@@ -65,8 +64,8 @@ void LinkInbox::Compact() {
     if (!anyFinal) {
         return;
     }
-    LockFile lock(m_paths.lock);
-    if (lock.TryTake() != LockFile::Attempt::Taken) {
+    HeldLock lock(m_lock, 0);
+    if (!lock.Taken()) {
         return;
     }
     FileContents contents = ReadWholeFile(m_paths.queue);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/CrossProcessLock.h"
 #include "core/files/ProcessClaim.h"
 #include "core/integration/HandOverQueue.h"
 
@@ -17,7 +18,8 @@ namespace quill {
 // stays pending until the user answered it, whenever the program ends.
 class LinkInbox {
 public:
-    explicit LinkInbox(const std::string& profilePath);
+    // profileLock: the profile's own lock, lent for this object's life.
+    LinkInbox(const std::string& profilePath, CrossProcessLock& profileLock);
 
     // Takes the claim and reads the answers given before; never waits. False
     // while another process holds the claim or the answers cannot be read.
@@ -43,6 +45,7 @@ private:
     bool WriteAnswers();
 
     HandOverPaths m_paths;
+    CrossProcessLock& m_lock;
     ProcessClaim m_claim;
     std::map<std::string, LinkAnswer> m_answers;
 };

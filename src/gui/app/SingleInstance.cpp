@@ -46,10 +46,8 @@ QString LockPath(const QString& serverName) {
 SingleInstance::SingleInstance() : SingleInstance(DefaultServerName()) {}
 
 SingleInstance::SingleInstance(const QString& serverName)
-    : m_serverName(serverName), m_lock(LockPath(serverName)) {
-    // Only a lock whose process is gone is stale, however long the run.
-    m_lock.setStaleLockTime(0);
-}
+    : m_serverName(serverName), m_lockPath(LockPath(serverName)),
+      m_lock(QFile::encodeName(m_lockPath).toStdString()) {}
 
 SingleInstance::~SingleInstance() {
     if (m_server != nullptr) {
@@ -63,18 +61,19 @@ SingleInstance::Outcome SingleInstance::Start(const quill::InstanceMessage& requ
     }
     // Only the user's own lock counts: another user's could only have been
     // put there to keep this program from starting.
-    if (quill::OwnedByOtherUser(QFile::encodeName(m_lock.fileName()).toStdString(), OwnUserId())) {
-        qCWarning(lcGui) << "removing" << m_lock.fileName() << "- it belongs to another user";
-        QFile::remove(m_lock.fileName());
+    if (quill::OwnedByOtherUser(QFile::encodeName(m_lockPath).toStdString(), OwnUserId())) {
+        qCWarning(lcGui) << "removing" << m_lockPath << "- it belongs to another user";
+        QFile::remove(m_lockPath);
     }
     QDeadlineTimer deadline(waitMs);
     for (;;) {
-        if (m_lock.tryLock(0)) {
+        const quill::CrossProcessLock::Attempt attempt = m_lock.Take(0);
+        if (attempt == quill::CrossProcessLock::Attempt::Taken) {
             return Outcome::First;
         }
-        if (m_lock.error() != QLockFile::LockFailedError) {
+        if (attempt == quill::CrossProcessLock::Attempt::Failed) {
             // The lock cannot be made here at all: run without the guard rather than not at all.
-            qCWarning(lcGui) << "cannot create" << m_lock.fileName() << "- not checking for a"
+            qCWarning(lcGui) << "cannot create" << m_lockPath << "- not checking for a"
                              << "running instance";
             return Outcome::First;
         }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app/InstanceRequest.h"
+#include "profile/QtLockFile.h"
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -41,6 +41,7 @@ private:
     void Serve();
 
     QString m_serverName;
-    QLockFile m_lock;
+    QString m_lockPath;
+    QtLockFile m_lock;
     QLocalServer* m_server = nullptr;
 };

@@ -6,11 +6,9 @@
 #include <QFile>
 
 CNewLinkPickup::CNewLinkPickup(QtProfile& profile, Offer offer)
-    : m_profilePath(QFile::encodeName(profile.Path()).toStdString()), m_slot(m_profilePath),
-      m_inbox(m_profilePath), m_offer(std::move(offer)) {
-    // A lock left by a killed host would make every QSettings write here wait.
-    quill::RecoverStaleLock(m_slot.LockPath());
-}
+    : m_profilePath(QFile::encodeName(profile.Path()).toStdString()),
+      m_profileLock(m_profilePath + ".lock"), m_slot(m_profilePath, m_profileLock),
+      m_inbox(m_profilePath, m_profileLock), m_offer(std::move(offer)) {}
 
 quill::PickupResult CNewLinkPickup::Poll() {
     quill::PickupResult result = quill::PickupResult::NothingWaiting;

@@ -4,6 +4,7 @@
 #include "core/integration/HandOverFile.h"
 #include "core/integration/LinkInbox.h"
 #include "core/integration/NewLinkPickup.h"
+#include "profile/QtLockFile.h"
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,7 @@ private:
     void OfferNext();
 
     std::string m_profilePath; // in the file system's encoding, made once for every tick's stamp
+    QtLockFile m_profileLock; // lent to both, which never hold it at once
     quill::HandOverFile m_slot;
     quill::LinkInbox m_inbox;
     Offer m_offer;

@@ -1,13 +1,13 @@
 #include "core/integration/HandOverQueue.h"
 
 #include "core/files/IniKeys.h"
-#include "core/files/LockFile.h"
 #include "core/files/ProcessClaim.h"
 #include "core/integration/HandOverFile.h"
 #include "core/integration/LinkHandover.h"
 #include "core/integration/LinkInbox.h"
 #include "core/integration/NewLinkPickup.h"
 #include "core/integration/PickupRetry.h"
+#include "support/FakeLock.h"
 #include "support/StoreFolder.h"
 #include "support/Unprivileged.h"
 
@@ -49,12 +49,13 @@ struct ScriptedPrompt : AddLinkPrompt {
 struct InboxTest : ::testing::Test {
     std::string Profile() const { return data.folder.File("cfg/q.conf"); }
     void Send(const std::string& tag, const std::string& scheme = "https://") {
-        ASSERT_EQ(EnqueueLink(paths, "<a href=\"" + scheme + tag + "/\">" + tag + "</a>", tag, 0),
-                  Enqueued::Stored);
+        ASSERT_EQ(
+            EnqueueLink(paths, lock, "<a href=\"" + scheme + tag + "/\">" + tag + "</a>", tag, 0),
+            Enqueued::Stored);
     }
     // One run of the program: offers each pending link in turn, as the frame does.
     std::vector<HandOverResult> Run(ScriptedPrompt& prompt) {
-        LinkInbox inbox(Profile());
+        LinkInbox inbox(Profile(), lock);
         EXPECT_TRUE(inbox.Claim());
         std::vector<HandOverResult> results;
         const std::vector<QueuedLink> pending = inbox.Pending().value_or(std::vector<QueuedLink>());
@@ -69,6 +70,7 @@ struct InboxTest : ::testing::Test {
     }
     test::StoreFolder data;
     HandOverPaths paths{Profile()};
+    test::FakeLock lock;
 };
 
 TEST_F(InboxTest, EachLinkIsOfferedInOrderUntilAnsweredAndNeverAgainAfter) {
@@ -89,9 +91,9 @@ TEST_F(InboxTest, EachLinkIsOfferedInOrderUntilAnsweredAndNeverAgainAfter) {
                                      : AddLinkPrompt::Answer::Interrupted;
     };
     {
-        LinkInbox running(Profile());
+        LinkInbox running(Profile(), lock);
         ASSERT_TRUE(running.Claim() && ProcessClaim::HeldByAnyone(paths.claim));
-        EXPECT_FALSE(LinkInbox(Profile()).Claim()); // a second instance offers nothing
+        EXPECT_FALSE(LinkInbox(Profile(), lock).Claim()); // a second instance offers nothing
     }
     EXPECT_FALSE(ProcessClaim::HeldByAnyone(paths.claim));
     using R = HandOverResult;
@@ -103,6 +105,7 @@ TEST_F(InboxTest, EachLinkIsOfferedInOrderUntilAnsweredAndNeverAgainAfter) {
     EXPECT_TRUE(Run(prompt).empty());
     EXPECT_EQ(data.Links(), "other|x\r\nhttps://a/|a edited\r\nhttps://c/|c\r\nhttps://d/|d\r\n");
     EXPECT_EQ(data.folder.Read("cfg/q.handover") + data.folder.Read("cfg/q.handover-answers"), "");
+    EXPECT_FALSE(lock.held);
 }
 
 // The program can end between any two writes of an OK: the link is added once.
@@ -112,7 +115,7 @@ TEST_F(InboxTest, AnAddCutShortIsFinishedWithoutAskingAndWithoutASecondCopy) {
     Send("a");
     Send("b");
     {
-        LinkInbox inbox(Profile());
+        LinkInbox inbox(Profile(), lock);
         ASSERT_TRUE(inbox.Claim());
         const auto pending = inbox.Pending().value();
         // Ended after the answer was stored, before the save...
@@ -139,7 +142,8 @@ std::string Profile(std::string_view flag) {
 // An older host's single slot is read as one more queued link.
 TEST(NewLinkPickup, ASlotLinkJoinsTheQueueOnceAndOnlyWhenTheFlagIsExactlyTrue) {
     test::TempFolder folder;
-    HandOverFile slot(folder.File("q.conf"));
+    test::FakeLock lock;
+    HandOverFile slot(folder.File("q.conf"), lock);
     HandOverPaths paths(folder.File("q.conf"));
     EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::NothingWaiting); // no profile yet
     for (const char* flag : {"TRUE", "yes", "", "\"true \"", "1"}) {
@@ -147,11 +151,9 @@ TEST(NewLinkPickup, ASlotLinkJoinsTheQueueOnceAndOnlyWhenTheFlagIsExactlyTrue) {
         EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::NothingWaiting) << flag;
     }
     folder.Write("q.conf", Profile("true"));
-    {
-        LockFile other(paths.lock);
-        ASSERT_EQ(other.TryTake(), LockFile::Attempt::Taken);
-        EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::Busy);
-    }
+    lock.heldElsewhere = true;
+    EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::Busy);
+    lock.heldElsewhere = false;
     EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::Delivered);
     EXPECT_EQ(MoveSlotLinkToQueue(slot, paths), PickupResult::NothingWaiting);
     const auto queued = ReadQueue(paths.queue).value();
@@ -164,8 +166,8 @@ TEST(NewLinkPickup, ASlotLinkJoinsTheQueueOnceAndOnlyWhenTheFlagIsExactlyTrue) {
     // Where the queue cannot be written the slot keeps its link.
     folder.Write("q.conf", Profile("true"));
     fs::permissions(folder.Path(), fs::perms(0755));
-    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [] {
-        HandOverFile unwritable("q.conf");
+    EXPECT_TRUE(test::RunUnprivileged(folder.Path(), [&] {
+        HandOverFile unwritable("q.conf", lock);
         return MoveSlotLinkToQueue(unwritable, HandOverPaths("q.conf")) ==
                PickupResult::ResetFailed;
     }));

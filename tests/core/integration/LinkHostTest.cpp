@@ -3,6 +3,7 @@
 #include "core/files/ProcessClaim.h"
 #include "core/integration/NativeMessaging.h"
 #include "core/links/PageAddress.h"
+#include "support/FakeLock.h"
 #include "support/TempFolder.h"
 
 #include <cstring>
@@ -21,7 +22,8 @@ struct HostRun {
 HostRun Serve(const std::string& input, const HandOverPaths& paths) {
     std::istringstream in(input);
     std::stringstream out;
-    HostRun run{ServeLinkHost(in, out, paths, 100), {}};
+    test::FakeLock lock;
+    HostRun run{ServeLinkHost(in, out, paths, lock, 100), {}};
     for (NativeFrame f = ReadNativeMessage(out); f.status == FrameStatus::Message;
          f = ReadNativeMessage(out)) {
         run.answers.push_back(f.message);

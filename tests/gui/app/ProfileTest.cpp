@@ -1,9 +1,9 @@
+#include "profile/QtLockFile.h"
 #include "profile/QtProfile.h"
 #include "support/RunFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,9 +29,9 @@ TEST(QtProfile, StringsReadBackUnchangedAndOddNumbersReadAsAbsent) {
     EXPECT_EQ(profile.ReadInt("Status", "Track mouse"), 1);
 }
 
-// A write never waits for the profile's lock (held by another process as
-// QLockFile holds it): kept and read back, it lands once the lock is let go;
-// one that failed (the profile no file for a while) is tried again as well.
+// A write never waits for the profile's lock held elsewhere: kept and read
+// back, it lands once the lock is let go; one that failed (the profile no file
+// for a while) is tried again as well.
 TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
     RunFolder run;
     const QString file = RunFolder::ProfileFile();
@@ -39,18 +39,13 @@ TEST(QtProfile, AWriteKeepsItsValueUntilTheProfileCanBeWrittenAgain) {
         return QTest::qWaitFor([&] { return run.Read(file).contains(text); }, 10000);
     };
     QDir().mkpath(QFileInfo(file).path());
-    QProcess holder;
-    holder.start("python3", {"-c",
-                             "import fcntl,os,sys; f=os.open(sys.argv[1],os.O_RDWR|os.O_CREAT);"
-                             "fcntl.flock(f,fcntl.LOCK_EX); os.write(f,b'%d\\n' % os.getpid());"
-                             "print(flush=True); sys.stdin.read(); os.unlink(sys.argv[1])",
-                             file + ".lock"});
-    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    QtLockFile holder(QFile::encodeName(file + ".lock").toStdString());
+    ASSERT_EQ(holder.Take(0), quill::CrossProcessLock::Attempt::Taken);
     QtProfile profile;
     EXPECT_TRUE(profile.WriteString("Status", "Note text", "while held"));
     EXPECT_EQ(profile.ReadString("Status", "Note text"), "while held");
     EXPECT_FALSE(run.Read(file).contains("while held"));
-    holder.closeWriteChannel();
+    holder.Release();
     EXPECT_TRUE(written("while held"));
 
     QFile::remove(file);
