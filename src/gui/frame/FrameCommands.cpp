@@ -141,7 +141,14 @@ void FrameCommands::HideWindow() {
         // Window managers map a new window as normal whatever it asks, and
         // take Qt's activation of a window just mapped as a wish to restore
         // it: the window is minimised once it is on screen.
+        const bool hidden = !m_window.isVisible();
         m_window.show();
+        if (hidden) {
+            // Hidden while minimised (into a tray since gone), Qt still counts
+            // it minimised, so minimising it below would change nothing should
+            // Qt not yet have heard that the window manager mapped it normal.
+            m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+        }
         new AfterFirstPaint(m_window, *this, [this] {
             if (!m_windowShown) {
                 m_window.showMinimized();
