@@ -234,6 +234,7 @@ void CMainFrame::ReportUnreadableFiles() {
 
 bool CMainFrame::event(QEvent* event) {
     if (m_parts) {
+        m_parts->tray.OnFrameEvent(*event);
         m_parts->showing.OnFrameEvent(*event);
         m_parts->timers.OnFrameEvent(*event);
     }

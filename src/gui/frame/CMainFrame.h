@@ -24,8 +24,8 @@ struct QueuedLink;
 // 1. setVisible (here): a show in tray mode first keeps the window off the taskbar.
 // 2. FrameActivation, a filter on the whole program, tells OnActivateApp of each
 //    switch (opacity, lists read again) and returns the focus when a dialog closes.
-// 3. FrameTray's own filter on the frame: its watch for a tray to come (back).
-// 4. event (here) hands the frame's events on: FrameShowing places, raises and
+// 3. event (here) hands the frame's events on: FrameTray watches for a tray to
+//    come (back) while the window is away; FrameShowing places, raises and
 //    activates the window it shows; FrameTimers starts and stops the cursor poll.
 class CMainFrame : public QMainWindow {
     Q_OBJECT

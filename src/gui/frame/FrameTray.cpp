@@ -59,7 +59,6 @@ FrameTray::FrameTray(QWidget& frame, FrameCommands& commands, quill::Profile& pr
         ShowIconOn(path);
         CheckTrayPresence(path != quill::TrayPath::None);
     });
-    frame.installEventFilter(this);
     CheckTrayPresence(CurrentPath() != quill::TrayPath::None);
     // Docking takes a few round trips to the X server: after the window is drawn.
     new AfterFirstPaint(frame, *this, [this] {
@@ -134,12 +133,11 @@ QMenu* FrameTray::BuildMenu(QAction* startAtLogin, QWidget* parent) {
     return menu;
 }
 
-bool FrameTray::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_frame && (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
-                                event->type() == QEvent::WindowStateChange)) {
+void FrameTray::OnFrameEvent(const QEvent& event) {
+    if (event.type() == QEvent::Show || event.type() == QEvent::Hide ||
+        event.type() == QEvent::WindowStateChange) {
         QTimer::singleShot(0, this, &FrameTray::UpdateWatch);
     }
-    return QObject::eventFilter(watched, event);
 }
 
 void FrameTray::UpdateWatch() {

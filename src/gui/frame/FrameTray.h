@@ -45,14 +45,14 @@ public:
     // A new reading of the notification area. It may come and go at any time
     // (a panel starting after the program, or restarting).
     void CheckTrayPresence(bool trayAvailable);
+    // The frame's show, hide and minimise: the tray's presence is watched
+    // while the window could not be reached without it.
+    void OnFrameEvent(const QEvent& event);
 
 signals:
     // The window should become a tool window off the taskbar (true) or an
     // ordinary one the desktop lists (false).
     void TrayModeChanged(bool trayMode);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* BuildMenu(QAction* startAtLogin, QWidget* parent);
