@@ -33,7 +33,7 @@ private:
     void OfferNext();
 
     std::string m_profilePath; // in the file system's encoding, made once for every tick's stamp
-    QtLockFile m_profileLock; // lent to both, which never hold it at once
+    QtLockFile m_profileLock;  // lent to both, which never hold it at once
     quill::HandOverFile m_slot;
     quill::LinkInbox m_inbox;
     Offer m_offer;
