@@ -157,16 +157,13 @@ struct WorkingFolderTest : ::testing::Test {
         std::filesystem::create_directories(root.Path() / "shipped");
         root.Write("shipped/2.css", "shipped style");
         root.Write("shipped/p.gif", "GIF");
-        shipped = FindShippedData({root.File("missing"), user, root.File("shipped")});
-        ASSERT_EQ(shipped, root.File("shipped"));
+        ASSERT_EQ(FindShippedData({root.File("missing"), user, shipped}), shipped);
         ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     }
     test::TempFolder root;
-    const std::string user = root.File("user/Quillmark");
-    std::string shipped;
+    const std::string user = root.File("user/Quillmark"), shipped = root.File("shipped");
 };
 
-// The next start copies only missing page files and keeps the user's lists and style sheet.
 TEST_F(WorkingFolderTest, IsFilledFromTheShippedFilesKeepingTheUsers) {
     EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
     root.Write("user/Quillmark/Data/2.css", "my style");
@@ -188,7 +185,6 @@ TEST_F(WorkingFolderTest, AStyleSheetAsAnEarlierVersionShippedItIsUpdated) {
     EXPECT_EQ(root.Read("user/Quillmark/Data/2.css"), "shipped style");
 }
 
-// Without shipped files the folder is still made, empty; what fails is named.
 TEST_F(WorkingFolderTest, IsMadeWithoutShippedFilesAndNamesWhatCannotBeMadeOrCopied) {
     EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&
                 HoldsDataFolder(root.File("bare")));

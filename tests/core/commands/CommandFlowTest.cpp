@@ -55,16 +55,15 @@ struct ScriptedDialogs : LinkDialogs, TaskDialogs {
 // No final line end, which every save adds: a file read back unchanged was not written.
 constexpr const char* kLinks = "a|1\r\nb|2\r\nc|3";
 #define TASKS "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3"
-constexpr const char* kSame = nullptr;
 
 struct Row {
     const char* click;
     const char* answer = "=";
     const char* linksMeanwhile = nullptr; // written and reloaded under the open dialog
     const char* tasksMeanwhile = nullptr;
-    const char* shown = nullptr; // the dialog's fields; none when no dialog opens
-    const char* linksAfter = kSame;
-    const char* tasksAfter = kSame;
+    const char* shown = nullptr;      // the dialog's fields; none when no dialog opens
+    const char* linksAfter = nullptr; // none when the file is left as it was
+    const char* tasksAfter = nullptr;
     const char* tasksBefore = TASKS;
 };
 
@@ -113,7 +112,7 @@ TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
         for (const bool cancel : {false, true}) {
             if (cancel) {
                 row.answer = nullptr;
-                row.linksAfter = row.tasksAfter = kSame;
+                row.linksAfter = row.tasksAfter = nullptr;
             }
             SCOPED_TRACE(std::string(row.click) + (row.answer ? " / answered" : " / cancelled"));
             test::StoreFolder data;

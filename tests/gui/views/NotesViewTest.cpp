@@ -45,9 +45,9 @@ struct NotesViewTest : ::testing::Test {
     CNotesView* notes = nullptr;
 };
 
-// Only the pause in typing may store the note here; it is back after a restart.
 TEST_F(NotesViewTest, APauseInTypingStoresTheNoteForTheNextStart) {
     Start();
+    // Only the pause may store the note here.
     QObject::disconnect(app->GetMainFrame(), &CMainFrame::StoreRequested, notes, nullptr);
     QTest::keyClicks(notes, QStringLiteral("first"));
     QTest::keyClick(notes, Qt::Key_Return);
@@ -60,8 +60,7 @@ TEST_F(NotesViewTest, APauseInTypingStoresTheNoteForTheNextStart) {
     EXPECT_EQ(notes->toPlainText(), "first\n@second line");
 }
 
-// Paste (toolbar and the tab view's menu) and drop take text only, as plain
-// text; dropped files are ignored.
+// From the toolbar, the tab view's menu or a drop; dropped files are ignored.
 TEST_F(NotesViewTest, PasteAndDropTakePlainTextOnly) {
     Start();
     QAction* paste = app->GetMainFrame()->Action(quill::kPasteCommand);
@@ -102,8 +101,7 @@ TEST_F(NotesViewTest, PasteAndDropTakePlainTextOnly) {
     EXPECT_EQ(notes->toPlainText(), "pasted");
 }
 
-// The first line is proposed; typed without an extension: ".txt" is added, and
-// the old file is replaced on "Yes".
+// A name typed without an extension gets ".txt".
 TEST_F(NotesViewTest, SavingProposesTheFirstLineAndAsksBeforeReplacing) {
     run.Write(QStringLiteral("note.txt"), "old text that is longer than the note");
     Start();
