@@ -196,8 +196,7 @@ TEST_F(WorkingFolderTest, IsMadeWithoutShippedFilesAndNamesWhatCannotBeMadeOrCop
         EXPECT_EQ(std::pair(prepared.ok, prepared.failedPath), std::pair(false, root.File(failed)));
     }
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
-    namespace fs = std::filesystem;
-    fs::permissions(root.Path() / "bare/Data", fs::perms(0555)); // read-only for all
+    std::filesystem::permissions(root.Path() / "bare/Data", std::filesystem::perms(0555));
     EXPECT_TRUE(test::RunUnprivileged(root.Path(), [] {
         const PreparedFolder prepared = PrepareWorkingFolder("bare", "shipped");
         return !prepared.ok && prepared.failedPath.starts_with("bare/Data/");
