@@ -151,12 +151,12 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHome) {
     EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
 }
 
-// A user's folder prepared once from the shipped files.
 struct WorkingFolderTest : ::testing::Test {
     void SetUp() override {
         std::filesystem::create_directories(root.Path() / "shipped");
         root.Write("shipped/2.css", "shipped style");
         root.Write("shipped/p.gif", "GIF");
+        root.Write("shipped/back.gif", "GIF");
         ASSERT_EQ(FindShippedData({root.File("missing"), user, shipped}), shipped);
         ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     }
@@ -167,11 +167,11 @@ struct WorkingFolderTest : ::testing::Test {
 TEST_F(WorkingFolderTest, IsFilledFromTheShippedFilesKeepingTheUsers) {
     EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
     root.Write("user/Quillmark/Data/2.css", "my style");
-    root.Write("user/Quillmark/Data/qmlinks.qbx", "a|b");
+    root.Write("user/Quillmark/Data/back.gif", "my picture");
     std::filesystem::remove(root.Path() / "user/Quillmark/Data/p.gif");
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     for (auto [file, text] :
-         {std::pair{"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
+         {std::pair{"2.css", "my style"}, {"back.gif", "my picture"}, {"p.gif", "GIF"}}) {
         EXPECT_EQ(root.Read(std::string("user/Quillmark/Data/") + file), text);
     }
 }
