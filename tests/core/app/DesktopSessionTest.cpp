@@ -145,43 +145,49 @@ TEST(Autostart, EntryQuotesTheProgramPathAndIsWrittenOrRemoved) {
     EXPECT_FALSE(SetAutostart(AutostartFilePath("/", home.File("config")), true, "x"));
 }
 
-TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles) {
+TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHome) {
     EXPECT_EQ(UserWorkingFolder("/home/u", ""), "/home/u/.local/share/Quillmark");
     EXPECT_EQ(UserWorkingFolder("/home/u/", "/data/"), "/data/Quillmark");
     EXPECT_EQ(UserWorkingFolder("/home/u", "relative"), "/home/u/.local/share/Quillmark");
+}
 
-    // Preparing copies only missing page files and keeps the user's files.
+struct WorkingFolderTest : ::testing::Test {
+    void SetUp() override {
+        std::filesystem::create_directories(root.Path() / "shipped");
+        root.Write("shipped/2.css", "shipped style");
+        root.Write("shipped/p.gif", "GIF");
+        root.Write("shipped/back.gif", "GIF");
+        ASSERT_EQ(FindShippedData({root.File("missing"), user, shipped}), shipped);
+        ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
+    }
     test::TempFolder root;
-    std::filesystem::create_directories(root.Path() / "shipped");
-    root.Write("shipped/2.css", "shipped style");
-    root.Write("shipped/p.gif", "GIF");
-    const std::string user = root.File("user/Quillmark");
-    const std::string shipped = FindShippedData({root.File("missing"), user, root.File("shipped")});
-    ASSERT_EQ(shipped, root.File("shipped"));
-    ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
-    EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
+    const std::string user = root.File("user/Quillmark"), shipped = root.File("shipped");
+};
 
-    // The user's lists and an edited style sheet survive the next start.
+TEST_F(WorkingFolderTest, IsFilledFromTheShippedFilesKeepingTheUsers) {
+    EXPECT_EQ(root.Read("user/Quillmark/Data/p.gif"), "GIF");
     root.Write("user/Quillmark/Data/2.css", "my style");
-    root.Write("user/Quillmark/Data/qmlinks.qbx", "a|b");
+    root.Write("user/Quillmark/Data/back.gif", "my picture");
     std::filesystem::remove(root.Path() / "user/Quillmark/Data/p.gif");
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     for (auto [file, text] :
-         {std::pair{"2.css", "my style"}, {"qmlinks.qbx", "a|b"}, {"p.gif", "GIF"}}) {
+         {std::pair{"2.css", "my style"}, {"back.gif", "my picture"}, {"p.gif", "GIF"}}) {
         EXPECT_EQ(root.Read(std::string("user/Quillmark/Data/") + file), text);
     }
+}
 
-    // A style sheet as an earlier version shipped it was never edited: updated.
+// A style sheet as an earlier version shipped it was never edited: updated.
+TEST_F(WorkingFolderTest, AStyleSheetAsAnEarlierVersionShippedItIsUpdated) {
     std::filesystem::copy_file(QUILLMARK_TEST_DATA_DIR "/earlier-style-sheet.css",
                                root.Path() / "user/Quillmark/Data/2.css",
                                std::filesystem::copy_options::overwrite_existing);
     ASSERT_TRUE(PrepareWorkingFolder(user, shipped).ok);
     EXPECT_EQ(root.Read("user/Quillmark/Data/2.css"), "shipped style");
+}
 
-    // No shipped files found: the folder is still made, with nothing in it.
+TEST_F(WorkingFolderTest, IsMadeWithoutShippedFilesAndNamesWhatCannotBeMadeOrCopied) {
     EXPECT_TRUE(PrepareWorkingFolder(root.File("bare"), "").ok &&
                 HoldsDataFolder(root.File("bare")));
-    // A folder that cannot be made, or shipped files that cannot be listed, are named.
     root.Write("blocked", "a file where the folder should be");
     for (auto [folder, shippedIn, failed] :
          {std::tuple{"blocked", "", "blocked/Data"}, {"bare", "gone", "gone"}}) {
@@ -190,9 +196,7 @@ TEST(WorkingFolder, FollowsAnAbsoluteXdgDataHomeAndIsPreparedFromTheShippedFiles
         EXPECT_EQ(std::pair(prepared.ok, prepared.failedPath), std::pair(false, root.File(failed)));
     }
     EXPECT_FALSE(HoldsDataFolder(root.File("blocked")));
-    // As is the first shipped file that cannot be copied in.
-    namespace fs = std::filesystem;
-    fs::permissions(root.Path() / "bare/Data", fs::perms(0555)); // read-only for all
+    std::filesystem::permissions(root.Path() / "bare/Data", std::filesystem::perms(0555));
     EXPECT_TRUE(test::RunUnprivileged(root.Path(), [] {
         const PreparedFolder prepared = PrepareWorkingFolder("bare", "shipped");
         return !prepared.ok && prepared.failedPath.starts_with("bare/Data/");

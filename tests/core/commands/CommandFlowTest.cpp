@@ -54,48 +54,57 @@ struct ScriptedDialogs : LinkDialogs, TaskDialogs {
 
 // No final line end, which every save adds: a file read back unchanged was not written.
 constexpr const char* kLinks = "a|1\r\nb|2\r\nc|3";
-constexpr const char* kTasks = "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3";
-constexpr const char* kSame = nullptr;
+#define TASKS "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3"
 
-// Meanwhile: written and reloaded under the open dialog; After: kSame when not written.
 struct Row {
-    const char *click, *answer, *linksMeanwhile, *tasksMeanwhile, *shown, *linksAfter, *tasksAfter;
-    const char* tasksBefore = kTasks;
+    const char* click;
+    const char* answer = "=";
+    const char* linksMeanwhile = nullptr; // written and reloaded under the open dialog
+    const char* tasksMeanwhile = nullptr;
+    const char* shown = nullptr;      // the dialog's fields; none when no dialog opens
+    const char* linksAfter = nullptr; // none when the file is left as it was
+    const char* tasksAfter = nullptr;
+    const char* tasksBefore = TASKS;
 };
 
+// clang-format off
 const Row kRows[] = {
     // Adding appends to the list as it is when the dialog closes, as stored.
-    {"Add link", "d/a|b\ttwo\r\nlines", "a|1\r\nhanded|over\r\n", nullptr, "\t",
-     "a|1\r\nhanded|over\r\nd/a%7Cb|two lines\r\n", kSame},
-    {"Add task", "05.03.2004\t09:05\tCall\nat nine", nullptr, nullptr, "01.12.2004\t14:30\t", kSame,
-     "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n"
-     "05.03.2004|09:05|Call at nine\r\n"},
-    {"Add link task|1", "=", nullptr, "", "01.12.2004\t14:30\tLook for 2", kSame,
-     "01.12.2004|14:30|Look for 2\r\n"},
-    {"Add link task|9", "=", nullptr, nullptr, "01.12.2004\t14:30\t", kSame,
-     "01.02.2003|04:05|1\r\n10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n01.12.2004|14:30|\r\n"},
+    {.click = "Add link", .answer = "d/a|b\ttwo\r\nlines",
+     .linksMeanwhile = "a|1\r\nhanded|over\r\n", .shown = "\t",
+     .linksAfter = "a|1\r\nhanded|over\r\nd/a%7Cb|two lines\r\n"},
+    {.click = "Add task", .answer = "05.03.2004\t09:05\tCall\nat nine",
+     .shown = "01.12.2004\t14:30\t", .tasksAfter = TASKS "\r\n05.03.2004|09:05|Call at nine\r\n"},
+    {.click = "Add link task|1", .tasksMeanwhile = "", .shown = "01.12.2004\t14:30\tLook for 2",
+     .tasksAfter = "01.12.2004|14:30|Look for 2\r\n"},
+    {.click = "Add link task|9", .shown = "01.12.2004\t14:30\t",
+     .tasksAfter = TASKS "\r\n01.12.2004|14:30|\r\n"},
     // An edit follows its record when the list changes under the dialog.
-    {"Edit link|1", "b\tedited", "new|front\r\na|1\r\nb|2\r\n", nullptr, "b\t2",
-     "new|front\r\na|1\r\nb|edited\r\n", kSame},
-    {"Edit task|1", "10.11.2012\t13:15\tmoved", nullptr,
-     "10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n", "10.11.2012\t13:14\t2", kSame,
-     "10.11.2012|13:15|moved\r\n20.12.2020|23:59|3\r\n"},
+    {.click = "Edit link|1", .answer = "b\tedited",
+     .linksMeanwhile = "new|front\r\na|1\r\nb|2\r\n", .shown = "b\t2",
+     .linksAfter = "new|front\r\na|1\r\nb|edited\r\n"},
+    {.click = "Edit task|1", .answer = "10.11.2012\t13:15\tmoved",
+     .tasksMeanwhile = "10.11.2012|13:14|2\r\n20.12.2020|23:59|3\r\n",
+     .shown = "10.11.2012\t13:14\t2",
+     .tasksAfter = "10.11.2012|13:15|moved\r\n20.12.2020|23:59|3\r\n"},
     // A task whose texts name no date starts at the current minute.
-    {"Edit task|0", "=", nullptr, nullptr, "01.12.2004\t14:30\tloose", kSame,
-     "01.12.2004|14:30|loose\r\n", "1.2.03|4:05|loose"},
+    {.click = "Edit task|0", .shown = "01.12.2004\t14:30\tloose",
+     .tasksAfter = "01.12.2004|14:30|loose\r\n", .tasksBefore = "1.2.03|4:05|loose"},
     // A record that has gone meanwhile, or never was, is not changed.
-    {"Edit link|1", "e\te", "a|1\r\nx|other", nullptr, "b\t2", kSame, kSame},
-    {"Edit link|7", "e\te", nullptr, nullptr, "\t", kSame, kSame},
-    {"Edit task|1", "=", nullptr, "01.02.2003|04:05|1", "10.11.2012\t13:14\t2", kSame, kSame},
-    {"Edit task|3", "=", nullptr, nullptr, nullptr, kSame, kSame},
-    {"Delete link|3", "yes", nullptr, nullptr, "?", kSame, kSame},
-    {"Delete task|2", "yes", nullptr, "01.02.2003|04:05|1", "?", kSame, kSame},
+    {.click = "Edit link|1", .answer = "e\te", .linksMeanwhile = "a|1\r\nx|other", .shown = "b\t2"},
+    {.click = "Edit link|7", .answer = "e\te", .shown = "\t"},
+    {.click = "Edit task|1", .tasksMeanwhile = "01.02.2003|04:05|1",
+     .shown = "10.11.2012\t13:14\t2"},
+    {.click = "Edit task|3"},
+    {.click = "Delete link|3", .shown = "?"},
+    {.click = "Delete task|2", .tasksMeanwhile = "01.02.2003|04:05|1", .shown = "?"},
     // A delete removes its record wherever it now is.
-    {"Delete link|1", "yes", "b|2\r\nc|3\r\nhanded|\r\n", nullptr, "?", "c|3\r\nhanded|\r\n",
-     kSame},
-    {"Delete task|1", "yes", nullptr, "20.12.2020|23:59|3\r\n10.11.2012|13:14|2\r\n", "?", kSame,
-     "20.12.2020|23:59|3\r\n"},
+    {.click = "Delete link|1", .linksMeanwhile = "b|2\r\nc|3\r\nhanded|\r\n", .shown = "?",
+     .linksAfter = "c|3\r\nhanded|\r\n"},
+    {.click = "Delete task|1", .tasksMeanwhile = "20.12.2020|23:59|3\r\n10.11.2012|13:14|2\r\n",
+     .shown = "?", .tasksAfter = "20.12.2020|23:59|3\r\n"},
 };
+// clang-format on
 
 // Cancel (or "No") shows the same dialog and changes and writes nothing.
 TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
@@ -103,7 +112,7 @@ TEST(CommandFlow, EveryPageCommandAppliesToTheListAsItIsWhenItsDialogCloses) {
         for (const bool cancel : {false, true}) {
             if (cancel) {
                 row.answer = nullptr;
-                row.linksAfter = row.tasksAfter = kSame;
+                row.linksAfter = row.tasksAfter = nullptr;
             }
             SCOPED_TRACE(std::string(row.click) + (row.answer ? " / answered" : " / cancelled"));
             test::StoreFolder data;

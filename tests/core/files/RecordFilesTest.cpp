@@ -109,13 +109,12 @@ TEST_F(RecordFile, MissingFileIsCreatedEmptyNeverAMissingFolderAndUnreadableLeft
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, BothLineEndsEndALineAndALoneCrStaysText) {
+    // clang-format off
     const std::pair<std::string, Lines> cases[] = {
-        {"", {}},
-        {"a\r\nb\nc", {"a", "b", "c"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"\r\n\nx\r\n", {"", "", "x"}},
-        {"a\rb\r\r\n", {"a\rb\r"}},
+        {"", {}}, {"a\r\nb\nc", {"a", "b", "c"}}, {"a\r\nb\r\n", {"a", "b"}},
+        {"\r\n\nx\r\n", {"", "", "x"}}, {"a\rb\r\r\n", {"a\rb\r"}},
         {kMark + "a\r\n" + kMark, {"a", kMark}}}; // a mark is skipped only at the start
+    // clang-format on
     for (const auto& [bytes, lines] : cases) {
         EXPECT_EQ(SplitLines(bytes), lines) << bytes;
     }

@@ -248,10 +248,13 @@ TEST(ToolbarLayout, ReadsBackWhatWasStoredAndDropsWhatNoButtonIs) {
                        kCopyCommand, kPasteCommand, kToolbarSeparator, kTransparenceCommand}));
     EXPECT_EQ(ParseToolbarButtons(FormatToolbarButtons(first)), first);
     EXPECT_EQ(ParseToolbarButtons(std::string()), Buttons{});
-    EXPECT_EQ(ParseToolbarButtons(std::string("57665,32836,x,32836,,0,0, 57634,-1,57634,57635x")),
-              (Buttons{32836, 0, 0, 57634}));
+    const auto n = [](int id) { return std::to_string(id); };
+    EXPECT_EQ(ParseToolbarButtons(n(kExitCommand) + "," + n(kTransparenceCommand) + ",x," +
+                                  n(kTransparenceCommand) + ",,0,0, " + n(kCopyCommand) + ",-1," +
+                                  n(kCopyCommand) + "," + n(kCutCommand) + "x"),
+              (Buttons{kTransparenceCommand, 0, 0, kCopyCommand}));
     // Find is no button at first, but one the user may add.
-    EXPECT_EQ(ParseToolbarButtons(std::string("57636")), Buttons{kFindCommand});
+    EXPECT_EQ(ParseToolbarButtons(n(kFindCommand)), Buttons{kFindCommand});
     EXPECT_EQ(ToolbarCommands().back(), kFindCommand);
 }
 

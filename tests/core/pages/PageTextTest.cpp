@@ -63,18 +63,13 @@ TEST(ShownAddress, CutsAfter28CharactersNeverInsideOne) {
 
 TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBarAndEachPageKnowsItsWords) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    // clang-format off
     const std::tuple<const char*, const char*, std::int64_t> cases[] = {
-        {"Edit link|3", "Edit link", 3},
-        {"Edit link|2.9", "Edit link", 2},
-        {"Edit link|x", "Edit link", 0},
-        {"Edit link", "Edit link", 0},
-        {"|+", "", 0},
-        {"Edit link|-1", "Edit link", -1},
-        {"Edit link|+4", "Edit link", 4},
-        {"Edit|1|2", "Edit", 1},
-        {"| \t\r\n\v\f12abc", "", 12},
-        {"|9223372036854775807", "", kMax},
-        {"|9223372036854775808", "", kMax},
+        {"Edit link|3", "Edit link", 3}, {"Edit link|2.9", "Edit link", 2},
+        {"Edit link|x", "Edit link", 0}, {"Edit link", "Edit link", 0}, {"|+", "", 0},
+        {"Edit link|-1", "Edit link", -1}, {"Edit link|+4", "Edit link", 4},
+        {"Edit|1|2", "Edit", 1}, {"| \t\r\n\v\f12abc", "", 12},
+        {"|9223372036854775807", "", kMax}, {"|9223372036854775808", "", kMax},
         {"|-99999999999999999999", "", -kMax}};
     for (const auto& [text, verb, index] : cases) {
         PageCommandText command = SplitPageCommand(text);
@@ -84,17 +79,12 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBarAndEachPageKnowsItsWord
     using L = LinkCommandKind;
     using T = TaskCommandKind;
     const std::tuple<const char*, std::optional<L>, std::optional<T>, std::int64_t> words[] = {
-        {"Add link task|3", L::AddLinkTask, {}, 3},
-        {"Delete link|2", L::DeleteLink, {}, 2},
-        {"Edit link|12", L::EditLink, {}, 12},
-        {"Add link", L::AddLink, {}, 0},
-        {"Delete task|4", {}, T::DeleteTask, 4},
-        {"Edit task|1", {}, T::EditTask, 1},
-        {"Add task", {}, T::AddTask, 0},
-        {"Add link|3", {}, {}, 0},
-        {"add link", {}, {}, 0},
-        {"Edit link |1", {}, {}, 0},
-        {"", {}, {}, 0}};
+        {"Add link task|3", L::AddLinkTask, {}, 3}, {"Delete link|2", L::DeleteLink, {}, 2},
+        {"Edit link|12", L::EditLink, {}, 12}, {"Add link", L::AddLink, {}, 0},
+        {"Delete task|4", {}, T::DeleteTask, 4}, {"Edit task|1", {}, T::EditTask, 1},
+        {"Add task", {}, T::AddTask, 0}, {"Add link|3", {}, {}, 0}, {"add link", {}, {}, 0},
+        {"Edit link |1", {}, {}, 0}, {"", {}, {}, 0}};
+    // clang-format on
     for (const auto& [text, link, task, index] : words) {
         auto asLink = RecogniseLinkCommand(text);
         auto asTask = RecogniseTaskCommand(text);
@@ -144,26 +134,21 @@ TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
 }
 
 TEST(NoteFileName, FirstLineWithTextMadeSafeAndShortEndingInTxt) {
-    const struct {
-        const char* note;
-        const char* name;
-    } rows[] = {
-        {"", "Note.txt"},
-        {" \n\t\n", "Note.txt"},
-        {"\n\n  Shopping list  \nmilk", "Shopping list.txt"},
-        {"\nShopping", "Shopping.txt"},
+    const std::pair<const char*, const char*> rows[] = {
+        // clang-format off
+        {"", "Note.txt"}, {" \n\t\n", "Note.txt"}, {"???", "Note.txt"}, {"todo.TXT", "todo.TXT"},
+        {"\n\n  Shopping list  \nmilk", "Shopping list.txt"}, {"\nShopping", "Shopping.txt"},
         {"a/b\\c:d*e?\"f<g>h|i\r", "a b c d e f g h i.txt"},
-        {"todo.TXT", "todo.TXT"},
         {"ends in dots...", "ends in dots.txt"},
-        {"???", "Note.txt"},
+        // clang-format on
         // 39 ASCII bytes, then a two-byte letter across the 40-byte cut.
         {"123456789012345678901234567890123456789\xC3\xA9xyz",
          "123456789012345678901234567890123456789.txt"},
         {"12345678901234567890123456789012345678\xC3\xA9xyz",
          "12345678901234567890123456789012345678\xC3\xA9.txt"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ProposedNoteFileName(row.note), row.name) << row.note;
+    for (const auto& [note, name] : rows) {
+        EXPECT_EQ(ProposedNoteFileName(note), name) << note;
     }
 }
 

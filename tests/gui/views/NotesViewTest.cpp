@@ -45,13 +45,9 @@ struct NotesViewTest : ::testing::Test {
     CNotesView* notes = nullptr;
 };
 
-// A pause in typing stores the note, back after a restart; paste (toolbar and
-// the tab view's menu) and drop take text only, as plain text; saving asks
-// before replacing a file; a profile that cannot be written is reported once.
-TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce) {
-    run.Write(QStringLiteral("note.txt"), "old text that is longer than the note");
+TEST_F(NotesViewTest, APauseInTypingStoresTheNoteForTheNextStart) {
     Start();
-    // Only the pause in typing may store the note here.
+    // Only the pause may store the note here.
     QObject::disconnect(app->GetMainFrame(), &CMainFrame::StoreRequested, notes, nullptr);
     QTest::keyClicks(notes, QStringLiteral("first"));
     QTest::keyClick(notes, Qt::Key_Return);
@@ -61,8 +57,11 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     app.reset();
     Start();
     EXPECT_EQ(notes->toPlainText(), "first\n@second line");
-    notes->clear();
+}
 
+// From the toolbar, the tab view's menu or a drop; dropped files are ignored.
+TEST_F(NotesViewTest, PasteAndDropTakePlainTextOnly) {
+    Start();
     QAction* paste = app->GetMainFrame()->Action(quill::kPasteCommand);
     QMimeData* rich = Mime("bold");
     rich->setHtml("<b>bold</b>");
@@ -85,22 +84,27 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
         QApplication::sendEvent(notes->viewport(), &drop);
         delete data;
     }
-    EXPECT_EQ(notes->toPlainText(), "dropped"); // dropped files are ignored
+    EXPECT_EQ(notes->toPlainText(), "dropped");
 
     // The tab view's own menu goes to the view with the focus, whichever tab is clicked.
+    notes->clear();
     QTabBar* bar = TabView(*app->GetMainFrame()).tabBar();
     const QPoint onTab = bar->tabRect(2).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, onTab, bar->mapToGlobal(onTab));
     QApplication::sendEvent(bar, &event);
     auto* menu = bar->parent()->findChild<QMenu*>(QStringLiteral("tabViewContextMenu"));
     ASSERT_TRUE(menu && menu->isVisible());
-    notes->clear();
-    QGuiApplication::clipboard()->setText(QStringLiteral("line one\nline two"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     menu->actions()[2]->trigger();
     menu->hide();
+    EXPECT_EQ(notes->toPlainText(), "pasted");
+}
 
-    // The first line is proposed; typed without an extension: ".txt" is added, and the old file is
-    // replaced on "Yes".
+// A name typed without an extension gets ".txt".
+TEST_F(NotesViewTest, SavingProposesTheFirstLineAndAsksBeforeReplacing) {
+    run.Write(QStringLiteral("note.txt"), "old text that is longer than the note");
+    Start();
+    notes->setPlainText(QStringLiteral("line one\nline two"));
     ModalScript script;
     script.Then("", [&](QWidget& fileDialog) {
         auto* name = fileDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -117,19 +121,22 @@ TEST_F(NotesViewTest, StoredPastedDroppedSavedAndAnUnwritableProfileReportedOnce
     app->GetMainFrame()->Action(quill::kSaveNoteCommand)->trigger();
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(run.Read(QStringLiteral("note.txt")), "line one\nline two");
+}
 
-    // A plain file where the profile's folder belongs: not writable even for root.
-    // Note and settings fail again at the next store: the user has been told once.
+// A plain file where the profile's folder belongs: not writable even for root.
+// Note and settings fail again at the next store: the user has been told once.
+TEST_F(NotesViewTest, AProfileThatCannotBeWrittenIsReportedOnce) {
+    Start();
     const QString folder = QFileInfo(RunFolder::ProfileFile()).absolutePath();
     ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
     QStringList reports;
+    ModalScript script;
     for (int i = 0; i < 2; ++i) {
         script.Then("quillmarkMessage", [&](QWidget& box) {
             reports << qobject_cast<QMessageBox*>(&box)->text();
             qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
         });
     }
-    notes->clear();
     QTest::keyClicks(notes, QStringLiteral("unsaved"));
     ASSERT_TRUE(WaitUntil([&] { return !reports.isEmpty(); }, 6000));
     EXPECT_TRUE(reports[0].contains(RunFolder::ProfileFile()));

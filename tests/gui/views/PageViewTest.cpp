@@ -44,20 +44,29 @@ struct PageViewTest : ::testing::Test {
         ASSERT_TRUE(app->InitInstance());
     }
     CMainFrame& Frame() { return *app->GetMainFrame(); }
+    // Shows the Links page of a start with one link; its view once loaded.
+    QWebEngineView& LinksPage() {
+        Start("example.org/path|plain\r\n");
+        EXPECT_EQ(Frame().findChild<QWebEngineView*>(), nullptr); // none before a page tab shows
+        TabView(Frame()).setCurrentIndex(1);
+        auto& browser = *qobject_cast<QWebEngineView*>(
+            qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser());
+        QObject::connect(&browser, &QWebEngineView::loadFinished, [this](bool ok) { loads += ok; });
+        EXPECT_TRUE(WaitUntil([&] { return loads > 0; }));
+        return browser;
+    }
+    int loads = 0;
 };
 
-// One start of the Links page: a real click on a command anchor runs it, an
-// address goes to the desktop's browser, the scheme serves nothing else, and
-// the page sleeps while hidden yet shows a change made meanwhile.
-TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAndSleepsHidden) {
-    Start("example.org/path|plain\r\n");
-    EXPECT_EQ(Frame().findChild<QWebEngineView*>(), nullptr); // no engine before a page tab shows
-    TabView(Frame()).setCurrentIndex(1);
-    auto& browser = *qobject_cast<QWebEngineView*>(
-        qobject_cast<CPageView*>(TabView(Frame()).widget(1))->Browser());
-    int loads = 0;
-    QObject::connect(&browser, &QWebEngineView::loadFinished, [&](bool ok) { loads += ok; });
-    ASSERT_TRUE(WaitUntil([&] { return loads > 0; }));
+TEST_F(PageViewTest, ARealClickOpensAnAddressOrRunsACommand) {
+    QWebEngineView& browser = LinksPage();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
+    ClickAt(browser, AnchorCentre(browser, QStringLiteral("http://example.org/path")));
+    EXPECT_TRUE(WaitUntil([&] { return !catcher.urls.isEmpty(); }));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    EXPECT_EQ(catcher.urls, QStringList{"http://example.org/path"});
+    EXPECT_EQ(browser.url().host(), "links");
 
     ModalScript script;
     script.Then("addLinkDialog", [&](QWidget& dialog) {
@@ -69,16 +78,10 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
     ASSERT_TRUE(WaitUntil([&] { return loads > 1; }));
     EXPECT_TRUE(run.Read(QStringLiteral("Data/qmlinks.qbx")).contains("\nhttps://qm.example/new|"));
     EXPECT_TRUE(PageHtml(browser).contains(QStringLiteral("href=\"Edit link|1\"")));
+}
 
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
-    ClickAt(browser, AnchorCentre(browser, QStringLiteral("http://example.org/path")));
-    EXPECT_TRUE(WaitUntil([&] { return !catcher.urls.isEmpty(); }));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    EXPECT_EQ(catcher.urls, QStringList{"http://example.org/path"});
-    EXPECT_EQ(browser.url().host(), "links");
-
-    QWebEnginePage page(browser.page()->profile());
+TEST_F(PageViewTest, ThePagesSchemeServesOnlyTheirOwnFiles) {
+    QWebEnginePage page(LinksPage().page()->profile());
     auto served = [&page](const char* address) {
         QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
         page.load(QUrl(QString::fromLatin1(address)));
@@ -93,7 +96,10 @@ TEST_F(PageViewTest, TheLinksPageRunsCommandsOpensAddressesServesOnlyItsFilesAnd
           "qm://links/..%2FData%2F2.css", "qm://links/.hidden.css", "qm://links/pipe.css"}) {
         EXPECT_FALSE(served(refused)) << refused;
     }
+}
 
+TEST_F(PageViewTest, AHiddenPageSleepsYetShowsAChangeMadeMeanwhile) {
+    QWebEngineView& browser = LinksPage();
     using State = QWebEnginePage::LifecycleState;
     Frame().hide();
     EXPECT_TRUE(WaitUntil([&] { return browser.page()->lifecycleState() == State::Frozen; }));

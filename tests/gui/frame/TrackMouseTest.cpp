@@ -35,9 +35,8 @@ void Glide(QPoint from, QPoint to, int stepPx, int stepMs) {
     }
 }
 
-// With "Track mouse" on: opaque on the caption and the client area,
-// translucent once the cursor has left at any speed, polled only meanwhile.
-TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsThePoll) {
+// Opaque on the caption and the client area alike; polled only while on either.
+TEST(TrackMouse, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsThePoll) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         GTEST_SKIP() << "needs X11 with a window manager";
     }
@@ -69,8 +68,7 @@ TEST(HoverGui, TheCursorLeavingAtAnySpeedOrWayMakesTheWindowTranslucentAndEndsTh
                   {caption, {caption.x(), outer.top() - 60}, 8, 8},
                   {caption, {1200, 60}, 1000, 0}};
     for (const auto& leave : leaves) {
-        SCOPED_TRACE(testing::Message() << leave.from.y() << " to " << leave.to.x() << ","
-                                        << leave.to.y() << " by " << leave.stepPx << " px");
+        SCOPED_TRACE(testing::Message() << "leave " << &leave - leaves);
         QCursor::setPos(leave.from);
         EXPECT_TRUE(WaitUntil([&] {
             return alpha() == 255 && duties.CursorPolled() &&
