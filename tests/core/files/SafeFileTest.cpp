@@ -51,7 +51,10 @@ TEST(SafeFile, ReplaceLeavesExactlyTheNewBytesHoweverTheSystemTakesThem) {
         test::TempFolder folder;
         folder.Write("data.txt", "old contents");
 
-        ASSERT_TRUE(ReplaceFileContents(folder.File("data.txt"), bytes));
+        FileError error;
+        ASSERT_TRUE(
+            ReplaceFileContents(folder.File("data.txt"), bytes, Durability::Synced, &error));
+        EXPECT_FALSE(error) << DescribeCause(error);
 
         FileContents back = ReadWholeFile(folder.File("data.txt"));
         EXPECT_TRUE(back.status == ReadStatus::Ok && back.bytes == bytes) << back.bytes.size();

@@ -141,6 +141,7 @@ TEST_F(ReminderTimingTest, EachTaskIsRemindedOnceWithinItsMinute) {
                                time(due + missed));
         }
         EXPECT_EQ(shown, expected);
+        EXPECT_NE(data.Tasks().find(time(8) + "|later\r\n"), std::string::npos); // Later saved
         // The last checked minute written once a minute, from the start's on.
         EXPECT_EQ(profile.writes, 11 - nextMinute + earlierRun);
     }

@@ -23,6 +23,7 @@ TEST(StatusMenuLayout, NumbersEntriesAndRaisesTheRevisionOnChange) {
     StatusMenuEntry root;
     root.children = {levels, separator, item("Start at login", CheckMark, false)};
     root.children[2].enabled = false;
+    root.children[0].children[1].visible = false;
     quill::StatusMenuLayout layout;
     EXPECT_FALSE(layout.Update(root)); // the first reading is revision 1
     EXPECT_EQ(layout.ChildIds(0), (std::vector<int>{1, 4, 5}));
@@ -34,6 +35,9 @@ TEST(StatusMenuLayout, NumbersEntriesAndRaisesTheRevisionOnChange) {
               (P{{"label", "Set _transparence"}, {"children-display", "submenu"}}));
     EXPECT_EQ(quill::StatusMenuProperties(*layout.Entry(2)),
               (P{{"label", "_80%"}, {"toggle-type", "radio"}, {"toggle-state", 1}}));
+    EXPECT_EQ(
+        quill::StatusMenuProperties(*layout.Entry(3)),
+        (P{{"label", "_40%"}, {"visible", false}, {"toggle-type", "radio"}, {"toggle-state", 0}}));
     EXPECT_EQ(quill::StatusMenuProperties(*layout.Entry(4)), (P{{"type", "separator"}}));
     EXPECT_EQ(quill::StatusMenuProperties(*layout.Entry(5)), (P{{"label", "Start at login"},
                                                                 {"enabled", false},

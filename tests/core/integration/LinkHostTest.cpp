@@ -61,6 +61,15 @@ TEST(LinkHost, QueuesEveryLinkInOrderAndSaysWhetherTheProgramTakesIt) {
     EXPECT_NE(queued[0].id, queued[1].id);
 }
 
+TEST(PageAddress, OnlyWhatABrowserOpensAsAPage) {
+    for (const char* address : {"http://a", "HTTPS://a", "ftp://a", "File:///x", "mailto:x@a"}) {
+        EXPECT_TRUE(OpensAsPage(address)) << address;
+    }
+    for (const char* address : {"javascript:x", "ftps://a", " http://a", "a.org", "https"}) {
+        EXPECT_FALSE(OpensAsPage(address)) << address;
+    }
+}
+
 TEST(LinkHost, RefusedMessagesBrokenFramesAndFailedWritesAreNotAcknowledged) {
     test::TempFolder folder;
     const HandOverPaths paths(folder.File("q.conf"));
