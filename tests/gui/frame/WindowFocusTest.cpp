@@ -185,11 +185,6 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
     EXPECT_TRUE(
         WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }, 3000));
-    // Minimised behind the program's back (KWin so hides a tool window): one click shows it.
-    frame->showMinimized();
-    ASSERT_TRUE(WaitUntil([&] { return !DesktopActivation::Viewable(*frame); }));
-    ASSERT_TRUE(DesktopActivation::Click(icon));
-    EXPECT_TRUE(WaitUntil([&] { return DesktopActivation::Viewable(*frame); }));
 
     // Hidden, then mapped by the window manager all the same (as one that got
     // the map request of a start in the tray late): withdrawn again.
