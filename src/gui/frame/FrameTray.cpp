@@ -4,7 +4,6 @@
 #include "core/settings/ProfileValues.h"
 #include "gui/common/AfterFirstPaint.h"
 #include "gui/common/LogCategories.h"
-#include "gui/common/UserMessages.h"
 #include "gui/frame/FrameCommands.h"
 #include "gui/frame/StartAtLoginItem.h"
 #include "gui/platform/StatusNotifier.h"
@@ -12,6 +11,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -167,6 +167,12 @@ void FrameTray::CheckTrayPresence(bool trayAvailable) {
         return;
     }
     m_trayMode = change->trayMode;
+    // The hint says there is no tray, and a window with a dialog open over it
+    // must not change its kind: a window manager may then hide it as a tool
+    // window whose owner lost the focus (KWin does), minimised but unlisted.
+    if (m_trayMode && m_hint != nullptr) {
+        m_hint->close();
+    }
     m_commands.SetHideToTray(m_trayMode);
     m_menuButton->setVisible(!m_trayMode);
     // A hidden window changes its kind unmapped, then waits where it now belongs.
@@ -185,15 +191,23 @@ void FrameTray::CheckTrayPresence(bool trayAvailable) {
 }
 
 void FrameTray::TellHowToGetATray() {
+    if (m_trayMode) {
+        return; // a tray came before the word
+    }
     quill::WriteInt(m_profile, quill::values::kTrayHintShown, 1);
-    ShowInformation(
-        &m_frame,
+    // Left open while the program goes on, so a tray that comes can close it.
+    m_hint = new QMessageBox(
+        QMessageBox::Information, QStringLiteral("Quillmark"),
         tr("This desktop shows no notification area (system tray), so Quillmark stays in the "
            "window list: \"Hide window\" minimises it, and the tray menu's commands are under "
            "the menu button at the top right of the window.\n\n"
            "On GNOME, the extension \"AppIndicator and KStatusNotifierItem Support\" (package "
            "gnome-shell-extension-appindicator) adds a notification area; Quillmark puts its "
-           "icon there as soon as one appears."));
+           "icon there as soon as one appears."),
+        QMessageBox::Ok, &m_frame);
+    m_hint->setObjectName(QStringLiteral("quillmarkMessage"));
+    m_hint->setAttribute(Qt::WA_DeleteOnClose);
+    m_hint->open();
 }
 
 void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
@@ -205,7 +219,9 @@ void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void FrameTray::Toggle() {
-    if (m_commands.WindowShown()) {
+    // What is on screen counts: a window the window manager minimised or hid
+    // is shown, so one click always does something visible.
+    if (m_commands.WindowShown() && m_frame.isVisible() && !m_frame.isMinimized()) {
         m_commands.HideWindow();
     } else {
         m_commands.ShowWindow();

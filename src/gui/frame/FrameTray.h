@@ -3,6 +3,7 @@
 #include "core/frame/TrayFallback.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@ class FrameCommands;
 class StatusNotifier;
 class QAction;
 class QMenu;
+class QMessageBox;
 class QTimer;
 class QToolButton;
 namespace quill {
@@ -72,6 +74,7 @@ private:
     bool m_iconsShown = false; // after the window's first picture
     std::optional<quill::TrayPath> m_path;
     QToolButton* m_menuButton = nullptr;
+    QPointer<QMessageBox> m_hint; // while open
     QTimer* m_presenceWatch;
     QTimer* m_lossGrace;
     quill::TrayFallback m_fallback;
