@@ -71,11 +71,10 @@ TEST_F(FrameWindowTest, TheTrayMenuMarksTheShownStateAndTheChosenLevel) {
 
 TEST_F(FrameWindowTest, TheTrayFollowsTheNotificationAreaGoingAndComing) {
     FrameTray& tray = FramePart<FrameTray>(*frame);
-    QMenu* menu = tray.Menu();
     tray.OnTrayNotify(QSystemTrayIcon::Trigger); // left click hides
     EXPECT_FALSE(frame->isVisible());
-    emit menu->aboutToShow();
-    EXPECT_EQ(Texts(menu->actions(), true), QStringList({"&Hide window"}));
+    emit tray.Menu()->aboutToShow();
+    EXPECT_EQ(Texts(tray.Menu()->actions(), true), QStringList({"&Hide window"}));
     tray.CheckTrayPresence(true);
     EXPECT_FALSE(frame->isVisible());
     // No notification area: an ordinary window, hidden as minimised, with the
@@ -85,7 +84,7 @@ TEST_F(FrameWindowTest, TheTrayFollowsTheNotificationAreaGoingAndComing) {
     EXPECT_TRUE(WaitUntil([&] { return frame->isVisible() && frame->isMinimized(); }));
     EXPECT_EQ(frame->windowType(), Qt::Window);
     EXPECT_TRUE(tray.MenuButton()->isVisibleTo(frame));
-    EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), menu->actions().size());
+    EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), tray.Menu()->actions().size());
     tray.CheckTrayPresence(true); // a tray came: the hidden window goes back into it
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(frame->windowType(), Qt::Tool);

@@ -58,6 +58,8 @@ protected:
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
         ASSERT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
+        // The cursor where a fresh desktop has it, whatever an earlier test did with it.
+        QCursor::setPos(frame->screen()->geometry().center());
     }
 
     int Alpha() const { return qRound(frame->windowOpacity() * 255); }
