@@ -1,4 +1,5 @@
 #include "core/frame/CommandTable.h"
+#include "core/frame/ToolbarLayout.h"
 #include "gui/app/CQuillboxApp.h"
 #include "gui/frame/CToolbarCustomizeDlg.h"
 #include "gui/frame/FrameCommands.h"
@@ -48,17 +49,16 @@ struct FrameWindowTest : ::testing::Test {
     CMainFrame* frame = nullptr;
 };
 
-// Menus and their check marks, the tray following the notification area, the
-// toolbar's customisation, and a failed save told calmly naming the file.
-TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
+TEST_F(FrameWindowTest, TheToolbarsContextMenuHidesTheToolbar) {
     QMenu* context = FramePart<FrameToolBar>(*frame).ContextMenu();
     emit context->aboutToShow();
     EXPECT_TRUE(context->actions()[0]->isChecked());
     context->actions()[0]->setChecked(false);
     EXPECT_FALSE(ToolBar().isVisibleTo(frame));
+}
 
-    FrameTray& tray = FramePart<FrameTray>(*frame);
-    QMenu* menu = tray.Menu();
+TEST_F(FrameWindowTest, TheTrayMenuMarksTheShownStateAndTheChosenLevel) {
+    QMenu* menu = FramePart<FrameTray>(*frame).Menu();
     QMenu* levels = menu->actions()[1]->menu();
     EXPECT_EQ(LevelsButton()->menu()->actions(), levels->actions());
     emit menu->aboutToShow();
@@ -67,14 +67,17 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     levels->actions()[2]->trigger(); // "&40%"
     emit levels->aboutToShow();
     EXPECT_EQ(Texts(levels->actions(), true), QStringList({"&40%"}));
+}
 
+TEST_F(FrameWindowTest, TheTrayFollowsTheNotificationAreaGoingAndComing) {
+    FrameTray& tray = FramePart<FrameTray>(*frame);
     frame->showMinimized(); // by the window manager, as KWin hides a tool window
     tray.OnTrayNotify(QSystemTrayIcon::Trigger); // a left click shows what is not on screen
     EXPECT_TRUE(frame->isVisible() && !frame->isMinimized());
     tray.OnTrayNotify(QSystemTrayIcon::Trigger); // and hides what is
     EXPECT_FALSE(frame->isVisible());
-    emit menu->aboutToShow();
-    EXPECT_EQ(Texts(menu->actions(), true), QStringList({"&Hide window"}));
+    emit tray.Menu()->aboutToShow();
+    EXPECT_EQ(Texts(tray.Menu()->actions(), true), QStringList({"&Hide window"}));
     tray.CheckTrayPresence(true);
     EXPECT_FALSE(frame->isVisible());
     // No notification area: an ordinary window, hidden as minimised, with the
@@ -84,13 +87,15 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     EXPECT_TRUE(WaitUntil([&] { return frame->isVisible() && frame->isMinimized(); }));
     EXPECT_EQ(frame->windowType(), Qt::Window);
     EXPECT_TRUE(tray.MenuButton()->isVisibleTo(frame));
-    EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), menu->actions().size());
+    EXPECT_EQ(tray.MenuButton()->menu()->actions().size(), tray.Menu()->actions().size());
     tray.CheckTrayPresence(true); // a tray came: the hidden window goes back into it
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(frame->windowType(), Qt::Tool);
     EXPECT_FALSE(tray.MenuButton()->isVisibleTo(frame));
+}
 
-    FramePart<FrameToolBar>(*frame).SetButtons({57634, 32837});
+TEST_F(FrameWindowTest, CustomisingTheToolbarStoresTheOrderAndKeepsTheLevelsMenu) {
+    FramePart<FrameToolBar>(*frame).SetButtons({quill::kCopyCommand, quill::kSettingsCommand});
     frame->Action(quill::kCustomizeCommand)->trigger();
     auto* dialog = frame->findChild<CToolbarCustomizeDlg*>();
     ASSERT_NE(dialog, nullptr);
@@ -98,13 +103,18 @@ TEST_F(FrameWindowTest, MenusTrayToolbarAndAFailedSave) {
     for (const char* button : {"up", "up", "separator"}) { // the first row cannot go higher
         dialog->findChild<QPushButton*>(QLatin1String(button))->click();
     }
-    EXPECT_EQ(QtProfile().ReadString("Settings", "Standard toolbar buttons"), "32837,0,57634");
+    EXPECT_EQ(QtProfile().ReadString("Settings", "Standard toolbar buttons"),
+              QString::asprintf("%d,%d,%d", quill::kSettingsCommand, quill::kToolbarSeparator,
+                                quill::kCopyCommand)
+                  .toStdString());
     EXPECT_EQ(Texts(ToolBar().actions()), QStringList({"&Settings", "-", "Copy"}));
     // The rebuilt levels button keeps its menu.
     dialog->findChild<QPushButton*>(QStringLiteral("reset"))->click();
     EXPECT_EQ(LevelsButton()->menu(), FramePart<FrameCommands>(*frame).LevelMenu());
     dialog->close();
+}
 
+TEST_F(FrameWindowTest, AFailedSaveIsToldCalmlyNamingTheFile) {
     const QString path = run.File(QStringLiteral("Data/qmlinks.qbx"));
     QFile::remove(path);
     QDir(run.Path()).mkpath(QStringLiteral("Data/qmlinks.qbx")); // a folder cannot be replaced

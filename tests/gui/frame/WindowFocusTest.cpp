@@ -58,49 +58,32 @@ protected:
         ASSERT_TRUE(app.InitInstance());
         frame = app.GetMainFrame();
         ASSERT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
+        // The cursor where a fresh desktop has it, whatever an earlier test did with it.
+        QCursor::setPos(frame->screen()->geometry().center());
     }
 
     int Alpha() const { return qRound(frame->windowOpacity() * 255); }
 
-    RunFolder run;
-    CQuillboxApp app{run.Path()};
-    CMainFrame* frame = nullptr;
-    DesktopActivation desktop;
-};
-
-TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloadedOnReturn) {
-    auto* notes = frame->findChild<CNotesView*>(QStringLiteral("notesView"));
-    ASSERT_TRUE(DesktopActivation::Type(QStringLiteral("typed at once")));
-    EXPECT_TRUE(WaitUntil([&] { return notes->toPlainText() == "typed at once"; }));
-    if (!FramePart<FrameTransparency>(*frame).Available()) {
-        GTEST_SKIP() << "the switches are seen by the window's alpha";
+    // Real keystrokes reach the notes: the window is active from the start.
+    void TypeANote() {
+        auto* notes = frame->findChild<CNotesView*>(QStringLiteral("notesView"));
+        ASSERT_TRUE(DesktopActivation::Type(QString::fromLatin1(kNote)));
+        ASSERT_TRUE(WaitUntil([&] { return notes->toPlainText() == kNote; }));
     }
-    TabView(*frame).setCurrentIndex(1);
-    auto* links = qobject_cast<CPageView*>(TabView(*frame).widget(1));
-    auto pageShows = [&](const char* text) {
+    // The switches are seen by the window's alpha, the reloads on the links page.
+    bool ShowLinks() {
+        TabView(*frame).setCurrentIndex(1);
+        links = qobject_cast<CPageView*>(TabView(*frame).widget(1));
+        return FramePart<FrameTransparency>(*frame).Available() &&
+               WaitUntil([&] { return PageShows("first.org"); });
+    }
+    bool PageShows(const QByteArray& text) const {
         return links->Browser() != nullptr &&
                PageHtml(*links->Browser()).contains(QLatin1String(text));
-    };
-    ASSERT_TRUE(WaitUntil([&] { return pageShows("first.org"); }));
-
-    // A switch away and back after the start and after each kind of dialog; the
-    // page dialog's save keeps what the other program wrote meanwhile.
-    const struct {
-        const char* outside;
-        const char* dialog;
-        std::function<void()> open;
-    } rounds[] = {
-        {"outside1.org", "settingsDialog",
-         [&] { frame->Action(quill::kSettingsCommand)->trigger(); }},
-        {"outside2.org", "aboutDialog", [&] { frame->Action(quill::kAboutCommand)->trigger(); }},
-        {"outside3.org", "addLinkDialog",
-         [&] {
-             ClickAt(*links->Browser(),
-                     AnchorCentre(*links->Browser(), QStringLiteral("Add link")));
-         }},
-        {"outside4.org", nullptr, nullptr}};
-    for (const auto& round : rounds) {
-        SCOPED_TRACE(round.outside);
+    }
+    // Another program is switched to, writes the links, and the user comes back.
+    void LeaveAndReturn(const QByteArray& outside) {
+        SCOPED_TRACE(outside.constData());
         // Right after a dialog the window manager may still be acting on the
         // program's own request for the focus; a switch lost to it is made again.
         const auto away = [&] {
@@ -108,64 +91,111 @@ TEST_F(WindowFocusTest, ActiveAtStartAndAfterADialogTranslucentWhileLeftReloaded
         };
         ASSERT_TRUE(WaitUntil([&] { return desktop.ActivateOther() && WaitUntil(away, 1000); }))
             << "alpha " << Alpha() << ", active " << frame->isActiveWindow();
-        EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), "typed at once");
+        EXPECT_EQ(QtProfile().ReadString("Status", "Note text"), kNote);
         // Another program's write shows while inactive; the return reloads once.
-        run.Write(QStringLiteral("Data/qmlinks.qbx"), QByteArray(round.outside) + "|edited\r\n");
-        EXPECT_TRUE(WaitUntil([&] { return pageShows(round.outside); }));
+        run.Write(QStringLiteral("Data/qmlinks.qbx"), outside + "|edited\r\n");
+        EXPECT_TRUE(WaitUntil([&] { return PageShows(outside); }));
         QSignalSpy reloads(app.GetDocument(), &CQuillboxDoc::ViewsUpdateRequested);
         ASSERT_TRUE(desktop.Activate(*frame));
         EXPECT_TRUE(WaitUntil([&] { return Alpha() == 255 && !reloads.isEmpty(); }))
             << "alpha " << Alpha() << ", reloads " << reloads.count();
         EXPECT_EQ(reloads.count(), 1);
-        if (round.dialog == nullptr) {
-            break;
+    }
+    // A switch away and back on each side of a dialog opened, answered and checked.
+    void LeaveAndReturnAroundDialog(
+        const char* name, const std::function<void()>& open,
+        const std::function<void(QWidget&)>& answer =
+            [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        const std::function<void()>& checkAfterwards = [] {}) {
+        ASSERT_NO_FATAL_FAILURE(TypeANote());
+        if (!ShowLinks()) {
+            GTEST_SKIP() << "needs the window's transparency and the links page";
         }
+        ASSERT_NO_FATAL_FAILURE(LeaveAndReturn("before.org"));
         ModalScript script;
-        script.Then(round.dialog, [](QWidget& dialog) {
-            if (auto* address = dialog.findChild<QLineEdit*>(QStringLiteral("addressEdit"))) {
-                address->setText(QStringLiteral("added.org"));
-                ClickButton(dialog, "okButton");
-            } else {
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            }
-        });
+        script.Then(name, answer);
         // A click lost to the activation's redraw of the page is made again.
         for (int tries = 0; tries < 3 && !script.Done() && !QApplication::activeModalWidget();
              ++tries) {
-            round.open();
+            open();
             WaitUntil([&] { return script.Done() || QApplication::activeModalWidget(); }, 3000);
         }
         ASSERT_TRUE(WaitUntil([&] { return script.Done() && frame->isActiveWindow(); }));
-        if (QByteArray(round.dialog) == "addLinkDialog") {
-            const QByteArray kept = QByteArray(round.outside) + "|edited\r\nadded.org|";
-            EXPECT_TRUE(WaitUntil(
-                [&] { return run.Read(QStringLiteral("Data/qmlinks.qbx")).startsWith(kept); }));
-        }
+        checkAfterwards();
+        LeaveAndReturn("after.org");
     }
-}
-
-TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChangesNothing) {
-    const QSystemTrayIcon& trayIcon = *FramePart<FrameTray>(*frame).Icon();
-    // Until the tray has docked it the icon reports where it was made: wait till it holds still.
-    QRect last;
-    QElapsedTimer held;
-    held.start();
-    if (!QSystemTrayIcon::isSystemTrayAvailable() || !WaitUntil([&] {
+    // Once the tray has docked the icon: where it is, in `icon`.
+    bool TrayDocked() {
+        const QSystemTrayIcon& trayIcon = *FramePart<FrameTray>(*frame).Icon();
+        // Until then the icon reports where it was made: wait till it holds still.
+        QRect last;
+        QElapsedTimer held;
+        held.start();
+        const auto holdsStill = [&] {
             if (trayIcon.geometry() != last || last.isEmpty()) {
                 last = trayIcon.geometry();
                 held.restart();
             }
             return !last.isEmpty() && held.elapsed() >= 300;
-        })) {
+        };
+        const bool docked = QSystemTrayIcon::isSystemTrayAvailable() && WaitUntil(holdsStill);
+        icon = trayIcon.geometry().center();
+        return docked;
+    }
+
+    static constexpr const char* kNote = "typed at once";
+    RunFolder run;
+    CQuillboxApp app{run.Path()};
+    CMainFrame* frame = nullptr;
+    CPageView* links = nullptr;
+    QPoint icon;
+    DesktopActivation desktop;
+};
+
+TEST_F(WindowFocusTest, AfterTheSettingsDialogTheWindowGoesTranslucentAndReloadsOnReturn) {
+    LeaveAndReturnAroundDialog("settingsDialog",
+                               [&] { frame->Action(quill::kSettingsCommand)->trigger(); });
+}
+
+TEST_F(WindowFocusTest, AfterTheAboutDialogTheWindowGoesTranslucentAndReloadsOnReturn) {
+    LeaveAndReturnAroundDialog("aboutDialog",
+                               [&] { frame->Action(quill::kAboutCommand)->trigger(); });
+}
+
+TEST_F(WindowFocusTest, AddingALinkKeepsWhatAnotherProgramWroteWhileTheWindowWasLeft) {
+    LeaveAndReturnAroundDialog(
+        "addLinkDialog",
+        [&] {
+            ClickAt(*links->Browser(), AnchorCentre(*links->Browser(), QStringLiteral("Add link")));
+        },
+        [](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("addressEdit"))
+                ->setText(QStringLiteral("added.org"));
+            ClickButton(dialog, "okButton");
+        },
+        [&] {
+            EXPECT_TRUE(WaitUntil([&] {
+                return run.Read(QStringLiteral("Data/qmlinks.qbx"))
+                    .startsWith("before.org|edited\r\nadded.org|");
+            }));
+        });
+}
+
+TEST_F(WindowFocusTest, ADoubleClickOnTheTrayIconChangesNothing) {
+    if (!TrayDocked()) {
         GTEST_SKIP() << "needs a notification area";
     }
-    const QPoint icon = trayIcon.geometry().center();
     QSignalSpy clicks(FramePart<FrameTray>(*frame).Icon(), &QSystemTrayIcon::activated);
     ASSERT_TRUE(DesktopActivation::Click(icon, 2));
     ASSERT_TRUE(WaitUntil(
         [&] { return clicks.contains({QVariant::fromValue(QSystemTrayIcon::DoubleClick)}); }));
     EXPECT_TRUE(frame->isVisible());
+}
 
+TEST_F(WindowFocusTest, TrayClicksHideAndShowTheWindowWhereTheUserMovedIt) {
+    if (!TrayDocked()) {
+        GTEST_SKIP() << "needs a notification area";
+    }
     // Moved by the user: a window manager placing windows anew must still put it back.
     ASSERT_TRUE(WaitUntil([&] {
         return frame->frameGeometry().top() < frame->geometry().top() &&
@@ -185,9 +215,14 @@ TEST_F(WindowFocusTest, TheTrayIconsClicksHideAndShowInPlaceAndADoubleClickChang
     EXPECT_TRUE(WaitUntil([&] { return frame->isActiveWindow(); }));
     EXPECT_TRUE(
         WaitUntil([&] { return DesktopActivation::ScreenGeometry(*frame) == placed; }, 3000));
+}
 
-    // Hidden, then mapped by the window manager all the same (as one that got
-    // the map request of a start in the tray late): withdrawn again.
+// Hidden, then mapped by the window manager all the same (as one that got the
+// map request of a start in the tray late): withdrawn again.
+TEST_F(WindowFocusTest, AWindowHiddenInTheTrayIsWithdrawnAgainWhenMappedFromOutside) {
+    if (!TrayDocked()) {
+        GTEST_SKIP() << "needs a notification area";
+    }
     ASSERT_TRUE(DesktopActivation::Click(icon));
     ASSERT_TRUE(WaitUntil([&] { return !frame->isVisible(); }));
     MapNotices maps(frame->winId());
