@@ -22,8 +22,8 @@ namespace {
 // Markup and its escaping in whole pages are checked against the golden pages;
 // these are the edges of what counts as a character reference.
 TEST(HtmlEscape, KeepsOnlyWellFormedCharacterReferences) {
-    EXPECT_EQ(HtmlEscaped("&amp; &Auml; &h2; &#0; &#8364; &#x20AF; &#X20af; &&amp;"),
-              "&amp; &Auml; &h2; &#0; &#8364; &#x20AF; &#X20af; &amp;&amp;");
+    EXPECT_EQ(HtmlEscaped("&amp; &Auml; &h2; &zwnj; &Zeta; &#0; &#8364; &#x20AF; &#X20af; &&amp;"),
+              "&amp; &Auml; &h2; &zwnj; &Zeta; &#0; &#8364; &#x20AF; &#X20af; &amp;&amp;");
     EXPECT_EQ(HtmlEscaped("& &; &2a; &a-b; &amp &#; &#x; &#xG; &#12a; &#x1g; &#a; a&"),
               "&amp; &amp;; &amp;2a; &amp;a-b; &amp;amp &amp;#; &amp;#x; &amp;#xG; &amp;#12a; "
               "&amp;#x1g; &amp;#a; a&amp;");
