@@ -9,8 +9,6 @@
 #include "core/pages/PageFile.h"
 #include "core/pages/TasksPage.h"
 #include "core/tasks/TaskFile.h"
-#include "core/text/NoteFileName.h"
-#include "core/text/Utf8.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -94,21 +92,6 @@ TEST(PageCommand, IndexIsTheLeadingNumberAfterTheFirstBarAndEachPageKnowsItsWord
     }
 }
 
-// The smallest and largest code point of each length, either side of the
-// surrogates, and the forms just beyond them.
-TEST(Utf8, TellsWellFormedFromMalformedAtEveryLengthsEdges) {
-    for (const char* valid : {"", "plain \x7F", "\xC2\x80\xDF\xBF", "\xE0\xA0\x80\xED\x9F\xBF",
-                              "\xEE\x80\x80\xEF\xBF\xBF", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"}) {
-        EXPECT_TRUE(IsValidUtf8(valid)) << valid;
-    }
-    for (const char* malformed :
-         {"caf\xE9", "\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
-          "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC3", "\xE2\x82",
-          "\xC3\x28", "\xF0\x9F\x98\x28"}) {
-        EXPECT_FALSE(IsValidUtf8(malformed)) << malformed;
-    }
-}
-
 // Empty lists, colour slots cycling, cut addresses, schemes in any case, and
 // texts holding markup, quotes, references and multi-byte characters.
 TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
@@ -131,25 +114,6 @@ TEST(Pages, RecordFilesGiveTheirGoldenPagesByteForByte) {
         EXPECT_EQ(folder.Read("qmtemp.tmp"), ReadWholeFile(data + name + ".html").bytes) << name;
     }
     EXPECT_FALSE(WritePageFile(folder.File("none/qmtemp.tmp"), WriteLinksPage({})));
-}
-
-TEST(NoteFileName, FirstLineWithTextMadeSafeAndShortEndingInTxt) {
-    const std::pair<const char*, const char*> rows[] = {
-        // clang-format off
-        {"", "Note.txt"}, {" \n\t\n", "Note.txt"}, {"???", "Note.txt"}, {"todo.TXT", "todo.TXT"},
-        {"\n\n  Shopping list  \nmilk", "Shopping list.txt"}, {"\nShopping", "Shopping.txt"},
-        {"a/b\\c:d*e?\"f<g>h|i\r", "a b c d e f g h i.txt"},
-        {"ends in dots...", "ends in dots.txt"},
-        // clang-format on
-        // 39 ASCII bytes, then a two-byte letter across the 40-byte cut.
-        {"123456789012345678901234567890123456789\xC3\xA9xyz",
-         "123456789012345678901234567890123456789.txt"},
-        {"12345678901234567890123456789012345678\xC3\xA9xyz",
-         "12345678901234567890123456789012345678\xC3\xA9.txt"},
-    };
-    for (const auto& [note, name] : rows) {
-        EXPECT_EQ(ProposedNoteFileName(note), name) << note;
-    }
 }
 
 } // namespace
