@@ -1,8 +1,9 @@
 #include "gui/platform/linux/DBusMenuExport.h"
 
+#include "gui/platform/linux/DBusStructure.h"
+
 #include <QAction>
 #include <QActionGroup>
-#include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QGuiApplication>
 #include <QMenu>
@@ -36,45 +37,27 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutIte
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties& item) {
-    argument.beginStructure();
-    argument << item.id << item.properties;
-    argument.endStructure();
-    return argument;
+    return WriteDBusStructure(argument, item.id, item.properties);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.properties;
-    argument.endStructure();
-    return argument;
+    return ReadDBusStructure(argument, item.id, item.properties);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& item) {
-    argument.beginStructure();
-    argument << item.id << item.names;
-    argument.endStructure();
-    return argument;
+    return WriteDBusStructure(argument, item.id, item.names);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.names;
-    argument.endStructure();
-    return argument;
+    return ReadDBusStructure(argument, item.id, item.names);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument << event.id << event.eventId << event.data << event.timestamp;
-    argument.endStructure();
-    return argument;
+    return WriteDBusStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
-    argument.endStructure();
-    return argument;
+    return ReadDBusStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 namespace {

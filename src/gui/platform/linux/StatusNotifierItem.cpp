@@ -1,7 +1,8 @@
 #include "gui/platform/linux/StatusNotifierItem.h"
 
+#include "gui/platform/linux/DBusStructure.h"
+
 #include <QApplication>
-#include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QIcon>
 #include <QImage>
@@ -9,31 +10,19 @@
 #include <QtEndian>
 
 QDBusArgument& operator<<(QDBusArgument& argument, const SniIconPixmap& pixmap) {
-    argument.beginStructure();
-    argument << pixmap.width << pixmap.height << pixmap.pixels;
-    argument.endStructure();
-    return argument;
+    return WriteDBusStructure(argument, pixmap.width, pixmap.height, pixmap.pixels);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, SniIconPixmap& pixmap) {
-    argument.beginStructure();
-    argument >> pixmap.width >> pixmap.height >> pixmap.pixels;
-    argument.endStructure();
-    return argument;
+    return ReadDBusStructure(argument, pixmap.width, pixmap.height, pixmap.pixels);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const SniToolTip& tip) {
-    argument.beginStructure();
-    argument << tip.iconName << tip.icon << tip.title << tip.text;
-    argument.endStructure();
-    return argument;
+    return WriteDBusStructure(argument, tip.iconName, tip.icon, tip.title, tip.text);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, SniToolTip& tip) {
-    argument.beginStructure();
-    argument >> tip.iconName >> tip.icon >> tip.title >> tip.text;
-    argument.endStructure();
-    return argument;
+    return ReadDBusStructure(argument, tip.iconName, tip.icon, tip.title, tip.text);
 }
 
 namespace {
