@@ -7,27 +7,7 @@ set -uo pipefail
 
 # Waits (at most 10 s) until the named X selections have owners.
 wait_for_owners() {
-    python3 - "$@" <<'PY'
-import ctypes, sys, time
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x11.XGetSelectionOwner.restype = ctypes.c_ulong
-display = x11.XOpenDisplay(None)
-if not display:
-    sys.exit("with-desktop: cannot open the X display")
-atoms = {name: x11.XInternAtom(display, name.encode(), 0) for name in sys.argv[1:]}
-deadline = time.monotonic() + 10
-while True:
-    missing = [name for name, atom in atoms.items() if not x11.XGetSelectionOwner(display, atom)]
-    if not missing:
-        break
-    if time.monotonic() > deadline:
-        sys.exit("with-desktop: nobody owns " + ", ".join(missing))
-    time.sleep(0.02)
-PY
+    python3 "$(dirname "$0")/wait-selections.py" "$@"
 }
 
 pids=()

@@ -14,27 +14,9 @@ desk_start() {
     mkdir -p "$home/.config"
     printf '[KSplash]\nEngine=None\nTheme=None\n' >"$home/.config/ksplashrc"
     printf '[Desktops]\nNumber=1\nRows=1\n[Compositing]\nEnabled=true\nBackend=OpenGL\n' >"$home/.config/kwinrc"
-    {
-        echo "DISPLAY=:$disp"
-        echo "HOME=$home"
-        echo "XDG_CONFIG_HOME=$home/.config"
-        echo "XDG_DATA_HOME=$home/.local/share"
-        echo "XDG_CACHE_HOME=$home/.cache"
-        echo "XDG_RUNTIME_DIR=$DIR/xdg-runtime"
-        echo "XDG_CURRENT_DESKTOP=KDE"
-        echo "XDG_SESSION_DESKTOP=KDE"
-        echo "XDG_SESSION_TYPE=x11"
-        echo "DESKTOP_SESSION=plasma"
-        echo "KDE_FULL_SESSION=true"
-        echo "KDE_SESSION_VERSION=5"
-        echo "QT_QPA_PLATFORM=xcb"
-    } >"$DIR/env"
-    set -a; . "$DIR/env"; set +a
-    unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-    dbus-launch --sh-syntax >"$DIR/dbus.sh" || return 1
-    . "$DIR/dbus.sh"
-    echo "$DBUS_SESSION_BUS_PID" >>"$DIR/pids"
-    echo "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" >>"$DIR/env"
+    lab_x11_session "$disp" "$home" XDG_CURRENT_DESKTOP=KDE XDG_SESSION_DESKTOP=KDE \
+        DESKTOP_SESSION=plasma KDE_FULL_SESSION=true KDE_SESSION_VERSION=5 QT_QPA_PLATFORM=xcb ||
+        return 1
     $NICE kwin_x11 >"$DIR/kwin.log" 2>&1 &
     echo $! >>"$DIR/pids"
     lab_wait_selection WM_S0 60 || return 1

@@ -17,25 +17,26 @@ lab_xvfb() { # dir [size]
     cat "$dir/display"
 }
 
+# Writes run/D/env for an X11 session on display $1 with HOME $2 (and its XDG
+# folders), adding the NAME=value arguments after those, loads it and starts
+# the session's D-Bus.
+lab_x11_session() {
+    local disp=$1 home=$2
+    shift 2
+    printf '%s\n' "DISPLAY=:$disp" "HOME=$home" "XDG_CONFIG_HOME=$home/.config" \
+        "XDG_DATA_HOME=$home/.local/share" "XDG_CACHE_HOME=$home/.cache" \
+        "XDG_RUNTIME_DIR=$DIR/xdg-runtime" "XDG_SESSION_TYPE=x11" "$@" >"$DIR/env"
+    set -a; . "$DIR/env"; set +a
+    unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
+    dbus-launch --sh-syntax >"$DIR/dbus.sh" || return 1
+    . "$DIR/dbus.sh"
+    echo "$DBUS_SESSION_BUS_PID" >>"$DIR/pids"
+    echo "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" >>"$DIR/env"
+}
+
 # Waits (at most $2 s) until X selection $1 has an owner on $DISPLAY.
 lab_wait_selection() {
-    local sel=$1 t=${2:-30}
-    python3 - "$sel" "$t" <<'PY'
-import ctypes, sys, time
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x11.XGetSelectionOwner.restype = ctypes.c_ulong
-d = x11.XOpenDisplay(None)
-a = x11.XInternAtom(d, sys.argv[1].encode(), 0)
-end = time.monotonic() + float(sys.argv[2])
-while not x11.XGetSelectionOwner(d, a):
-    if time.monotonic() > end:
-        sys.exit("lab: nobody owns " + sys.argv[1])
-    time.sleep(0.1)
-PY
+    python3 "$(dirname "${BASH_SOURCE[0]}")/../wait-selections.py" --seconds "${2:-30}" "$1"
 }
 
 # Waits until D-Bus name $1 is on the session bus.

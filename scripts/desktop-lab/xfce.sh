@@ -21,24 +21,7 @@ desk_start() {
   </property>
 </channel>
 XML
-    {
-        echo "DISPLAY=:$disp"
-        echo "HOME=$home"
-        echo "XDG_CONFIG_HOME=$home/.config"
-        echo "XDG_DATA_HOME=$home/.local/share"
-        echo "XDG_CACHE_HOME=$home/.cache"
-        echo "XDG_RUNTIME_DIR=$DIR/xdg-runtime"
-        echo "XDG_CURRENT_DESKTOP=XFCE"
-        echo "XDG_SESSION_DESKTOP=xfce"
-        echo "XDG_SESSION_TYPE=x11"
-        echo "DESKTOP_SESSION=xfce"
-    } >"$DIR/env"
-    set -a; . "$DIR/env"; set +a
-    unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-    dbus-launch --sh-syntax >"$DIR/dbus.sh" || return 1
-    . "$DIR/dbus.sh"
-    echo "$DBUS_SESSION_BUS_PID" >>"$DIR/pids"
-    echo "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" >>"$DIR/env"
+    lab_x11_session "$disp" "$home" XDG_CURRENT_DESKTOP=XFCE XDG_SESSION_DESKTOP=xfce DESKTOP_SESSION=xfce || return 1
     $NICE xfwm4 --compositor=on >"$DIR/xfwm4.log" 2>&1 &
     echo $! >>"$DIR/pids"
     lab_wait_selection WM_S0 30 && lab_wait_selection _NET_WM_CM_S0 30 || return 1
