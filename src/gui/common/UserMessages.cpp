@@ -2,14 +2,26 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <memory>
 
 namespace {
+QMessageBox* Make(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    auto* box = new QMessageBox(icon, QStringLiteral("Quillmark"), text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("quillmarkMessage"));
+    return box;
+}
+
 void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QStringLiteral("Quillmark"), text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("quillmarkMessage"));
-    box.exec();
+    std::unique_ptr<QMessageBox>(Make(parent, icon, text))->exec();
 }
 } // namespace
+
+QMessageBox* OpenInformation(QWidget* parent, const QString& text) {
+    QMessageBox* box = Make(parent, QMessageBox::Information, text);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
 
 void ShowInformation(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Information, text);

@@ -4,6 +4,7 @@
 #include "core/settings/ProfileValues.h"
 #include "gui/common/AfterFirstPaint.h"
 #include "gui/common/LogCategories.h"
+#include "gui/common/UserMessages.h"
 #include "gui/frame/FrameCommands.h"
 #include "gui/frame/StartAtLoginItem.h"
 #include "gui/platform/StatusNotifier.h"
@@ -196,18 +197,14 @@ void FrameTray::TellHowToGetATray() {
     }
     quill::WriteInt(m_profile, quill::values::kTrayHintShown, 1);
     // Left open while the program goes on, so a tray that comes can close it.
-    m_hint = new QMessageBox(
-        QMessageBox::Information, QStringLiteral("Quillmark"),
+    m_hint = OpenInformation(
+        &m_frame,
         tr("This desktop shows no notification area (system tray), so Quillmark stays in the "
            "window list: \"Hide window\" minimises it, and the tray menu's commands are under "
            "the menu button at the top right of the window.\n\n"
            "On GNOME, the extension \"AppIndicator and KStatusNotifierItem Support\" (package "
            "gnome-shell-extension-appindicator) adds a notification area; Quillmark puts its "
-           "icon there as soon as one appears."),
-        QMessageBox::Ok, &m_frame);
-    m_hint->setObjectName(QStringLiteral("quillmarkMessage"));
-    m_hint->setAttribute(Qt::WA_DeleteOnClose);
-    m_hint->open();
+           "icon there as soon as one appears."));
 }
 
 void FrameTray::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
